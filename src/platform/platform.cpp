@@ -1,0 +1,90 @@
+#include "platform.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace zorv {
+namespace {
+
+class HeadlessPlatform final : public Platform
+{
+public:
+    MessageAnswer messageBox(const QString &text,
+                             const QString &title,
+                             MessageButtons buttons,
+                             MessageIcon) override
+    {
+        std::fprintf(stderr,
+                     "%s: %s\n",
+                     qUtf8Printable(title.isEmpty() ? AppTitle : title),
+                     qUtf8Printable(text));
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    }
+
+    std::optional<QString> inputBox(const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+
+    void beep() override {}
+    void setClipboardText(const QString &) override {}
+
+    void endProgram() override
+    {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    }
+
+    bool copyFile(const QString &source, const QString &destination) override
+    {
+        return copyFileReplacing(source, destination);
+    }
+};
+
+HeadlessPlatform headless;
+Platform *current = nullptr;
+
+} // namespace
+
+Platform &platform()
+{
+    return current ? *current : headless;
+}
+
+Platform *setPlatform(Platform *platform)
+{
+    Platform *previous = current;
+    current = platform;
+    return previous;
+}
+
+bool copyFileReplacing(const QString &source, const QString &destination)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile out(destination);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    // Copy in blocks, so a large file costs no more memory than a small one.
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 n = in.read(buffer, sizeof buffer);
+        if (n < 0) {
+            out.cancelWriting();
+            return false;
+        }
+        if (n == 0)
+            break;
+        if (out.write(buffer, n) != n) {
+            out.cancelWriting();
+            return false;
+        }
+    }
+    return out.commit();
+}
+
+} // namespace zorv

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace zorv {
+
+enum class MessageButtons { Ok, OkCancel, YesNo };
+
+enum class MessageIcon { None, Information, Warning, Critical };
+
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+// The title of every message box that has none of its own.
+inline const QString AppTitle = QStringLiteral("ZORV");
+
+// The services of the system that the windows need. Windows never open Qt's dialogs or touch the
+// clipboard directly: they go through the installed platform, so that a test can answer a dialog
+// without a modal loop and check what the user would have seen.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // Shows a message box and returns the button pressed. An empty title means AppTitle.
+    virtual MessageAnswer messageBox(const QString &text,
+                                     const QString &title = QString(),
+                                     MessageButtons buttons = MessageButtons::Ok,
+                                     MessageIcon icon = MessageIcon::None)
+        = 0;
+
+    // Shows an input box with OK and Cancel; returns the text on OK, nothing on Cancel.
+    virtual std::optional<QString> inputBox(const QString &prompt,
+                                            const QString &title,
+                                            const QString &defaultText)
+        = 0;
+
+    virtual void beep() = 0;
+    virtual void setClipboardText(const QString &text) = 0;
+
+    // Ends the program at once: every window goes, no close handler runs, nothing is asked.
+    virtual void endProgram() = 0;
+
+    // Copies a file, replacing whatever is at the destination; false when it could not be done
+    // (the destination is then unchanged).
+    virtual bool copyFile(const QString &source, const QString &destination) = 0;
+};
+
+// The platform in use. Until one is installed, a headless one answers (messages go to standard
+// error, input boxes are cancelled), which is what the command-line tools want.
+Platform &platform();
+
+// Installs the platform used from now on (not owned) and returns the previous one; nullptr goes
+// back to the headless one.
+Platform *setPlatform(Platform *platform);
+
+// The copy that every platform performs: the destination is replaced whole, through a temporary
+// file, so a failure leaves it as it was.
+bool copyFileReplacing(const QString &source, const QString &destination);
+
+// Installs a platform for the lifetime of the scope (tests).
+class PlatformScope
+{
+public:
+    explicit PlatformScope(Platform &platform)
+        : m_previous(setPlatform(&platform))
+    {}
+    ~PlatformScope() { setPlatform(m_previous); }
+    PlatformScope(const PlatformScope &) = delete;
+    PlatformScope &operator=(const PlatformScope &) = delete;
+
+private:
+    Platform *m_previous;
+};
+
+} // namespace zorv

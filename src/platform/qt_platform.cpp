@@ -1,0 +1,105 @@
+#include "qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace zorv {
+namespace {
+
+QMessageBox::Icon qtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+MessageAnswer QtPlatform::messageBox(const QString &text,
+                                     const QString &title,
+                                     MessageButtons buttons,
+                                     MessageIcon icon)
+{
+    QMessageBox box(qtIcon(icon),
+                    title.isEmpty() ? AppTitle : title,
+                    text,
+                    QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    switch (buttons) {
+    case MessageButtons::Ok:
+        box.addButton(QMessageBox::Ok);
+        break;
+    case MessageButtons::OkCancel:
+        box.addButton(QMessageBox::Ok);
+        box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+        break;
+    case MessageButtons::YesNo:
+        box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+        box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+        break;
+    }
+    box.exec();
+    switch (box.buttonRole(box.clickedButton())) {
+    case QMessageBox::YesRole:
+        return MessageAnswer::Yes;
+    case QMessageBox::NoRole:
+        return MessageAnswer::No;
+    case QMessageBox::RejectRole:
+        return MessageAnswer::Cancel;
+    default:
+        return MessageAnswer::Ok;
+    }
+}
+
+std::optional<QString> QtPlatform::inputBox(const QString &prompt,
+                                            const QString &title,
+                                            const QString &defaultText)
+{
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(title.isEmpty() ? AppTitle : title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Annuler"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}
+
+void QtPlatform::beep()
+{
+    QApplication::beep();
+}
+
+void QtPlatform::setClipboardText(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void QtPlatform::endProgram()
+{
+    // At once, as the user asked: no close handler runs, and every window goes with the process.
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+bool QtPlatform::copyFile(const QString &source, const QString &destination)
+{
+    return copyFileReplacing(source, destination);
+}
+
+} // namespace zorv

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/platform.h"
+
+namespace zorv {
+
+// The platform of the real program: Qt's dialogs, the system beep, the clipboard.
+class QtPlatform final : public Platform
+{
+public:
+    MessageAnswer messageBox(const QString &text,
+                             const QString &title,
+                             MessageButtons buttons,
+                             MessageIcon icon) override;
+    std::optional<QString> inputBox(const QString &prompt,
+                                    const QString &title,
+                                    const QString &defaultText) override;
+    void beep() override;
+    void setClipboardText(const QString &text) override;
+    void endProgram() override;
+    bool copyFile(const QString &source, const QString &destination) override;
+};
+
+} // namespace zorv

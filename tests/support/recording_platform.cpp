@@ -1,0 +1,41 @@
+#include "recording_platform.h"
+
+namespace zorv::test {
+
+RecordingPlatform::RecordingPlatform()
+    : m_previous(setPlatform(this))
+{}
+
+RecordingPlatform::~RecordingPlatform()
+{
+    setPlatform(m_previous);
+}
+
+MessageAnswer RecordingPlatform::messageBox(const QString &text,
+                                            const QString &title,
+                                            MessageButtons buttons,
+                                            MessageIcon icon)
+{
+    messages.append({text, title.isEmpty() ? AppTitle : title, buttons, icon});
+    if (!m_messageAnswers.isEmpty())
+        return m_messageAnswers.takeFirst();
+    return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+}
+
+std::optional<QString> RecordingPlatform::inputBox(const QString &prompt,
+                                                   const QString &title,
+                                                   const QString &defaultText)
+{
+    inputs.append({prompt, title, defaultText});
+    if (!m_cancelInputs.isEmpty() && m_cancelInputs.takeFirst())
+        return std::nullopt;
+    return defaultText;
+}
+
+bool RecordingPlatform::copyFile(const QString &source, const QString &destination)
+{
+    copies.append({source, destination});
+    return copyFileReplacing(source, destination);
+}
+
+} // namespace zorv::test

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+namespace zorv::test {
+
+// A fresh program folder for one test: an empty temporary directory that AppDir() answers for
+// the lifetime of the object, with InitGlobals() run on it. Nothing of the real program folder is
+// touched.
+class TempAppDir
+{
+public:
+    TempAppDir();
+    ~TempAppDir();
+    TempAppDir(const TempAppDir &) = delete;
+    TempAppDir &operator=(const TempAppDir &) = delete;
+
+    QString path() const { return m_dir.path(); }
+
+    // The full path of a file or folder below it ("res/Fonc").
+    QString filePath(const QString &relative) const { return m_dir.filePath(relative); }
+
+    // Creates a folder below it (and its parents); returns its full path.
+    QString makeDir(const QString &relative) const;
+
+    // Writes a file below it (creating its folders) with exactly these bytes.
+    void writeFile(const QString &relative, const QByteArray &bytes) const;
+
+    // Copies a file or folder of the shipped data folder of the source tree ("res/Vals.fval").
+    void copyFromShippedData(const QString &relative) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The shipped data folder of the source tree.
+QString shippedDataPath(const QString &relative = QString());
+
+// Reads a whole file (empty when it does not exist).
+QByteArray readFile(const QString &path);
+
+} // namespace zorv::test
