@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The settings file and the meaning of the texts stored in it.
+namespace zorv::settings {
+
+// The settings file below the program folder: parametres/da4bc5a4bc88a4bc88a4bc88.zorv, built
+// anew at each call from the program folder of the moment.
+QString settingsFilePath();
+
+// Whether a setting's stored text means "on": the text read as a number equals 1 ("1", "1.0",
+// "+1", " 1 "). Everything else is off: "0", "2", "-1", the empty text, and any text that is not
+// a number ("abc", "1abc", "oui"), which counts as 0 like the default of a missing key.
+bool optionIsOn(const QString &storedText);
+
+} // namespace zorv::settings

@@ -1,0 +1,101 @@
+#include "d_options.h"
+
+#include "platform/platform.h"
+#include "platform/twips.h"
+#include "platform/window_geometry.h"
+#include "settings/core/ini.h"
+#include "settings/core/options.h"
+
+#include <QCheckBox>
+
+namespace zorv {
+namespace {
+
+QCheckBox *makeBox(QWidget *parent, const char *name, const QString &caption, const QRect &rect)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(rect);
+    return box;
+}
+
+} // namespace
+
+d_options::d_options(QWidget *parent)
+    : QWidget(parent)
+    , Co(makeBox(this, "Co", QStringLiteral("Confirmer l&a fermeture"), twips(120, 120, 3975, 255)))
+    , Check1(makeBox(this,
+                     "Check1",
+                     QStringLiteral("Activer le tri des modules (en cliquant sur le logo)"),
+                     twips(120, 480, 4095, 375)))
+    , Check2(makeBox(this,
+                     "Check2",
+                     QStringLiteral("Afficher le bouton Internet"),
+                     twips(120, 960, 3975, 375)))
+{
+    setObjectName(QStringLiteral("d_options"));
+    setWindowTitle(QStringLiteral("Options"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setClientSize(this, 4440, 1500);
+    setTabOrder(Co, Check1);
+    setTabOrder(Check1, Check2);
+    // clicked, not toggled: only the user's click stores, not the state set by Form_Load.
+    connect(Co, &QCheckBox::clicked, this, &d_options::Co_Click);
+    connect(Check1, &QCheckBox::clicked, this, &d_options::Check1_Click);
+    connect(Check2, &QCheckBox::clicked, this, &d_options::Check2_Click);
+    Form_Load();
+}
+
+QString d_options::Loado(const QString &rubrique, const QString &variable)
+{
+    return ReadIniValue(rubrique, variable, settings::settingsFilePath(), QStringLiteral("0"));
+}
+
+QString d_options::Savo(const QString &rubrique, const QString &variable, const QString &donnee)
+{
+    return QString::number(WriteIniValue(rubrique, variable, donnee, settings::settingsFilePath()));
+}
+
+void d_options::Form_Load()
+{
+    Check1->setChecked(settings::optionIsOn(Loado(QStringLiteral("_1988"), QStringLiteral("log"))));
+    Check2->setChecked(settings::optionIsOn(Loado(QStringLiteral("a.zorv"), QStringLiteral("www"))));
+    Co->setChecked(settings::optionIsOn(Loado(QStringLiteral("cl"), QStringLiteral("aubcdaub"))));
+}
+
+void d_options::Check1_Click()
+{
+    store(Check1, QStringLiteral("_1988"), QStringLiteral("log"));
+}
+
+void d_options::Check2_Click()
+{
+    store(Check2, QStringLiteral("a.zorv"), QStringLiteral("www"));
+}
+
+void d_options::Co_Click()
+{
+    store(Co, QStringLiteral("cl"), QStringLiteral("aubcdaub"));
+}
+
+// A box must never show a state that the next start of the program will not have.
+void d_options::store(QCheckBox *box, const QString &rubrique, const QString &variable)
+{
+    const QString donnee = box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    if (Savo(rubrique, variable, donnee) != u"0")
+        return;
+    platform().messageBox(QStringLiteral(
+                              "Le réglage «\u00A0%1\u00A0» n'a pas pu être enregistré\u00A0: "
+                              "le fichier des paramètres ne peut pas être écrit.\n\n%2\n\n"
+                              "Vérifiez que le dossier «\u00A0parametres\u00A0» existe et "
+                              "que le fichier n'est pas protégé en écriture.")
+                              .arg(box->text().remove(u'&'), settings::settingsFilePath()),
+                          AppTitle,
+                          MessageButtons::Ok,
+                          MessageIcon::Warning);
+    box->setChecked(settings::optionIsOn(Loado(rubrique, variable)));
+}
+
+} // namespace zorv

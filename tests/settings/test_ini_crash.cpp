@@ -1,0 +1,88 @@
+// A write killed at any moment leaves the old file or the new one, never a mix or a piece.
+
+#include "settings/core/ini.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zorv;
+
+namespace {
+
+// A large first section, so that each write takes long enough to be killed in its middle.
+QByteArray padding()
+{
+    QByteArray bytes("[pad]\r\n");
+    for (int i = 0; i < 4000; ++i)
+        bytes += "line" + QByteArray::number(i) + '=' + QByteArray(60, char('a' + i % 26)) + "\r\n";
+    return bytes;
+}
+
+QByteArray version(const QByteArray &padding, qint64 n)
+{
+    return padding + "[c]\r\nn=" + QByteArray::number(n) + "\r\n";
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class IniCrashTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void killedWritesLeaveOneWholeVersion();
+};
+
+void IniCrashTest::killedWritesLeaveOneWholeVersion()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("crash.ini"));
+    const QByteArray pad = padding();
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(version(pad, 0));
+    }
+    QRandomGenerator random(QRandomGenerator::global()->generate());
+    qint64 last = 0;
+    for (int round = 0; round < 25; ++round) {
+        QProcess writer;
+        writer.start(QStringLiteral(ZORV_CRASH_WRITER), {path, QString::number(last + 1)});
+        QVERIFY2(writer.waitForStarted(), qPrintable(writer.errorString()));
+        // Let it complete a random number of writes, then kill it wherever it is.
+        const int writes = random.bounded(1, 12);
+        QByteArray output;
+        while (output.count('\n') < writes) {
+            QVERIFY2(writer.waitForReadyRead(30000), "the writer stopped writing");
+            output += writer.readAllStandardOutput();
+        }
+        writer.kill();
+        QVERIFY(writer.waitForFinished(30000));
+        output += writer.readAllStandardOutput();
+        const QList<QByteArray> lines = output.trimmed().split('\n');
+        const qint64 reported = lines.last().toLongLong();
+
+        // The last write it reported is on disk, or the one it was making when it died.
+        const QByteArray bytes = readBytes(path);
+        QVERIFY2(bytes == version(pad, reported) || bytes == version(pad, reported + 1),
+                 qPrintable(QStringLiteral("round %1: after %2 writes, %3 bytes, ending %4")
+                                .arg(round)
+                                .arg(reported)
+                                .arg(bytes.size())
+                                .arg(QString::fromLatin1(bytes.right(20)))));
+        last = ReadIniValue(QStringLiteral("c"), QStringLiteral("n"), path, QString()).toLongLong();
+        QVERIFY(last == reported || last == reported + 1);
+    }
+}
+
+QTEST_GUILESS_MAIN(IniCrashTest)
+#include "test_ini_crash.moc"

@@ -1,0 +1,98 @@
+// zorv-ini, run as a user runs it: arguments in, text and exit status out, the file on disk.
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class ZorvIniTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void run_data();
+    void run();
+};
+
+void ZorvIniTest::run_data()
+{
+    QTest::addColumn<QByteArray>("before");     // a null array: no file
+    QTest::addColumn<QStringList>("arguments"); // FILE stands for the file's path
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("after");
+
+    const QByteArray file("[Fonc]\r\nd1=Donn\xE9"
+                          "es\r\n");
+    QTest::newRow("read prints the value in UTF-8")
+        << file << QStringList{"read", "fonc", "D1", "FILE", "x"}
+        << QByteArray("Donn\xC3\xA9"
+                      "es\n")
+        << 0 << file;
+    QTest::newRow("read of a missing key prints the default")
+        << file << QStringList{"read", "Fonc", "d2", "FILE", "(Vide)"} << QByteArray("(Vide)\n")
+        << 0 << file;
+    QTest::newRow("read of a missing file prints the default")
+        << QByteArray() << QStringList{"read", "Fonc", "d1", "FILE", "Légende"}
+        << QByteArray("L\xC3\xA9gende\n") << 0 << QByteArray();
+    QTest::newRow("write stores Windows-1252 and prints 1")
+        << file << QStringList{"write", "Fonc", "d2", "Effectué µ°²", "FILE"} << QByteArray("1\n")
+        << 0 << file + "d2=Effectu\xE9 \xB5\xB0\xB2\r\n";
+    QTest::newRow("write creates the file")
+        << QByteArray() << QStringList{"write", "cl", "aubcdaub", "1", "FILE"} << QByteArray("1\n")
+        << 0 << QByteArray("[cl]\r\naubcdaub=1\r\n");
+    QTest::newRow("write of a character Windows-1252 lacks prints 0 and fails")
+        << file << QStringList{"write", "Fonc", "d1", "10 kΩ", "FILE"} << QByteArray("0\n") << 1
+        << file;
+    QTest::newRow("write into a missing folder prints 0 and fails")
+        << QByteArray() << QStringList{"write", "s", "k", "v", "FILE/../missing/p.ini"}
+        << QByteArray("0\n") << 1 << QByteArray();
+    QTest::newRow("no arguments") << file << QStringList{} << QByteArray() << 2 << file;
+    QTest::newRow("read with too few arguments")
+        << file << QStringList{"read", "Fonc", "d1", "FILE"} << QByteArray() << 2 << file;
+    QTest::newRow("write with too many arguments")
+        << file << QStringList{"write", "Fonc", "d1", "v", "FILE", "extra"} << QByteArray() << 2
+        << file;
+    QTest::newRow("an unknown verb")
+        << file << QStringList{"delete", "Fonc", "d1", "v", "FILE"} << QByteArray() << 2 << file;
+}
+
+void ZorvIniTest::run()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, out);
+    QFETCH(int, status);
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("f.zvfc"));
+    if (!before.isNull()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(before);
+    }
+    arguments.replaceInStrings(QStringLiteral("FILE"), path);
+
+    QProcess tool;
+    tool.start(QStringLiteral(ZORV_INI), arguments);
+    QVERIFY(tool.waitForFinished(30000));
+    QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(tool.readAllStandardOutput(), out);
+    const QByteArray err = tool.readAllStandardError();
+    QCOMPARE(tool.exitCode(), status);
+    QCOMPARE(err.startsWith("usage: zorv-ini"), status == 2);
+    QCOMPARE(readBytes(path), after);
+}
+
+QTEST_GUILESS_MAIN(ZorvIniTest)
+#include "test_zorv_ini.moc"
