@@ -1,0 +1,209 @@
+#include "calcule.h"
+
+#include "engine/core/normalisation.h"
+#include "engine/core/number_reading.h"
+#include "engine/core/number_text.h"
+#include "engine/core/text_primitives.h"
+
+#include <cmath>
+#include <utility>
+
+// The evaluator rewrites one working text W. Positions in it are 1-based, as in the rules it
+// follows; the helpers below turn them into QString's 0-based indexes in one place. Every value
+// goes back into W as its plain number text: in the exponent form (1E-05) the sign of the
+// exponent would be taken for an operator and the value would fall apart.
+namespace zorv::engine {
+namespace {
+
+const char *reasonText(EvalFailure failure)
+{
+    switch (failure) {
+    case EvalFailure::UnclosedParenthesis:
+        return "parenthèse non fermée";
+    case EvalFailure::DivisionByZero:
+        return "division par zéro";
+    case EvalFailure::Overflow:
+        return "dépassement de capacité";
+    case EvalFailure::ZeroToNegativePower:
+        return "zéro élevé à une puissance négative";
+    }
+    return "erreur de calcul";
+}
+
+// W[from..to], empty when to < from.
+QStringView stretch(const QString &w, qsizetype from, qsizetype to)
+{
+    if (to < from)
+        return {};
+    return QStringView(w).mid(from - 1, to - from + 1);
+}
+
+// W = W[1..from-1] & text & W[to+1..len]. The rule has every splice followed by turning each ","
+// of W into "."; W holds no "," once normalised and the spliced texts are written with ".", so
+// that would change nothing.
+void splice(QString &w, qsizetype from, qsizetype to, const QString &text)
+{
+    w.replace(from - 1, to - from + 1, text);
+}
+
+// The nearest separator before p, or 0.
+qsizetype leftSeparator(const QString &w, qsizetype p)
+{
+    return w.size() - GetSeparator(w.size() - p + 1, w, 1);
+}
+
+// The first separator after p, or len + 1.
+qsizetype rightSeparator(const QString &w, qsizetype p, int mode)
+{
+    return GetSeparator(p + 1, w, mode);
+}
+
+double operand(const QString &w, qsizetype from, qsizetype to)
+{
+    return readOperand(stretch(w, from, to));
+}
+
+// Operands are finite and never negative under "°" and "V" (a sign is a separator, so it stays
+// outside the operand), so a result that is not finite can only be an overflow.
+double checked(double result)
+{
+    if (!std::isfinite(result))
+        throw EvalError(EvalFailure::Overflow);
+    return result;
+}
+
+// Innermost group first: the last "(" and the first ")" after it enclose a text without any
+// parenthesis, so the recursive call never recurses again.
+void reduceGroups(QString &w)
+{
+    qsizetype start = 1; // the search never looks at the last character
+    for (;;) {
+        const qsizetype fromEnd = FindBackward(start, w, u"(");
+        if (fromEnd == w.size())
+            return;
+        const qsizetype p = w.size() - fromEnd;
+        const qsizetype c = w.indexOf(u')', p - 1) + 1;
+        if (c == 0)
+            throw EvalError(EvalFailure::UnclosedParenthesis);
+        const double v = Calcule(stretch(w, p + 1, c - 1).toString());
+        splice(w, p, c, plainNumberText(v));
+        // From p on, W now holds no "(": the next search starts before p.
+        start = w.size() - p + 1;
+    }
+}
+
+// Each pass below reduces the first occurrence of its character until none is left. A reduction
+// keeps W[1..s] as it was, and that stretch held no occurrence, so the next search starts at s.
+
+void reduceSquares(QString &w)
+{
+    for (qsizetype i = w.indexOf(u'²'); i >= 0; i = w.indexOf(u'²', i)) {
+        const qsizetype p = i + 1;
+        const qsizetype s = leftSeparator(w, p);
+        // The minus at s stays in place: behind "0+" the square gets a second minus, which the
+        // sign rewriting of the sum turns into "+".
+        const bool negated = s >= 3 && stretch(w, s - 2, s) == u"0+-";
+        const double x = operand(w, s + 1, p - 1);
+        const qsizetype q = rightSeparator(w, p, 2);
+        const QString square = plainNumberText(checked(x * x));
+        splice(w, s + 1, q - 1, negated ? QChar(u'-') + square : square);
+        i = s;
+    }
+}
+
+// a op b, where a "-" directly after the operator is the sign of b.
+template<typename Operation>
+void reduceInfix(QString &w, char16_t op, Operation compute)
+{
+    for (qsizetype i = w.indexOf(QChar(op)); i >= 0; i = w.indexOf(QChar(op), i)) {
+        const qsizetype p = i + 1;
+        const qsizetype s = leftSeparator(w, p);
+        const double a = operand(w, s + 1, p - 1);
+        const qsizetype q = rightSeparator(w, p, 3);
+        const double b = operand(w, p + 1, q - 1);
+        splice(w, s + 1, q - 1, plainNumberText(checked(compute(a, b))));
+        i = s;
+    }
+}
+
+void reducePowers(QString &w)
+{
+    reduceInfix(w, u'°', [](double a, double b) {
+        if (a == 0 && b < 0)
+            throw EvalError(EvalFailure::ZeroToNegativePower);
+        return std::pow(a, b);
+    });
+}
+
+// A "-" directly after "V" ends the operand, which then reads as 0; whatever stands between the
+// left separator and "V" is dropped.
+void reduceRoots(QString &w)
+{
+    for (qsizetype i = w.indexOf(u'V'); i >= 0; i = w.indexOf(u'V', i)) {
+        const qsizetype p = i + 1;
+        const qsizetype q = rightSeparator(w, p, 2);
+        const double x = operand(w, p + 1, q - 1);
+        const qsizetype s = leftSeparator(w, p);
+        splice(w, s + 1, q - 1, plainNumberText(checked(std::sqrt(x))));
+        i = s;
+    }
+}
+
+void reduceDivisions(QString &w)
+{
+    reduceInfix(w, u'/', [](double a, double b) {
+        if (b == 0)
+            throw EvalError(EvalFailure::DivisionByZero);
+        return a / b;
+    });
+}
+
+void reduceProducts(QString &w)
+{
+    reduceInfix(w, u'*', [](double a, double b) { return a * b; });
+}
+
+// What is left is a chain of signed numbers; each sign takes the number that follows it.
+double sum(QString w)
+{
+    const qsizetype q = GetSeparator(1, w, 2);
+    double total = operand(w, 1, q);
+    w = ReplaceAll(w, u"+-", u"-");
+    w = ReplaceAll(w, u"--", u"+");
+    w = ReplaceAll(w, u"++", u"+");
+    const qsizetype n = w.size();
+    for (qsizetype i = 1; i <= n; ++i) {
+        const QChar c = w[i - 1];
+        if (c == u'+')
+            total = checked(total + operand(w, i + 1, n));
+        else if (c == u'-')
+            total = checked(total - operand(w, i + 1, n));
+    }
+    return readOperand(numberText(total));
+}
+
+} // namespace
+
+const char *EvalError::what() const noexcept
+{
+    return reasonText(m_failure);
+}
+
+QString frenchReason(EvalFailure failure)
+{
+    return QString::fromUtf8(reasonText(failure));
+}
+
+double Calcule(const QString &TheCalcul)
+{
+    QString w = normalised(TheCalcul);
+    reduceGroups(w);
+    reduceSquares(w);
+    reducePowers(w);
+    reduceRoots(w);
+    reduceDivisions(w);
+    reduceProducts(w);
+    return sum(std::move(w));
+}
+
+} // namespace zorv::engine

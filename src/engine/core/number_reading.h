@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// How the equation engine reads numbers out of its working text, and the rounding that every
+// operand goes through before it is used.
+namespace zorv::engine {
+
+// The number at the start of the text: leading blanks (space, tab, line feed, carriage return)
+// skipped, an optional "+" or "-", digits with at most one ".", then optionally an exponent ("E"
+// or "D" in either case, an optional sign and at least one digit). Reading stops at the first
+// character that does not fit; a text that does not begin with a number reads as 0. "," is not a
+// decimal point. A magnitude too small for a double reads as 0.
+// Throws EvalError(EvalFailure::Overflow) when the number is beyond the range of a double.
+double readNumber(QStringView text);
+
+// The number that the text begins with (as readNumber), written with 31 decimals and no exponent:
+// at least one digit before ".", exactly 31 after it, rounded half away from zero, a leading "-"
+// for a negative value that does not round to zero. The number is taken at 15 significant digits.
+// Throws as readNumber.
+QString ValSp(QStringView Nombre);
+
+// The operand normalisation: the value read back from ValSp(numberText(value)), that is the value
+// rounded to 15 significant digits and then to 31 decimal places (below 0.5E-31 it becomes 0).
+// Throws EvalError(EvalFailure::Overflow) when the rounded value is beyond the range of a double
+// (or the value is not finite).
+double normaliseOperand(double value);
+
+// The number at the start of the text, normalised: normaliseOperand(readNumber(text)). Throws as
+// both.
+double readOperand(QStringView text);
+
+} // namespace zorv::engine

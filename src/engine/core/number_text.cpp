@@ -1,0 +1,114 @@
+#include "number_text.h"
+
+#include "engine/core/decimal_digits.h"
+
+#include <cmath>
+
+namespace zorv::engine {
+namespace {
+
+// Magnitudes from 10^PlainFrom up to, but not including, 10^PlainUntil are written without an
+// exponent.
+constexpr int PlainFrom = -4;
+constexpr int PlainUntil = 15;
+
+QString nonFiniteText(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("nan");
+    return value < 0 ? QStringLiteral("-inf") : QStringLiteral("inf");
+}
+
+// Writes the text into a buffer first: appending to a QString character by character costs more
+// than the whole conversion.
+class TextBuffer
+{
+public:
+    void put(char16_t c) { m_text[m_size++] = c; }
+
+    void put(const char16_t *text)
+    {
+        while (*text)
+            put(*text++);
+    }
+
+    void putDigits(const DecimalDigits &d, int from, int to)
+    {
+        for (int i = from; i < to; ++i)
+            put(i < 15 ? char16_t(d.digits[i]) : u'0');
+    }
+
+    void putZeros(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            put(u'0');
+    }
+
+    QString text() const { return QString(reinterpret_cast<const QChar *>(m_text), m_size); }
+
+private:
+    // Enough for the longest plain text: "-0.", 323 zeros and 15 digits.
+    char16_t m_text[352];
+    int m_size = 0;
+};
+
+QString composedText(const DecimalDigits &d, bool exponentForm)
+{
+    if (d.isZero())
+        return QStringLiteral("0");
+    const int count = d.significantCount();
+    const int e = d.exponent;
+    TextBuffer out;
+    if (d.negative)
+        out.put(u'-');
+    if (exponentForm) {
+        out.putDigits(d, 0, 1);
+        if (count > 1) {
+            out.put(u'.');
+            out.putDigits(d, 1, count);
+        }
+        out.put(e < 0 ? u"E-" : u"E+");
+        const int magnitude = e < 0 ? -e : e;
+        if (magnitude >= 100)
+            out.put(char16_t(u'0' + magnitude / 100));
+        out.put(char16_t(u'0' + magnitude / 10 % 10));
+        out.put(char16_t(u'0' + magnitude % 10));
+    } else if (e >= 0) {
+        out.putDigits(d, 0, e + 1);
+        if (count > e + 1) {
+            out.put(u'.');
+            out.putDigits(d, e + 1, count);
+        }
+    } else {
+        out.put(u"0.");
+        out.putZeros(-e - 1);
+        out.putDigits(d, 0, count);
+    }
+    return out.text();
+}
+
+} // namespace
+
+QString numberText(double value)
+{
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
+    const DecimalDigits d = DecimalDigits::of(value);
+    return composedText(d, d.exponent < PlainFrom || d.exponent >= PlainUntil);
+}
+
+QString userNumberText(double value, const QLocale &locale)
+{
+    QString text = numberText(value);
+    text.replace(u'.', locale.decimalPoint());
+    return text;
+}
+
+QString plainNumberText(double value)
+{
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
+    return composedText(DecimalDigits::of(value), false);
+}
+
+} // namespace zorv::engine

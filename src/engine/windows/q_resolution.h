@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/single_instance.h"
+
+#include <QString>
+#include <QStringView>
+#include <QWidget>
+
+class QLineEdit;
+class QPushButton;
+
+namespace zorv {
+
+// The equation engine window: the user types an expression in Text1 and "->" shows its value in
+// an input box, from which it can be copied. The engine operations are public operations of the
+// class; they use nothing of the window, so calling them neither creates nor shows it.
+class q_resolution : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr WindowKind windowKind = WindowKind::TopLevel;
+
+    explicit q_resolution(QWidget *parent = nullptr);
+
+    // Throws engine::EvalError when the expression cannot be evaluated.
+    static double Calcule(const QString &TheCalcul);
+    static qsizetype GetSeparator(qsizetype Start, QStringView TheString, int Mode);
+    static QString ValSp(QStringView Nombre);
+
+    void Command1_Click();
+
+private:
+    QLineEdit *Text1 = nullptr;
+    QPushButton *Command1 = nullptr;
+};
+
+} // namespace zorv

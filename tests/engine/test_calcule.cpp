@@ -1,0 +1,247 @@
+#include "engine/core/calcule.h"
+#include "engine/core/number_reading.h"
+#include "engine/core/number_text.h"
+#include "exact_compare.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace zorv::engine;
+
+class CalculeTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void workedExamples_data();
+    void workedExamples();
+    void edgeCases_data();
+    void edgeCases();
+    void derivedCases_data();
+    void derivedCases();
+    void failures_data();
+    void failures();
+    void frenchReasons_data();
+    void frenchReasons();
+
+private:
+    void addColumns();
+    void checkValue();
+};
+
+void CalculeTest::addColumns()
+{
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<QString>("expected"); // the engine's number text of the value
+}
+
+void CalculeTest::checkValue()
+{
+    QFETCH(QString, expression);
+    QFETCH(QString, expected);
+    double value = 0;
+    try {
+        value = Calcule(expression);
+    } catch (const EvalError &error) {
+        QFAIL(qPrintable(u"evaluation failed: "_s + frenchReason(error.failure())));
+    }
+    QCOMPARE(numberText(value), expected);
+    ZORV_COMPARE_EXACTLY(value, readNumber(expected));
+}
+
+void CalculeTest::workedExamples_data()
+{
+    addColumns();
+    QTest::newRow("implicit product before a parenthesis") << u"2(3+4)"_s << u"14"_s;
+    QTest::newRow("minus after the multiplication belongs to its operand")
+        << u"2 * -3 - 1"_s << u"-7"_s;
+    QTest::newRow("leading minus is squared, a later one is not") << u"-2²+3²"_s << u"13"_s;
+    QTest::newRow("root of the number after V") << u"V9+1"_s << u"4"_s;
+    QTest::newRow("divisions before multiplications") << u"10/4 * 2"_s << u"5"_s;
+}
+
+void CalculeTest::workedExamples()
+{
+    checkValue();
+}
+
+void CalculeTest::edgeCases_data()
+{
+    addColumns();
+    QTest::newRow("empty input") << QString() << u"0"_s;
+    QTest::newRow("three spaces") << u"   "_s << u"0"_s;
+    QTest::newRow("comma as decimal point") << u"1,5 * 2"_s << u"3"_s;
+    QTest::newRow("pi in lower case") << u"pi"_s << u"3.14159265358979"_s;
+    QTest::newRow("implicit product before pi") << u"2pi"_s << u"6.28318530717958"_s;
+    QTest::newRow("product of two negatives") << u"-2 * -3"_s << u"6"_s;
+    QTest::newRow("division by a negative") << u"2/-4"_s << u"-0.5"_s;
+    QTest::newRow("negative exponent") << u"2°-1"_s << u"0.5"_s;
+    QTest::newRow("minus before a group") << u"-(2+3)"_s << u"-5"_s;
+    QTest::newRow("square") << u"3²"_s << u"9"_s;
+    QTest::newRow("square before product") << u"2 * 3²"_s << u"18"_s;
+    QTest::newRow("minus at the start is squared") << u"-2²"_s << u"4"_s;
+    QTest::newRow("negative group squared") << u"(-2)²"_s << u"4"_s;
+    QTest::newRow("minus after a product sign is not squared") << u"3 * -2²"_s << u"-12"_s;
+    QTest::newRow("square sign after a number ending in 0") << u"10+(0-2)²"_s << u"14"_s;
+    QTest::newRow("no square sign after a number ending in 1") << u"11+(0-2)²"_s << u"7"_s;
+    QTest::newRow("leading minus applies to the power") << u"-2°2"_s << u"-4"_s;
+    QTest::newRow("zero to the power zero") << u"0°0"_s << u"1"_s;
+    QTest::newRow("second power sign is dropped with the tail") << u"2°3°2"_s << u"8"_s;
+    QTest::newRow("square of an operand holding a power sign") << u"2°3²"_s << u"4"_s;
+    QTest::newRow("root of a group") << u"V(9+7)"_s << u"4"_s;
+    QTest::newRow("root of an empty operand before a minus") << u"V-4"_s << u"-4"_s;
+    QTest::newRow("no product between a parenthesis and a digit") << u"(2)3"_s << u"23"_s;
+    QTest::newRow("products between groups") << u"2(3)(4)"_s << u"24"_s;
+    QTest::newRow("divisions from left to right") << u"8/2/2"_s << u"2"_s;
+    QTest::newRow("product before subtraction") << u"1 - 2 * 3"_s << u"-5"_s;
+    QTest::newRow("subtractions from left to right") << u"10-3-2"_s << u"5"_s;
+    QTest::newRow("intermediate results carry 15 digits") << u"1/3 * 3"_s << u"0.999999999999999"_s;
+    QTest::newRow("negative group after a minus") << u"2-(0-3)"_s << u"5"_s;
+    QTest::newRow("negative group in a product") << u"2 * (0-3) - 1"_s << u"-7"_s;
+    QTest::newRow("empty group") << u"()"_s << u"0"_s;
+    QTest::newRow("letters read as 0") << u"abc"_s << u"0"_s;
+    QTest::newRow("unknown name in a product") << u"2 * x"_s << u"0"_s;
+}
+
+void CalculeTest::edgeCases()
+{
+    checkValue();
+}
+
+void CalculeTest::derivedCases_data()
+{
+    addColumns();
+    QTest::newRow("product between pi and a group") << u"PI(2)"_s << u"6.28318530717958"_s;
+    QTest::newRow("product between a group and pi") << u"(1)PI"_s << u"3.14159265358979"_s;
+    QTest::newRow("product between a group and a root") << u"(4)V4"_s << u"8"_s;
+    QTest::newRow("product between pi and a root") << u"PIV4"_s << u"6.28318530717958"_s;
+    QTest::newRow("product between a digit and a root") << u"2V9"_s << u"6"_s;
+    QTest::newRow("a digit after pi is appended to its digits")
+        << u"PI2"_s << u"3.14159265358979"_s;
+    QTest::newRow("root sign in lower case") << u"v9"_s << u"3"_s;
+    QTest::newRow("pi in mixed case") << u"Pi"_s << u"3.14159265358979"_s;
+    QTest::newRow("spaces inside a group") << u" 2 ( 3 + 4 ) "_s << u"14"_s;
+    QTest::newRow("comma and point together") << u"0,5+0.25"_s << u"0.75"_s;
+    QTest::newRow("second decimal point ends the number") << u"1.2.3"_s << u"1.2"_s;
+    QTest::newRow("stray closing parenthesis is ignored") << u"2)+1"_s << u"3"_s;
+    QTest::newRow("closing parenthesis at the start") << u")2+1"_s << u"1"_s;
+    QTest::newRow("square sign after 0 and plus") << u"0+-2²"_s << u"4"_s;
+    QTest::newRow("no square sign after 1 and plus") << u"1+-2²"_s << u"-3"_s;
+    QTest::newRow("square sign after 20 and plus") << u"20+(0-3)²"_s << u"29"_s;
+    QTest::newRow("squares before roots") << u"V16²"_s << u"16"_s;
+    QTest::newRow("text between a square and the next separator is dropped") << u"2²²"_s << u"4"_s;
+    QTest::newRow("root of a root sign reads 0 and the next root is taken") << u"VV9"_s << u"3"_s;
+    QTest::newRow("root with nothing after it") << u"2V"_s << u"0"_s;
+    QTest::newRow("divisions before multiplications, product first in the text")
+        << u"2*3/4"_s << u"1.5"_s;
+    QTest::newRow("power before product") << u"2°2*3"_s << u"12"_s;
+    QTest::newRow("power after product sign") << u"3*2°2"_s << u"12"_s;
+    QTest::newRow("product before sum") << u"2+3*4"_s << u"14"_s;
+    QTest::newRow("negative first term") << u"-3+5"_s << u"2"_s;
+    QTest::newRow("two minus signs make a plus") << u"3--2"_s << u"5"_s;
+    QTest::newRow("plus minus is a minus") << u"3+-2"_s << u"1"_s;
+    QTest::newRow("minus plus: both signs count") << u"3-+2"_s << u"3"_s;
+    QTest::newRow("three minus signs leave plus minus, both count") << u"5---2"_s << u"1"_s;
+    QTest::newRow("a fraction to a fractional power") << u"2°0.5"_s << u"1.4142135623731"_s;
+    QTest::newRow("the sign of a negative base stays outside the power")
+        << u"(-8)°(1/3)"_s << u"-2"_s;
+    QTest::newRow("minus before a fractional power") << u"-8°0.5"_s << u"-2.82842712474619"_s;
+    QTest::newRow("a third") << u"1/3"_s << u"0.333333333333333"_s;
+    QTest::newRow("two thirds round up") << u"2/3"_s << u"0.666666666666667"_s;
+    QTest::newRow("three thirds") << u"1/3+1/3+1/3"_s << u"0.999999999999999"_s;
+    QTest::newRow("binary noise is rounded away") << u"0.1+0.2"_s << u"0.3"_s;
+    QTest::newRow("exponent without sign is read whole") << u"1E3"_s << u"1000"_s;
+    QTest::newRow("a typed exponent sign is a term sign") << u"1E-3"_s << u"-2.999"_s;
+    QTest::newRow("small result of a product is spliced back whole")
+        << u"0.001*0.001"_s << u"1E-06"_s;
+    QTest::newRow("small group result is spliced back whole") << u"(0.00001)*3"_s << u"3E-05"_s;
+    QTest::newRow("large result is spliced back whole") << u"10°20*1,5"_s << u"1.5E+20"_s;
+    QTest::newRow("large group result is divided whole") << u"(10°20)/10"_s << u"1E+19"_s;
+    QTest::newRow("a product of 1E-30 survives")
+        << u"0.0000000001*0.0000000001*0.0000000001"_s << u"1E-30"_s;
+    QTest::newRow("below 0.5E-31 an operand is 0")
+        << u"0.0000000001*0.0000000001*0.0000000001*0.0000000001"_s << u"0"_s;
+    QTest::newRow("tab around an operator") << u"2\t+\t3"_s << u"5"_s;
+    QTest::newRow("tab inside a product") << u"2*\t3"_s << u"6"_s;
+    QTest::newRow("negative zero is zero") << u"-0"_s << u"0"_s;
+    QTest::newRow("a number read at its 15 digits")
+        << u"1.23456789012345678"_s << u"1.23456789012346"_s;
+    QTest::newRow("square of a large number") << u"100000000²"_s << u"1E+16"_s;
+}
+
+void CalculeTest::derivedCases()
+{
+    checkValue();
+}
+
+void CalculeTest::failures_data()
+{
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<EvalFailure>("failure");
+
+    QTest::newRow("unclosed parenthesis after an operator")
+        << u"2 * (3"_s << EvalFailure::UnclosedParenthesis;
+    QTest::newRow("parenthesis alone") << u"("_s << EvalFailure::UnclosedParenthesis;
+    QTest::newRow("outer parenthesis left open") << u"((1)"_s << EvalFailure::UnclosedParenthesis;
+    QTest::newRow("closing before opening") << u")("_s << EvalFailure::UnclosedParenthesis;
+    QTest::newRow("open parenthesis checked before the division inside")
+        << u"(1/0"_s << EvalFailure::UnclosedParenthesis;
+    QTest::newRow("division by a group that is 0") << u"3/(1-1)"_s << EvalFailure::DivisionByZero;
+    QTest::newRow("division by 0") << u"1/0"_s << EvalFailure::DivisionByZero;
+    QTest::newRow("division by a name that reads 0") << u"1/x"_s << EvalFailure::DivisionByZero;
+    QTest::newRow("division by nothing") << u"5/"_s << EvalFailure::DivisionByZero;
+    QTest::newRow("division by a number that rounds to 0")
+        << u"1/0.00000000000000000000000000000001"_s << EvalFailure::DivisionByZero;
+    QTest::newRow("failure inside a group ends the evaluation")
+        << u"2+(1/0)"_s << EvalFailure::DivisionByZero;
+    QTest::newRow("zero to a negative power") << u"0°-1"_s << EvalFailure::ZeroToNegativePower;
+    QTest::newRow("zero to a negative group") << u"0°(0-2)"_s << EvalFailure::ZeroToNegativePower;
+    QTest::newRow("a number that rounds to 0 to a negative power")
+        << u"0.00000000000000000000000000000001°-2"_s << EvalFailure::ZeroToNegativePower;
+    QTest::newRow("power beyond the range") << u"10°400"_s << EvalFailure::Overflow;
+    QTest::newRow("number read beyond the range") << u"1E400"_s << EvalFailure::Overflow;
+    QTest::newRow("number read beyond the range in an operand")
+        << u"2*1E400"_s << EvalFailure::Overflow;
+    QTest::newRow("product beyond the range") << u"1E308*10"_s << EvalFailure::Overflow;
+    QTest::newRow("quotient beyond the range")
+        << u"1E300/0.000000000000000000001"_s << EvalFailure::Overflow;
+    QTest::newRow("square beyond the range") << u"(1E200)²"_s << EvalFailure::Overflow;
+    QTest::newRow("sum beyond the range") << u"1E308+1E308"_s << EvalFailure::Overflow;
+    QTest::newRow("largest double rounds beyond the range")
+        << u"1.7976931348623157E308"_s << EvalFailure::Overflow;
+}
+
+void CalculeTest::failures()
+{
+    QFETCH(QString, expression);
+    QFETCH(EvalFailure, failure);
+    try {
+        const double value = Calcule(expression);
+        QFAIL(qPrintable(u"evaluated to "_s + numberText(value)));
+    } catch (const EvalError &error) {
+        QCOMPARE(error.failure(), failure);
+    }
+}
+
+void CalculeTest::frenchReasons_data()
+{
+    QTest::addColumn<EvalFailure>("failure");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("unclosed parenthesis")
+        << EvalFailure::UnclosedParenthesis << u"parenthèse non fermée"_s;
+    QTest::newRow("division by zero") << EvalFailure::DivisionByZero << u"division par zéro"_s;
+    QTest::newRow("overflow") << EvalFailure::Overflow << u"dépassement de capacité"_s;
+    QTest::newRow("zero to a negative power")
+        << EvalFailure::ZeroToNegativePower << u"zéro élevé à une puissance négative"_s;
+}
+
+void CalculeTest::frenchReasons()
+{
+    QFETCH(EvalFailure, failure);
+    QFETCH(QString, reason);
+    QCOMPARE(frenchReason(failure), reason);
+    QCOMPARE(QString::fromUtf8(EvalError(failure).what()), reason);
+}
+
+QTEST_GUILESS_MAIN(CalculeTest)
+#include "test_calcule.moc"

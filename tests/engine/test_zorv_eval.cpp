@@ -1,0 +1,125 @@
+#include <QProcess>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// Runs the built command-line evaluator, as a user or a script would.
+class ZorvEvalTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void contract_data();
+    void contract();
+    void manyLines();
+};
+
+namespace {
+
+struct Run
+{
+    QByteArray output;
+    int exitCode = -1;
+};
+
+Run runEvaluator(const QStringList &arguments, const QByteArray &input)
+{
+    QProcess process;
+    process.start(QString::fromUtf8(ZORV_EVAL_PATH), arguments);
+    if (!process.waitForStarted())
+        return {};
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.readAllStandardOutput(),
+            process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1};
+}
+
+} // namespace
+
+void ZorvEvalTest::contract_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("each argument evaluated")
+        << QStringList{u"2(3+4)"_s, u"1,5 * 2"_s} << QByteArray() << QByteArray("14\n3\n") << 0;
+    QTest::newRow("arguments win over standard input")
+        << QStringList{u"1+1"_s} << QByteArray("5\n") << QByteArray("2\n") << 0;
+    QTest::newRow("engine number text with point and exponent forms")
+        << QStringList{u"1/3"_s, u"0.00001"_s, u"10°20*1,5"_s, u"-6"_s} << QByteArray()
+        << QByteArray("0.333333333333333\n1E-05\n1.5E+20\n-6\n") << 0;
+    QTest::newRow("a failed argument gives a French reason and status 1")
+        << QStringList{u"1/0"_s, u"2"_s} << QByteArray()
+        << QByteArray("erreur: division par z\xc3\xa9ro\n2\n") << 1;
+    QTest::newRow("an argument that looks like an option is an expression")
+        << QStringList{u"--5"_s} << QByteArray() << QByteArray("5\n") << 0;
+    QTest::newRow("an empty argument is 0")
+        << QStringList{QString()} << QByteArray() << QByteArray("0\n") << 0;
+    QTest::newRow("lines ended by LF")
+        << QStringList() << QByteArray("1+1\n2*3\n") << QByteArray("2\n6\n") << 0;
+    QTest::newRow("lines ended by CR LF")
+        << QStringList() << QByteArray("1+1\r\n2*3\r\n") << QByteArray("2\n6\n") << 0;
+    QTest::newRow("last line without terminator")
+        << QStringList() << QByteArray("1+1\n2*3") << QByteArray("2\n6\n") << 0;
+    QTest::newRow("an empty line is an expression that reads 0")
+        << QStringList() << QByteArray("1\n\n2\n") << QByteArray("1\n0\n2\n") << 0;
+    QTest::newRow("empty standard input prints nothing")
+        << QStringList() << QByteArray() << QByteArray() << 0;
+    QTest::newRow("a failed line does not stop the others")
+        << QStringList() << QByteArray("2 * (3\n0\xc2\xb0-1\n1E400\n4\n")
+        << QByteArray("erreur: parenth\xc3\xa8se non ferm\xc3\xa9"
+                      "e\n"
+                      "erreur: z\xc3\xa9ro \xc3\xa9lev\xc3\xa9 \xc3\xa0 une puissance "
+                      "n\xc3\xa9gative\n"
+                      "erreur: d\xc3\xa9passement de capacit\xc3\xa9\n4\n")
+        << 1;
+    QTest::newRow("square and power signs in UTF-8") << QStringList()
+                                                     << QByteArray("3\xc2\xb2+2\xc2\xb0"
+                                                                   "3\n")
+                                                     << QByteArray("17\n") << 0;
+    QTest::newRow("invalid UTF-8 reads as other characters")
+        << QStringList()
+        << QByteArray("\xff\xfe"
+                      "2+3\n\xc3(\n")
+        << QByteArray("3\nerreur: parenth\xc3\xa8se non ferm\xc3\xa9"
+                      "e\n")
+        << 1;
+    QTest::newRow("a NUL byte is one more character") << QStringList()
+                                                      << QByteArray("2+\0"
+                                                                    "3\n",
+                                                                    5)
+                                                      << QByteArray("2\n") << 0;
+    QTest::newRow("a lone carriage return stays in the expression")
+        << QStringList() << QByteArray("2\r+3\n") << QByteArray("5\n") << 0;
+}
+
+void ZorvEvalTest::contract()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, output);
+    QFETCH(int, exitCode);
+    const Run run = runEvaluator(arguments, input);
+    QCOMPARE(run.output, output);
+    QCOMPARE(run.exitCode, exitCode);
+}
+
+void ZorvEvalTest::manyLines()
+{
+    QByteArray input;
+    QByteArray expected;
+    for (int i = 0; i < 2000; ++i) {
+        input += QByteArray::number(i) + "+1\n";
+        expected += QByteArray::number(i + 1) + '\n';
+    }
+    const Run run = runEvaluator({}, input);
+    QCOMPARE(run.output, expected);
+    QCOMPARE(run.exitCode, 0);
+}
+
+QTEST_GUILESS_MAIN(ZorvEvalTest)
+#include "test_zorv_eval.moc"
