@@ -1,0 +1,61 @@
+#include "m_help.h"
+
+#include "documents/core/read_a_file.h"
+#include "platform/platform.h"
+#include "platform/program_font.h"
+#include "platform/twips.h"
+#include "platform/window_geometry.h"
+#include "shell/core/donnees.h"
+
+#include <QPlainTextEdit>
+
+namespace zorv {
+
+const QString m_help::NoDocumentNote = QStringLiteral(
+    "(aucun document n'est chargé) - Note : Les documents ne peuvent pas être chargés "
+    "manuellement, si un document devait être chargé, réinstallez ZORV");
+
+m_help::m_help(QWidget *parent)
+    : QWidget(parent)
+    , Text1(new QPlainTextEdit(this))
+{
+    setWindowTitle(QStringLiteral("Document"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setClientSize(this, 5430, 4110);
+
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(QStringLiteral("Texte du document"));
+    Text1->setGeometry(twips(120, 120, 5175, 3855));
+    Text1->setFont(programFont());
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Breaking inside words takes time that grows with the square of a line's length, so a long
+    // run without blanks would stall the viewer; such a run scrolls sideways instead.
+    Text1->setWordWrapMode(QTextOption::WordWrap);
+    Text1->setReadOnly(true);
+    // Read-only alone would leave no caret: the keyboard could neither select nor copy.
+    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Text1->setPlainText(NoDocumentNote);
+}
+
+void m_help::LoadHelp(const QString &HelpFile)
+{
+    showWindow(this, windowKind);
+    const std::optional<QString> text = ReadAfile(
+        donnees::appPath(QStringLiteral("docs/") + HelpFile));
+    if (!text) {
+        platform().beep();
+        platform().beep();
+        return;
+    }
+    Text1->setPlainText(*text);
+}
+
+std::optional<QString> m_help::ReadAfile(const QString &filename) const
+{
+    return documents::ReadAfile(filename);
+}
+
+} // namespace zorv
