@@ -1,0 +1,44 @@
+#include "platform/single_instance.h"
+#include "shots.h"
+#include "values/windows/c_donnees.h"
+#include "values/windows/r_chargement_data.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+
+void loadingWindow(zorv::shots::Shots &shots)
+{
+    auto *window = zorv::SingleInstance<zorv::r_chargement_data>::show();
+    // Held still at a count below 80, so that the picture shows the loading window alone.
+    window->Timer1->stop();
+    window->Timer2->stop();
+    for (int tick = 0; tick < 42; ++tick)
+        window->Timer1_Timer();
+    shots.take(window, QStringLiteral("r_chargement_data"));
+    zorv::SingleInstance<zorv::r_chargement_data>::close();
+}
+
+void valuesWindow(zorv::shots::Shots &shots)
+{
+    auto *window = zorv::SingleInstance<zorv::c_donnees>::show();
+    shots.take(window, QStringLiteral("c_donnees-ouverte"));
+    // The thermal voltage at 25 °C, loaded: the value and the confirmation both show.
+    window->liste->setCurrentIndex(
+        window->liste->findText(QStringLiteral("Tension thermique kT/q à 25 °C")));
+    window->Command1_Click();
+    shots.take(window, QStringLiteral("c_donnees-valeur"));
+    zorv::SingleInstance<zorv::c_donnees>::close();
+}
+
+void shootValues(zorv::shots::Shots &shots)
+{
+    loadingWindow(shots);
+    valuesWindow(shots);
+}
+
+const zorv::shots::Registrar reg("4-values", &shootValues);
+
+} // namespace
