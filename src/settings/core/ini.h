@@ -34,8 +34,8 @@ QString ReadIniValue(const QString &section,
 // exists. Every other line keeps its bytes, its line ending and its place. Added lines end with
 // the file's own line ending (CR LF in a new file or one without line breaks).
 //
-// A value that would not read back as written (blanks at an end, enclosing quotes) is stored
-// inside double quotes, so that every value reads back exactly as it was written.
+// The value is written as it stands; like every value, it reads back without the blanks at its
+// ends and without one pair of enclosing quotes.
 //
 // Returns 1 when written and 0 when not; a 0 leaves the file as it was. Not written: a missing
 // folder, a path that is a folder or other non-file, a read-only file or folder (see

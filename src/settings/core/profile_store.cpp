@@ -16,7 +16,7 @@ namespace {
 
 // Above these, the files used longest ago are forgotten (they are parsed again when read).
 constexpr qint64 CacheByteBudget = qint64(64) << 20;
-constexpr qsizetype CacheFileBudget = 256;
+constexpr qsizetype CacheFileBudget = 2048;
 
 // The clock tick of a file system with nanosecond stamps is at most 10 ms; second-counting ones
 // (FAT counts in steps of two seconds) get three.

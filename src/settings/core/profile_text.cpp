@@ -52,17 +52,6 @@ bool holdsLineBreakOrNul(QStringView text)
     return false;
 }
 
-// Whether the read would give back something else than `value` as it stands.
-bool needsQuotes(QStringView value)
-{
-    const bool blankAtAnEnd = !value.isEmpty()
-                              && (value.front() == u' ' || value.front() == u'\t'
-                                  || value.back() == u' ' || value.back() == u'\t');
-    const bool quoted = value.size() >= 2 && value.front() == value.back()
-                        && (value.front() == u'"' || value.front() == u'\'');
-    return blankAtAnEnd || quoted;
-}
-
 } // namespace
 
 template<class Matches>
@@ -283,7 +272,7 @@ std::optional<QByteArray> ProfileText::withValue(const QString &section,
         || keyName.contains(u'=') || keyName.front() == u'[')
         return std::nullopt;
     const std::optional<QByteArray> encodedValue
-        = encodeProfileText(m_encoding, needsQuotes(value) ? u'"' + value + u'"' : value);
+        = encodeProfileText(m_encoding, value);
     const std::optional<QByteArray> encodedKey = encodeProfileText(m_encoding, keyName);
     const std::optional<QByteArray> encodedSection = encodeProfileText(m_encoding, sectionName);
     if (!encodedValue || !encodedKey || !encodedSection)

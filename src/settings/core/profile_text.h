@@ -39,8 +39,7 @@ public:
     // added at the end of the file. Every other byte stays as it was. Added lines end with the
     // file's own line ending (the first one in it), CR LF in a file that has none.
     //
-    // A value that would not read back as it was written (blanks at an end, or a matching pair of
-    // quotes around it) is stored inside double quotes, which the read removes again.
+    // The value is stored as it stands (the read removes blanks at its ends and enclosing quotes).
     //
     // Nothing when the file cannot hold the texts: an empty name, a CR, LF or NUL anywhere, a "]"
     // in the section name, an "=" in the key name or a "[" at its start, or a character that the
