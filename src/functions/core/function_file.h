@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace zorv::functions {
+
+// What a missing file, section or key of a function file reads as.
+inline const QString ReadFailureText = QStringLiteral("Erreur de lecture de fichier");
+
+// One entry of a function file: FunctionDir followed by File, section Category, key StringC. The
+// value as the profile store reads it (at most 254 characters), or ReadFailureText when the file,
+// the section or the key does not exist. No other check is made.
+QString ReadAClause(const QString &File, const QString &Category, const QString &StringC);
+
+// The plain files of a folder that count as function files: hidden files (name beginning with
+// ".") and subfolders left out, ascending by name without regard to letter case (names that
+// differ only in case in the order of their code points). Empty when the folder cannot be read.
+QStringList functionFileNames(const QString &folder);
+
+// What listing the function folder found.
+struct FunctionListing
+{
+    QStringList names;          // function names, in listing order: name i belongs to file i
+    qsizetype leftOut = 0;      // files past the capacity of the function arrays, not listed
+    bool folderReadable = true; // false when FunctionDir is missing or cannot be read
+};
+
+// Lists FunctionDir into donnees::FunctionFileNames and donnees::FunctionNames (entries 0 to n-1;
+// the entries after them are emptied, so no name of an earlier listing lingers). When the folder
+// holds more files than the arrays, the first ones in listing order are taken and the number of
+// the others is reported.
+FunctionListing listFunctions();
+
+} // namespace zorv::functions

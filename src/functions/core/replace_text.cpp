@@ -1,0 +1,40 @@
+#include "replace_text.h"
+
+namespace zorv::functions {
+
+QString ReplaceText(const QString &text, const QString &sought, const QString &replacement)
+{
+    if (text.isNull())
+        return QStringLiteral("");
+    if (sought.isEmpty() || replacement == sought)
+        return text;
+
+    // Built in one pass over the original text: everything at and after the place where the
+    // search resumes is still original text, so positions can be kept in the original.
+    const qsizetype skipAfterRemoval = replacement.isEmpty() ? 1 : 0;
+    QString result;
+    result.reserve(text.size());
+    qsizetype copiedUpTo = 0;
+    qsizetype searchFrom = 0;
+    for (;;) {
+        const qsizetype found = text.indexOf(sought, searchFrom, Qt::CaseSensitive);
+        if (found < 0)
+            break;
+        result += QStringView(text).mid(copiedUpTo, found - copiedUpTo);
+        result += replacement;
+        copiedUpTo = found + sought.size();
+        searchFrom = copiedUpTo + skipAfterRemoval;
+    }
+    result += QStringView(text).mid(copiedUpTo);
+    return result;
+}
+
+QString expressionFor(const QString &formula, const std::array<QString, 6> &inputs)
+{
+    QString expression = formula;
+    for (int k = 1; k <= 6; ++k)
+        expression = ReplaceText(expression, u'd' + QString::number(k), inputs[k - 1]);
+    return expression;
+}
+
+} // namespace zorv::functions

@@ -1,0 +1,282 @@
+#include "c_calculs.h"
+
+#include "e_more.h"
+#include "engine/core/calcule.h"
+#include "engine/core/number_text.h"
+#include "functions/core/function_file.h"
+#include "functions/core/replace_text.h"
+#include "platform/platform.h"
+#include "platform/twips.h"
+#include "platform/window_geometry.h"
+#include "shell/core/donnees.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace zorv {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Where the input boxes stand in Frame2, in the order of the placeholders d1 to d6, with the
+// index of the Label1 element that carries each box's caption.
+struct InputPlace
+{
+    int labelIndex;
+    int left;
+    int top;
+};
+
+constexpr std::array<InputPlace, 6> InputPlaces{{
+    {2, 120, 240},
+    {3, 1800, 240},
+    {4, 3480, 240},
+    {1, 120, 840},
+    {0, 1800, 840},
+    {5, 3480, 840},
+}};
+
+QGroupBox *makeFrame(const QString &name, const QString &caption, QRect geometry, QWidget *parent)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+QString countText(qsizetype count)
+{
+    return QString::number(count) + u" Fonctions trouvées"_s;
+}
+
+QString leftOutText(const QString &folder, const functions::FunctionListing &listing)
+{
+    const qsizetype listed = listing.names.size();
+    return u"Le dossier des fonctions « %1 » contient %2 fichiers : seuls les %3 premiers, dans "
+           u"l'ordre alphabétique, sont proposés ; %4 fichiers sont laissés de côté."_s
+               .arg(folder,
+                    QString::number(listed + listing.leftOut),
+                    QString::number(listed),
+                    QString::number(listing.leftOut));
+}
+
+} // namespace
+
+c_calculs::c_calculs(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(u"c_calculs"_s);
+    setWindowTitle(u"Calculs"_s);
+    setClientSize(this, 5535, 7305);
+    buildFunctionFrame();
+    buildDataFrame();
+    buildLegendAndDescription();
+    buildOptionsFrame();
+    setKeyboardOrder();
+    Form_Load();
+    // Connected once the list is filled, so that filling it can never count as a pick.
+    // activated() comes from the user only: a click in the list, the arrow keys in the field, or
+    // a name typed in full.
+    connect(cmbFonction, &QComboBox::activated, this, &c_calculs::cmbFonction_Click);
+    connect(cmbFonction->view()->verticalScrollBar(),
+            &QScrollBar::valueChanged,
+            this,
+            &c_calculs::cmbFonction_Scroll);
+}
+
+void c_calculs::buildFunctionFrame()
+{
+    Frame1 = makeFrame(u"Frame1"_s, u"> Fonction"_s, twips(120, 120, 5295, 615), this);
+    cmbFonction = new QComboBox(Frame1);
+    cmbFonction->setObjectName(u"cmbFonction"_s);
+    cmbFonction->setAccessibleName(u"Fonction"_s);
+    cmbFonction->setEditable(true);
+    // The field shows the count text and accepts typing, but typing adds nothing to the list.
+    cmbFonction->setInsertPolicy(QComboBox::NoInsert);
+    cmbFonction->setGeometry(twips(120, 240, 5055, 315));
+}
+
+void c_calculs::buildDataFrame()
+{
+    Frame2 = makeFrame(u"Frame2"_s, u"> Données"_s, twips(120, 840, 5295, 1335), this);
+    for (int k = 1; k <= 6; ++k) {
+        const InputPlace &place = InputPlaces[k - 1];
+        auto *label = new QLabel(QString::number(k) + u')', Frame2);
+        label->setObjectName(u"Label1_"_s + QString::number(place.labelIndex));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setGeometry(twips(place.left, place.top, 255, 255));
+        Label1[place.labelIndex] = label;
+
+        auto *box = new QLineEdit(u"0"_s, Frame2);
+        box->setObjectName(u"txtDonnees"_s + QString::number(k));
+        box->setAccessibleName(u"Donnée "_s + QString::number(k));
+        box->setGeometry(twips(place.left + 360, place.top, 975, 285));
+        txtDonnees[k] = box;
+    }
+}
+
+void c_calculs::buildLegendAndDescription()
+{
+    Frame3 = makeFrame(u"Frame3"_s, u"< Légende des Données"_s, twips(120, 2280, 5295, 1575), this);
+    lstLegende = new QListWidget(Frame3);
+    lstLegende->setObjectName(u"lstLegende"_s);
+    lstLegende->setAccessibleName(u"Légende des données"_s);
+    lstLegende->setGeometry(twips(120, 240, 4935, 1200));
+
+    Frame4 = makeFrame(u"Frame4"_s,
+                       u"< Description et informations sur la fonction"_s,
+                       twips(120, 3960, 5295, 1935),
+                       this);
+    txtDesc = new QPlainTextEdit(Frame4);
+    txtDesc->setObjectName(u"txtDesc"_s);
+    txtDesc->setAccessibleName(u"Description de la fonction"_s);
+    txtDesc->setReadOnly(true);
+    txtDesc->setGeometry(twips(120, 240, 5055, 1575));
+}
+
+void c_calculs::buildOptionsFrame()
+{
+    Frame5 = makeFrame(u"Frame5"_s, u"> Options"_s, twips(120, 6000, 5295, 1215), this);
+    Command1 = new QPushButton(u"&Calculer"_s, Frame5);
+    Command1->setObjectName(u"Command1"_s);
+    Command1->setGeometry(twips(120, 360, 975, 615));
+    connect(Command1, &QPushButton::clicked, this, &c_calculs::Command1_Click);
+
+    Command2 = new QPushButton(u"Efface&r"_s, Frame5);
+    Command2->setObjectName(u"Command2"_s);
+    Command2->setGeometry(twips(1200, 360, 855, 615));
+    connect(Command2, &QPushButton::clicked, this, &c_calculs::Command2_Click);
+
+    Command3 = new QPushButton(u"+"_s, Frame5);
+    Command3->setObjectName(u"Command3"_s);
+    Command3->setAccessibleName(u"Infos supplémentaires sur la fonction"_s);
+    Command3->setGeometry(twips(2160, 360, 495, 615));
+    connect(Command3, &QPushButton::clicked, this, &c_calculs::Command3_Click);
+
+    Label2 = new QLabel(u"Résultat"_s, Frame5);
+    Label2->setObjectName(u"Label2"_s);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setGeometry(twips(2760, 360, 1095, 255));
+
+    txtResultat = new QLineEdit(Frame5);
+    txtResultat->setObjectName(u"txtResultat"_s);
+    txtResultat->setAccessibleName(u"Résultat"_s);
+    txtResultat->setReadOnly(true);
+    txtResultat->setGeometry(twips(2760, 600, 2415, 375));
+}
+
+void c_calculs::setKeyboardOrder()
+{
+    const QList<QWidget *> order{cmbFonction,
+                                 txtDonnees[1],
+                                 txtDonnees[2],
+                                 txtDonnees[3],
+                                 txtDonnees[4],
+                                 txtDonnees[5],
+                                 txtDonnees[6],
+                                 Command1,
+                                 Command2,
+                                 Command3,
+                                 lstLegende,
+                                 txtDesc,
+                                 txtResultat};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+QString c_calculs::ReadAClause(const QString &File, const QString &Category, const QString &StringC)
+{
+    return functions::ReadAClause(File, Category, StringC);
+}
+
+void c_calculs::ListerFonctionsDansCombo()
+{
+    const functions::FunctionListing listing = functions::listFunctions();
+    cmbFonction->clear();
+    cmbFonction->addItems(listing.names);
+    // Filling an empty combo box picks its first item; the list opens with nothing picked.
+    cmbFonction->setCurrentIndex(-1);
+    cmbFonction->setEditText(countText(listing.names.size()));
+
+    const QString folder = QDir::toNativeSeparators(donnees::FunctionDir);
+    if (!listing.folderReadable) {
+        platform().messageBox(u"Le dossier des fonctions « %1 » est introuvable ou illisible : "
+                              u"aucune fonction ne peut être proposée."_s.arg(folder),
+                              QString(),
+                              MessageButtons::Ok,
+                              MessageIcon::Warning);
+    } else if (listing.leftOut > 0) {
+        platform().messageBox(leftOutText(folder, listing),
+                              QString(),
+                              MessageButtons::Ok,
+                              MessageIcon::Information);
+    }
+}
+
+int c_calculs::selectedFunction() const
+{
+    return cmbFonction->currentIndex();
+}
+
+void c_calculs::Form_Load()
+{
+    ListerFonctionsDansCombo();
+}
+
+void c_calculs::cmbFonction_Click()
+{
+    const int i = selectedFunction();
+    if (i < 0)
+        return; // nothing picked: no file to read
+    const QString &file = donnees::FunctionFileNames[i];
+    lstLegende->clear();
+    for (int k = 1; k <= 6; ++k)
+        lstLegende->addItem(ReadAClause(file, u"Fonc"_s, u"d"_s + QString::number(k)));
+    txtDesc->setPlainText(ReadAClause(file, u"ePrf"_s, u"Description"_s));
+    donnees::CurrentFormula = ReadAClause(file, u"Calc"_s, u"Fnc"_s);
+}
+
+void c_calculs::cmbFonction_Scroll()
+{
+    cmbFonction_Click();
+}
+
+void c_calculs::Command1_Click()
+{
+    std::array<QString, 6> inputs;
+    for (int k = 1; k <= 6; ++k)
+        inputs[k - 1] = txtDonnees[k]->text();
+    try {
+        const double result = engine::Calcule(
+            functions::expressionFor(donnees::CurrentFormula, inputs));
+        txtResultat->setText(engine::userNumberText(result));
+    } catch (const engine::EvalError &error) {
+        // The last result stays: it is replaced only by a value.
+        platform().messageBox(engine::frenchReason(error.failure()),
+                              QString(),
+                              MessageButtons::Ok,
+                              MessageIcon::Warning);
+    }
+}
+
+void c_calculs::Command2_Click()
+{
+    for (int k = 1; k <= 6; ++k)
+        txtDonnees[k]->clear();
+}
+
+void c_calculs::Command3_Click()
+{
+    SingleInstance<e_more>::show();
+}
+
+} // namespace zorv

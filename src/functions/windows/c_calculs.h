@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/single_instance.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace zorv {
+
+// The calculator: pick a function of the function folder, type its inputs, get the result.
+class c_calculs : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr WindowKind windowKind = WindowKind::FrameChild;
+
+    explicit c_calculs(QWidget *parent = nullptr);
+
+    // One entry of a function file of the function folder (the default text when it is missing).
+    static QString ReadAClause(const QString &File, const QString &Category, const QString &StringC);
+
+    // Lists the function folder into the function arrays and into cmbFonction.
+    void ListerFonctionsDansCombo();
+
+    // The position of the picked function in the list, -1 when none is picked.
+    int selectedFunction() const;
+
+    void Form_Load();
+    void cmbFonction_Click();
+    void cmbFonction_Scroll();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+private:
+    void buildFunctionFrame();
+    void buildDataFrame();
+    void buildLegendAndDescription();
+    void buildOptionsFrame();
+    void setKeyboardOrder();
+
+    QGroupBox *Frame1 = nullptr;
+    QComboBox *cmbFonction = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    std::array<QLineEdit *, 7> txtDonnees{}; // indices 1 to 6, as the placeholders d1 to d6
+    std::array<QLabel *, 6> Label1{};
+    QGroupBox *Frame3 = nullptr;
+    QListWidget *lstLegende = nullptr;
+    QGroupBox *Frame4 = nullptr;
+    QPlainTextEdit *txtDesc = nullptr;
+    QGroupBox *Frame5 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *txtResultat = nullptr;
+};
+
+} // namespace zorv

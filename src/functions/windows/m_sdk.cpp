@@ -1,0 +1,245 @@
+#include "m_sdk.h"
+
+#include "functions/core/new_function_file.h"
+#include "platform/platform.h"
+#include "platform/twips.h"
+#include "platform/window_geometry.h"
+#include "settings/core/ini.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zorv {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Title = u"SDK"_s;
+
+QString nameRefusal(const QString &name, functions::NameProblem problem)
+{
+    switch (problem) {
+    case functions::NameProblem::FolderSeparator:
+        return u"Le nom « %1 » contient un séparateur de dossier (« / » ou « \\ ») : donnez un "
+               u"simple nom de fichier, sans dossier."_s.arg(name);
+    case functions::NameProblem::ParentReference:
+        return u"Le nom « %1 » contient « .. » : donnez un simple nom de fichier, sans dossier."_s
+            .arg(name);
+    case functions::NameProblem::ForbiddenCharacter:
+        return u"Le nom « %1 » contient un caractère interdit dans un nom de fichier "
+               u"(< > : \" | ? * ou un caractère de contrôle)."_s.arg(name);
+    case functions::NameProblem::TooLong:
+        return u"Le nom « %1 » est trop long pour un nom de fichier."_s.arg(name);
+    case functions::NameProblem::None:
+        break;
+    }
+    return QString();
+}
+
+QString cannotWrite(const QString &file)
+{
+    if (functions::isMarkedReadOnly(file))
+        return u"Impossible d'écrire le fichier « %1 » : il est protégé en écriture."_s.arg(
+            QDir::toNativeSeparators(file));
+    return u"Impossible d'écrire le fichier « %1 » : le dossier « %2 » n'existe pas ou n'est pas "
+           u"accessible en écriture."_s.arg(QDir::toNativeSeparators(file),
+                                            QDir::toNativeSeparators(functions::outputFolder()));
+}
+
+QString unstorable(const QString &box, QChar c)
+{
+    const QString shown
+        = c.isPrint() && !c.isSurrogate()
+              ? u"« %1 »"_s.arg(c)
+              : u"le caractère de code U+%1"_s.arg(
+                  QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
+    return u"La case « %1 » contient %2, que les fichiers de fonctions (Windows-1252) ne peuvent "
+           u"pas contenir : remplacez-le, puis générez à nouveau."_s.arg(box, shown);
+}
+
+void warn(const QString &text)
+{
+    platform().messageBox(text, Title, MessageButtons::Ok, MessageIcon::Warning);
+}
+
+} // namespace
+
+// One line of the entry grid, in the order in which "&Générer" writes the entries.
+struct m_sdk::GridLine
+{
+    QLineEdit *m_sdk::*box;
+    const char16_t *boxName;
+    int labelIndex;
+    const char16_t *caption;
+    int labelLeft;
+    int top;
+    int boxLeft;
+    const char16_t *initialText;
+    const char16_t *section;
+    const char16_t *key;
+};
+
+const std::array<m_sdk::GridLine, 10> &m_sdk::gridLines()
+{
+    static constexpr std::array<GridLine, 10> lines{{
+        {&m_sdk::Text2, u"Text2", 0, u"Nom", 120, 360, 1200, u"0", u"GeneralInfo", u"NomFonc"},
+        {&m_sdk::Text8, u"Text8", 1, u"Auteur", 120, 720, 1200, u"0", u"GeneralInfo", u"NomAuteur"},
+        {&m_sdk::Text7, u"Text7", 4, u"Variable1", 120, 1080, 1200, u"(Vide)", u"Fonc", u"d1"},
+        {&m_sdk::Text6, u"Text6", 3, u"Variable2", 120, 1440, 1200, u"(Vide)", u"Fonc", u"d2"},
+        {&m_sdk::Text5, u"Text5", 2, u"Variable3", 120, 1800, 1200, u"(Vide)", u"Fonc", u"d3"},
+        {&m_sdk::Text11, u"Text11", 9, u"Variable4", 2760, 1080, 3600, u"(Vide)", u"Fonc", u"d4"},
+        {&m_sdk::Text10, u"Text10", 8, u"Variable5", 2760, 1440, 3600, u"(Vide)", u"Fonc", u"d5"},
+        {&m_sdk::Text9, u"Text9", 7, u"Variable6", 2760, 1800, 3600, u"(Vide)", u"Fonc", u"d6"},
+        {&m_sdk::Text4, u"Text4", 6, u"Equation", 120, 2160, 1200, u"0", u"Calc", u"Fnc"},
+        {&m_sdk::Text3, u"Text3", 5, u"Description", 120, 2520, 1200, u"0", u"ePrf", u"Description"},
+    }};
+    return lines;
+}
+
+m_sdk::m_sdk(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(u"m_sdk"_s);
+    setWindowTitle(u"SDK"_s);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setClientSize(this, 5565, 4770);
+
+    Label1 = new QLabel(u"Nom du fichier : "_s, this);
+    Label1->setObjectName(u"Label1"_s);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setGeometry(twips(120, 240, 1815, 255));
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(u"Text1"_s);
+    Text1->setAccessibleName(u"Nom du fichier"_s);
+    Text1->setGeometry(twips(120, 600, 4575, 375));
+
+    Command1 = new QPushButton(u"o&k"_s, this);
+    Command1->setObjectName(u"Command1"_s);
+    Command1->setGeometry(twips(4800, 600, 615, 375));
+    connect(Command1, &QPushButton::clicked, this, &m_sdk::Command1_Click);
+
+    Frame1 = new QGroupBox(u"Création"_s, this);
+    Frame1->setObjectName(u"Frame1"_s);
+    Frame1->setGeometry(twips(120, 1080, 5295, 3015));
+    Frame1->setEnabled(false);
+    buildGrid();
+
+    Command2 = new QPushButton(u"&Générer"_s, this);
+    Command2->setObjectName(u"Command2"_s);
+    Command2->setGeometry(twips(4320, 4200, 1095, 495));
+    connect(Command2, &QPushButton::clicked, this, &m_sdk::Command2_Click);
+
+    setKeyboardOrder();
+}
+
+void m_sdk::buildGrid()
+{
+    // Labels first: each label's area reaches under the box beside it, and the box must stay on top.
+    for (const GridLine &line : gridLines()) {
+        auto *label = new QLabel(QString::fromUtf16(line.caption), Frame1);
+        label->setObjectName(u"Label2_"_s + QString::number(line.labelIndex));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setGeometry(twips(line.labelLeft, line.top, 2175, 255));
+        Label2[line.labelIndex] = label;
+    }
+    for (const GridLine &line : gridLines()) {
+        auto *box = new QLineEdit(QString::fromUtf16(line.initialText), Frame1);
+        box->setObjectName(QString::fromUtf16(line.boxName));
+        box->setAccessibleName(QString::fromUtf16(line.caption));
+        box->setGeometry(twips(line.boxLeft, line.top, 1335, 285));
+        this->*line.box = box;
+    }
+}
+
+void m_sdk::setKeyboardOrder()
+{
+    const QList<QWidget *> order{Text1,
+                                 Text2,
+                                 Text8,
+                                 Text7,
+                                 Text6,
+                                 Text5,
+                                 Text11,
+                                 Text10,
+                                 Text9,
+                                 Text4,
+                                 Text3,
+                                 Command1,
+                                 Command2};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+QString m_sdk::newFilePath() const
+{
+    return functions::newFunctionFilePath(Text1->text());
+}
+
+bool m_sdk::acceptName()
+{
+    const functions::NameProblem problem = functions::checkNewFunctionName(Text1->text());
+    if (problem == functions::NameProblem::None)
+        return true;
+    warn(nameRefusal(Text1->text(), problem));
+    return false;
+}
+
+void m_sdk::Command1_Click()
+{
+    if (!acceptName())
+        return;
+    const QString source = functions::templatePath();
+    const QString destination = newFilePath();
+    if (functions::isMarkedReadOnly(functions::outputFolder())
+        || functions::isMarkedReadOnly(destination)) {
+        warn(cannotWrite(destination));
+        return;
+    }
+    if (!platform().copyFile(source, destination)) {
+        // The grid stays locked and the name editable, so that the user can put it right.
+        if (!QFileInfo(source).isFile())
+            warn(u"Impossible de créer le fichier « %1 » : le modèle « %2 » est introuvable."_s
+                     .arg(QDir::toNativeSeparators(destination), QDir::toNativeSeparators(source)));
+        else
+            warn(cannotWrite(destination));
+        return;
+    }
+    Frame1->setEnabled(true);
+    Text1->setEnabled(false);
+}
+
+void m_sdk::Command2_Click()
+{
+    if (!acceptName())
+        return;
+    // Checked before the first write, so that a refused text leaves no half-written file.
+    for (const GridLine &line : gridLines()) {
+        const QChar c = functions::firstUnstorableCharacter((this->*line.box)->text());
+        if (!c.isNull()) {
+            warn(unstorable(QString::fromUtf16(line.caption), c));
+            return;
+        }
+    }
+    const QString file = newFilePath();
+    for (const GridLine &line : gridLines()) {
+        if (WriteIniValue(QString::fromUtf16(line.section),
+                          QString::fromUtf16(line.key),
+                          (this->*line.box)->text(),
+                          file)
+            == 0) {
+            warn(cannotWrite(file));
+            return;
+        }
+    }
+    platform().messageBox(u"Effectué!"_s, Title, MessageButtons::Ok);
+}
+
+} // namespace zorv

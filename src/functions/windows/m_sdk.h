@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/single_instance.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zorv {
+
+// The authoring window: makes a new function file in the output folder from the template.
+class m_sdk : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr WindowKind windowKind = WindowKind::FrameChild;
+
+    explicit m_sdk(QWidget *parent = nullptr);
+
+    void Command1_Click();
+    void Command2_Click();
+
+private:
+    struct GridLine;
+    static const std::array<GridLine, 10> &gridLines();
+
+    void buildGrid();
+    void setKeyboardOrder();
+    QString newFilePath() const;
+    bool acceptName();
+
+    QLabel *Label1 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    std::array<QLabel *, 10> Label2{};
+    QLineEdit *Text2 = nullptr;
+    QLineEdit *Text3 = nullptr;
+    QLineEdit *Text4 = nullptr;
+    QLineEdit *Text5 = nullptr;
+    QLineEdit *Text6 = nullptr;
+    QLineEdit *Text7 = nullptr;
+    QLineEdit *Text8 = nullptr;
+    QLineEdit *Text9 = nullptr;
+    QLineEdit *Text10 = nullptr;
+    QLineEdit *Text11 = nullptr;
+    QPushButton *Command2 = nullptr;
+};
+
+} // namespace zorv

@@ -1,0 +1,66 @@
+#include "caption_fit.h"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace zorv::test {
+namespace {
+
+QString withoutAccessKey(QString text)
+{
+    return text.remove(u'&');
+}
+
+// How far a label's text may run before another control of its container covers it.
+int visibleWidth(const QLabel *label)
+{
+    int width = label->width();
+    const QRect area = label->geometry();
+    for (const QObject *object : label->parentWidget()->children()) {
+        const auto *sibling = qobject_cast<const QWidget *>(object);
+        if (!sibling || sibling == label || qobject_cast<const QLabel *>(sibling))
+            continue;
+        const QRect other = sibling->geometry();
+        if (other.left() > area.left() && other.intersects(area))
+            width = std::min(width, other.left() - area.left());
+    }
+    return width;
+}
+
+QString describe(const QWidget *control, const QString &caption)
+{
+    return control->objectName() + QStringLiteral(": ") + caption;
+}
+
+} // namespace
+
+QStringList captionsThatDoNotFit(const QWidget *window)
+{
+    QStringList cut;
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        const QFontMetrics metrics(label->font());
+        const QString text = withoutAccessKey(label->text());
+        if (metrics.horizontalAdvance(text) > visibleWidth(label)
+            || metrics.height() > label->height())
+            cut.append(describe(label, text));
+    }
+    for (const QPushButton *button : window->findChildren<QPushButton *>()) {
+        const QFontMetrics metrics(button->font());
+        const QString text = withoutAccessKey(button->text());
+        // A button needs a few pixels of its frame on each side of the text.
+        if (metrics.horizontalAdvance(text) + 8 > button->width()
+            || metrics.height() + 4 > button->height())
+            cut.append(describe(button, text));
+    }
+    for (const QGroupBox *frame : window->findChildren<QGroupBox *>()) {
+        const QFontMetrics metrics(frame->font());
+        // The title starts after the frame's corner and needs a gap before its right edge.
+        if (metrics.horizontalAdvance(frame->title()) + 16 > frame->width())
+            cut.append(describe(frame, frame->title()));
+    }
+    return cut;
+}
+
+} // namespace zorv::test

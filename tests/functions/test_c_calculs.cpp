@@ -1,0 +1,620 @@
+#include "caption_fit.h"
+#include "engine/core/calcule.h"
+#include "function_test_files.h"
+#include "functions/windows/c_calculs.h"
+#include "functions/windows/e_more.h"
+#include "platform/program_font.h"
+#include "platform/twips.h"
+#include "shell/core/donnees.h"
+#include "support/recording_platform.h"
+#include "support/temp_app_dir.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <memory>
+
+using namespace zorv;
+using namespace zorv::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString captionOf(const QWidget *control)
+{
+    if (const auto *frame = qobject_cast<const QGroupBox *>(control))
+        return frame->title();
+    if (const auto *button = qobject_cast<const QPushButton *>(control))
+        return button->text();
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (const auto *box = qobject_cast<const QLineEdit *>(control))
+        return box->text();
+    if (const auto *combo = qobject_cast<const QComboBox *>(control))
+        return combo->currentText();
+    if (const auto *text = qobject_cast<const QPlainTextEdit *>(control))
+        return text->toPlainText();
+    return QString();
+}
+
+QStringList legendLines(const QListWidget *list)
+{
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines.append(list->item(i)->text());
+    return lines;
+}
+
+} // namespace
+
+class CCalculsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void layout_data();
+    void layout();
+    void captionsFit();
+    void keyboardOrder();
+    void comboTakesNoTypedItems();
+
+    void countText_data();
+    void countText();
+    void opensWithNothingPicked();
+    void missingFolderIsTold();
+    void filesPastTheSlotsAreTold();
+
+    void pickLoadsLegendDescriptionAndFormula();
+    void secondItemWithTheSameNameReadsTheSecondFile();
+    void longDescriptionIsCut();
+    void pickReadsTheFileAnew();
+    void arrowKeysPick();
+    void mouseClickPicks();
+    void pickWithNothingSelectedDoesNothing();
+    void scrollingTheListReloadsThePick();
+
+    void results_data();
+    void results();
+    void calculerBeforeAnyPickShowsZero();
+    void failureKeepsTheResultAndTellsWhy_data();
+    void failureKeepsTheResultAndTellsWhy();
+    void effacerEmptiesTheBoxesOnly();
+    void pickKeepsTypedValuesAndResult();
+    void formulaSurvivesReopening();
+    void plusShowsTheInformationWindow();
+
+private:
+    c_calculs *open();
+    void writeFunctions(const QList<FunctionFileContent> &functions);
+    template<class T>
+    T *control(const QString &name) const;
+    void pick(int index);
+    void type(const QStringList &inputs);
+
+    std::unique_ptr<TempAppDir> m_app;
+    std::unique_ptr<RecordingPlatform> m_platform;
+    c_calculs *m_window = nullptr;
+};
+
+void CCalculsTest::initTestCase()
+{
+    installProgramFont();
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+}
+
+void CCalculsTest::init()
+{
+    m_app = std::make_unique<TempAppDir>();
+    m_platform = std::make_unique<RecordingPlatform>();
+    m_app->makeDir(u"res/Fonc"_s);
+    donnees::CurrentFormula.clear();
+}
+
+void CCalculsTest::cleanup()
+{
+    SingleInstance<e_more>::close();
+    SingleInstance<c_calculs>::close();
+    m_window = nullptr;
+    m_platform.reset();
+    m_app.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+c_calculs *CCalculsTest::open()
+{
+    m_window = SingleInstance<c_calculs>::get();
+    return m_window;
+}
+
+void CCalculsTest::writeFunctions(const QList<FunctionFileContent> &functions)
+{
+    for (qsizetype i = 0; i < functions.size(); ++i)
+        writeFunctionFile(*m_app, u"f%1.zvfc"_s.arg(i, 2, 10, QChar(u'0')), functions[i]);
+}
+
+template<class T>
+T *CCalculsTest::control(const QString &name) const
+{
+    T *found = m_window->findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+void CCalculsTest::pick(int index)
+{
+    control<QComboBox>(u"cmbFonction"_s)->setCurrentIndex(index);
+    m_window->cmbFonction_Click();
+}
+
+void CCalculsTest::type(const QStringList &inputs)
+{
+    for (int k = 1; k <= 6; ++k)
+        control<QLineEdit>(u"txtDonnees"_s + QString::number(k))
+            ->setText(k <= inputs.size() ? inputs[k - 1] : u"0"_s);
+}
+
+void CCalculsTest::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("place");
+
+    const QString window = u"c_calculs"_s;
+    QTest::newRow("Frame1") << u"Frame1"_s << window << u"> Fonction"_s
+                            << twips(120, 120, 5295, 615);
+    QTest::newRow("cmbFonction") << u"cmbFonction"_s << u"Frame1"_s << u"0 Fonctions trouvées"_s
+                                 << twips(120, 240, 5055, 315);
+    QTest::newRow("Frame2") << u"Frame2"_s << window << u"> Données"_s
+                            << twips(120, 840, 5295, 1335);
+    QTest::newRow("Label1(2)") << u"Label1_2"_s << u"Frame2"_s << u"1)"_s
+                               << twips(120, 240, 255, 255);
+    QTest::newRow("Label1(3)") << u"Label1_3"_s << u"Frame2"_s << u"2)"_s
+                               << twips(1800, 240, 255, 255);
+    QTest::newRow("Label1(4)") << u"Label1_4"_s << u"Frame2"_s << u"3)"_s
+                               << twips(3480, 240, 255, 255);
+    QTest::newRow("Label1(1)") << u"Label1_1"_s << u"Frame2"_s << u"4)"_s
+                               << twips(120, 840, 255, 255);
+    QTest::newRow("Label1(0)") << u"Label1_0"_s << u"Frame2"_s << u"5)"_s
+                               << twips(1800, 840, 255, 255);
+    QTest::newRow("Label1(5)") << u"Label1_5"_s << u"Frame2"_s << u"6)"_s
+                               << twips(3480, 840, 255, 255);
+    QTest::newRow("txtDonnees(1)")
+        << u"txtDonnees1"_s << u"Frame2"_s << u"0"_s << twips(480, 240, 975, 285);
+    QTest::newRow("txtDonnees(2)")
+        << u"txtDonnees2"_s << u"Frame2"_s << u"0"_s << twips(2160, 240, 975, 285);
+    QTest::newRow("txtDonnees(3)")
+        << u"txtDonnees3"_s << u"Frame2"_s << u"0"_s << twips(3840, 240, 975, 285);
+    QTest::newRow("txtDonnees(4)")
+        << u"txtDonnees4"_s << u"Frame2"_s << u"0"_s << twips(480, 840, 975, 285);
+    QTest::newRow("txtDonnees(5)")
+        << u"txtDonnees5"_s << u"Frame2"_s << u"0"_s << twips(2160, 840, 975, 285);
+    QTest::newRow("txtDonnees(6)")
+        << u"txtDonnees6"_s << u"Frame2"_s << u"0"_s << twips(3840, 840, 975, 285);
+    QTest::newRow("Frame3") << u"Frame3"_s << window << u"< Légende des Données"_s
+                            << twips(120, 2280, 5295, 1575);
+    QTest::newRow("lstLegende") << u"lstLegende"_s << u"Frame3"_s << u""_s
+                                << twips(120, 240, 4935, 1200);
+    QTest::newRow("Frame4") << u"Frame4"_s << window
+                            << u"< Description et informations sur la fonction"_s
+                            << twips(120, 3960, 5295, 1935);
+    QTest::newRow("txtDesc") << u"txtDesc"_s << u"Frame4"_s << u""_s << twips(120, 240, 5055, 1575);
+    QTest::newRow("Frame5") << u"Frame5"_s << window << u"> Options"_s
+                            << twips(120, 6000, 5295, 1215);
+    QTest::newRow("Command1") << u"Command1"_s << u"Frame5"_s << u"&Calculer"_s
+                              << twips(120, 360, 975, 615);
+    QTest::newRow("Command2") << u"Command2"_s << u"Frame5"_s << u"Efface&r"_s
+                              << twips(1200, 360, 855, 615);
+    QTest::newRow("Command3") << u"Command3"_s << u"Frame5"_s << u"+"_s
+                              << twips(2160, 360, 495, 615);
+    QTest::newRow("Label2") << u"Label2"_s << u"Frame5"_s << u"Résultat"_s
+                            << twips(2760, 360, 1095, 255);
+    QTest::newRow("txtResultat") << u"txtResultat"_s << u"Frame5"_s << u""_s
+                                 << twips(2760, 600, 2415, 375);
+}
+
+void CCalculsTest::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, container);
+    QFETCH(QString, caption);
+    QFETCH(QRect, place);
+    open();
+    QCOMPARE(m_window->windowTitle(), u"Calculs"_s);
+    QCOMPARE(m_window->size(), twipsSize(5535, 7305));
+    const auto *widget = control<QWidget>(name);
+    QCOMPARE(widget->parentWidget()->objectName(), container);
+    QCOMPARE(captionOf(widget), caption);
+    QCOMPARE(widget->geometry(), place);
+}
+
+void CCalculsTest::captionsFit()
+{
+    open();
+    QCOMPARE(captionsThatDoNotFit(m_window), QStringList());
+}
+
+void CCalculsTest::keyboardOrder()
+{
+    open();
+    const QStringList expected{u"cmbFonction"_s,
+                               u"txtDonnees1"_s,
+                               u"txtDonnees2"_s,
+                               u"txtDonnees3"_s,
+                               u"txtDonnees4"_s,
+                               u"txtDonnees5"_s,
+                               u"txtDonnees6"_s,
+                               u"Command1"_s,
+                               u"Command2"_s,
+                               u"Command3"_s,
+                               u"lstLegende"_s,
+                               u"txtDesc"_s,
+                               u"txtResultat"_s};
+    QStringList order;
+    QWidget *start = control<QWidget>(expected.first());
+    QWidget *widget = start;
+    do {
+        if (expected.contains(widget->objectName()) && !order.contains(widget->objectName()))
+            order.append(widget->objectName());
+        widget = widget->nextInFocusChain();
+    } while (widget != start);
+    QCOMPARE(order, expected);
+}
+
+void CCalculsTest::comboTakesNoTypedItems()
+{
+    writeFunctions({{.name = u"B"_s}, {.name = u"A"_s}});
+    open();
+    auto *combo = control<QComboBox>(u"cmbFonction"_s);
+    QVERIFY(combo->isEditable());
+    QCOMPARE(combo->insertPolicy(), QComboBox::NoInsert);
+    // Items stay in file order, not in the order of their texts.
+    QCOMPARE(combo->itemText(0), u"B"_s);
+    QTest::keyClicks(combo->lineEdit(), u"Nouvelle"_s);
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    QCOMPARE(combo->count(), 2);
+    QVERIFY(legendLines(control<QListWidget>(u"lstLegende"_s)).isEmpty());
+}
+
+void CCalculsTest::countText_data()
+{
+    QTest::addColumn<int>("files");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("empty folder") << 0 << u"0 Fonctions trouvées"_s;
+    QTest::newRow("one file") << 1 << u"1 Fonctions trouvées"_s;
+    QTest::newRow("twelve files") << 12 << u"12 Fonctions trouvées"_s;
+}
+
+void CCalculsTest::countText()
+{
+    QFETCH(int, files);
+    QFETCH(QString, expected);
+    QList<FunctionFileContent> functions;
+    for (int i = 0; i < files; ++i)
+        functions.append({.name = u"Fonction %1"_s.arg(i)});
+    writeFunctions(functions);
+    open();
+    auto *combo = control<QComboBox>(u"cmbFonction"_s);
+    QCOMPARE(combo->currentText(), expected);
+    QCOMPARE(combo->count(), files);
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void CCalculsTest::opensWithNothingPicked()
+{
+    writeFunctions({{.name = u"Loi d'Ohm"_s, .formula = u"d1*d2"_s}});
+    open();
+    QCOMPARE(control<QComboBox>(u"cmbFonction"_s)->currentIndex(), -1);
+    QCOMPARE(m_window->selectedFunction(), -1);
+    for (int k = 1; k <= 6; ++k)
+        QCOMPARE(control<QLineEdit>(u"txtDonnees"_s + QString::number(k))->text(), u"0"_s);
+    QCOMPARE(control<QListWidget>(u"lstLegende"_s)->count(), 0);
+    QVERIFY(control<QPlainTextEdit>(u"txtDesc"_s)->toPlainText().isEmpty());
+    QVERIFY(control<QLineEdit>(u"txtResultat"_s)->text().isEmpty());
+    QVERIFY(donnees::CurrentFormula.isEmpty());
+}
+
+void CCalculsTest::missingFolderIsTold()
+{
+    QDir(m_app->filePath(u"res/Fonc"_s)).removeRecursively();
+    open();
+    QCOMPARE(control<QComboBox>(u"cmbFonction"_s)->currentText(), u"0 Fonctions trouvées"_s);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].title, u"ZORV"_s);
+    QVERIFY2(m_platform->messages[0].text.contains(QDir::toNativeSeparators(donnees::FunctionDir)),
+             qPrintable(m_platform->messages[0].text));
+    QVERIFY(m_platform->messages[0].text.contains(u"introuvable"_s));
+}
+
+void CCalculsTest::filesPastTheSlotsAreTold()
+{
+    const int files = donnees::FunctionSlots + 3;
+    for (int i = 0; i < files; ++i)
+        m_app->writeFile(u"res/Fonc/%1.zvfc"_s.arg(i, 4, 10, QChar(u'0')),
+                         "[GeneralInfo]\r\nNomFonc=F" + QByteArray::number(i) + "\r\n");
+    open();
+    auto *combo = control<QComboBox>(u"cmbFonction"_s);
+    QCOMPARE(combo->count(), donnees::FunctionSlots);
+    QCOMPARE(combo->itemText(donnees::FunctionSlots - 1), u"F999"_s);
+    QCOMPARE(combo->currentText(), u"1000 Fonctions trouvées"_s);
+    QCOMPARE(m_platform->messages.size(), 1);
+    const QString &text = m_platform->messages[0].text;
+    QVERIFY2(text.contains(u"1003 fichiers"_s) && text.contains(u"1000 premiers"_s)
+                 && text.contains(u"3 fichiers sont laissés de côté"_s),
+             qPrintable(text));
+}
+
+void CCalculsTest::pickLoadsLegendDescriptionAndFormula()
+{
+    writeFunctions({{.name = u"Loi d'Ohm"_s,
+                     .formula = u"d1*d2"_s,
+                     .legends = {u"Résistance R (kOhm)"_s, u"Courant I (mA)"_s},
+                     .description = u"U = R × I"_s},
+                    {.name = u"Autre"_s, .formula = u"d1"_s}});
+    open();
+    pick(0);
+    QCOMPARE(legendLines(control<QListWidget>(u"lstLegende"_s)),
+             (QStringList{u"Résistance R (kOhm)"_s,
+                          u"Courant I (mA)"_s,
+                          u"(Vide)"_s,
+                          u"(Vide)"_s,
+                          u"(Vide)"_s,
+                          u"(Vide)"_s}));
+    QCOMPARE(control<QPlainTextEdit>(u"txtDesc"_s)->toPlainText(), u"U = R × I"_s);
+    QCOMPARE(donnees::CurrentFormula, u"d1*d2"_s);
+    QCOMPARE(control<QComboBox>(u"cmbFonction"_s)->currentText(), u"Loi d'Ohm"_s);
+}
+
+void CCalculsTest::secondItemWithTheSameNameReadsTheSecondFile()
+{
+    writeFunctions({{.name = u"Même nom"_s, .formula = u"d1+1"_s, .description = u"premier"_s},
+                    {.name = u"Même nom"_s, .formula = u"d1+2"_s, .description = u"second"_s}});
+    open();
+    auto *combo = control<QComboBox>(u"cmbFonction"_s);
+    QCOMPARE(combo->count(), 2);
+    QCOMPARE(combo->itemText(1), u"Même nom"_s);
+    pick(1);
+    QCOMPARE(control<QPlainTextEdit>(u"txtDesc"_s)->toPlainText(), u"second"_s);
+    QCOMPARE(donnees::CurrentFormula, u"d1+2"_s);
+}
+
+void CCalculsTest::longDescriptionIsCut()
+{
+    const QString description = u"Ligne très longue "_s.repeated(17) + u"à la fin"_s;
+    QVERIFY(description.size() > 254);
+    writeFunctions({{.name = u"Longue"_s, .formula = u"d1"_s, .description = description}});
+    open();
+    pick(0);
+    QCOMPARE(control<QPlainTextEdit>(u"txtDesc"_s)->toPlainText(), description.left(254));
+}
+
+void CCalculsTest::pickReadsTheFileAnew()
+{
+    writeFunctions({{.name = u"F"_s, .formula = u"d1"_s, .description = u"avant"_s}});
+    open();
+    pick(0);
+    writeFunctions({{.name = u"F"_s, .formula = u"d1*2"_s, .description = u"après"_s}});
+    pick(0);
+    QCOMPARE(control<QPlainTextEdit>(u"txtDesc"_s)->toPlainText(), u"après"_s);
+    QCOMPARE(donnees::CurrentFormula, u"d1*2"_s);
+}
+
+void CCalculsTest::arrowKeysPick()
+{
+    writeFunctions({{.name = u"Premier"_s, .formula = u"d1+1"_s},
+                    {.name = u"Second"_s, .formula = u"d1+2"_s}});
+    open();
+    auto *combo = control<QComboBox>(u"cmbFonction"_s);
+    QTest::keyClick(combo, Qt::Key_Down);
+    QCOMPARE(combo->currentIndex(), 0);
+    QCOMPARE(donnees::CurrentFormula, u"d1+1"_s);
+    QTest::keyClick(combo, Qt::Key_Down);
+    QCOMPARE(combo->currentIndex(), 1);
+    QCOMPARE(donnees::CurrentFormula, u"d1+2"_s);
+    QTest::keyClick(combo, Qt::Key_Up);
+    QCOMPARE(donnees::CurrentFormula, u"d1+1"_s);
+}
+
+void CCalculsTest::mouseClickPicks()
+{
+    writeFunctions({{.name = u"Premier"_s, .formula = u"d1+1"_s},
+                    {.name = u"Second"_s, .formula = u"d1+2"_s}});
+    SingleInstance<c_calculs>::show();
+    open();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    auto *combo = control<QComboBox>(u"cmbFonction"_s);
+    combo->showPopup();
+    QAbstractItemView *list = combo->view();
+    QTRY_VERIFY(list->isVisible());
+    const QRect item = list->visualRect(list->model()->index(1, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+    QTRY_COMPARE(donnees::CurrentFormula, u"d1+2"_s);
+    QCOMPARE(combo->currentText(), u"Second"_s);
+}
+
+void CCalculsTest::pickWithNothingSelectedDoesNothing()
+{
+    writeFunctions({{.name = u"F"_s, .formula = u"d1"_s, .description = u"texte"_s}});
+    donnees::CurrentFormula = u"d1+5"_s;
+    open();
+    m_window->cmbFonction_Click();
+    m_window->cmbFonction_Scroll();
+    QCOMPARE(control<QListWidget>(u"lstLegende"_s)->count(), 0);
+    QVERIFY(control<QPlainTextEdit>(u"txtDesc"_s)->toPlainText().isEmpty());
+    QCOMPARE(donnees::CurrentFormula, u"d1+5"_s);
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void CCalculsTest::scrollingTheListReloadsThePick()
+{
+    QList<FunctionFileContent> functions;
+    for (int i = 0; i < 40; ++i)
+        functions.append({.name = u"Fonction %1"_s.arg(i), .formula = u"d1"_s});
+    writeFunctions(functions);
+    open();
+    pick(0);
+    writeFunctions({{.name = u"Fonction 0"_s, .formula = u"d1*3"_s}});
+    auto *combo = control<QComboBox>(u"cmbFonction"_s);
+    QScrollBar *scrollBar = combo->view()->verticalScrollBar();
+    combo->showPopup();
+    QTRY_VERIFY(scrollBar->maximum() > 0);
+    scrollBar->setValue(scrollBar->maximum());
+    combo->hidePopup();
+    QCOMPARE(donnees::CurrentFormula, u"d1*3"_s);
+    QCOMPARE(combo->currentIndex(), 0);
+}
+
+void CCalculsTest::results_data()
+{
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("product of two inputs") << u"d1*d2"_s << QStringList{u"3"_s, u"4"_s} << u"12"_s;
+    QTest::newRow("typed texts get no parentheses")
+        << u"d1*d2"_s << QStringList{u"1+2"_s, u"3"_s} << u"7"_s;
+    QTest::newRow("a later placeholder typed in box 1")
+        << u"d1"_s << QStringList{u"d2"_s, u"5"_s} << u"5"_s;
+    // "2d1" reads as 2 with the exponent letter D: 20. Had both placeholders gone, 2 would show.
+    QTest::newRow("d1d1 with box 1 empty keeps one d1")
+        << u"2d1d1"_s << QStringList{u""_s} << u"20"_s;
+    QTest::newRow("upper-case D1 is no placeholder") << u"D1"_s << QStringList{u"5"_s} << u"0"_s;
+    QTest::newRow("decimal comma typed") << u"d1*d2"_s << QStringList{u"1,5"_s, u"2"_s} << u"3"_s;
+    QTest::newRow("one half in French") << u"d1/d2"_s << QStringList{u"1"_s, u"2"_s} << u"0,5"_s;
+    QTest::newRow("ten to the power 20")
+        << u"d1"_s << QStringList{u"100000000000000000000"_s} << u"1E+20"_s;
+    QTest::newRow("one hundred-thousandth") << u"d1"_s << QStringList{u"0,00001"_s} << u"1E-05"_s;
+    QTest::newRow("negative result") << u"d1-d2"_s << QStringList{u"2"_s, u"2,5"_s} << u"-0,5"_s;
+    QTest::newRow("missing formula evaluates its failure text")
+        << QString() << QStringList{} << u"0"_s;
+}
+
+void CCalculsTest::results()
+{
+    QFETCH(QString, formula);
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, expected);
+    writeFunctions({{.name = u"F"_s, .formula = formula}});
+    open();
+    pick(0);
+    type(inputs);
+    m_window->Command1_Click();
+    QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), expected);
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void CCalculsTest::calculerBeforeAnyPickShowsZero()
+{
+    writeFunctions({{.name = u"F"_s, .formula = u"d1+7"_s}});
+    open();
+    m_window->Command1_Click();
+    QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), u"0"_s);
+}
+
+void CCalculsTest::failureKeepsTheResultAndTellsWhy_data()
+{
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<QStringList>("failing");
+    QTest::addColumn<engine::EvalFailure>("reason");
+    QTest::newRow("division by zero")
+        << u"d1/d2"_s << QStringList{u"6"_s, u"0"_s} << engine::EvalFailure::DivisionByZero;
+    QTest::newRow("unclosed parenthesis")
+        << u"d1/d2"_s << QStringList{u"(6"_s, u"1"_s} << engine::EvalFailure::UnclosedParenthesis;
+}
+
+void CCalculsTest::failureKeepsTheResultAndTellsWhy()
+{
+    QFETCH(QString, formula);
+    QFETCH(QStringList, failing);
+    QFETCH(engine::EvalFailure, reason);
+    writeFunctions({{.name = u"F"_s, .formula = formula}});
+    open();
+    pick(0);
+    type({u"6"_s, u"1"_s});
+    m_window->Command1_Click();
+    QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), u"6"_s);
+    type(failing);
+    m_window->Command1_Click();
+    QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), u"6"_s);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].title, u"ZORV"_s);
+    QCOMPARE(m_platform->messages[0].text, engine::frenchReason(reason));
+    QCOMPARE(control<QLineEdit>(u"txtDonnees1"_s)->text(), failing[0]);
+}
+
+void CCalculsTest::effacerEmptiesTheBoxesOnly()
+{
+    writeFunctions({{.name = u"F"_s, .formula = u"d1+d2"_s, .description = u"D"_s}});
+    open();
+    pick(0);
+    type({u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
+    m_window->Command1_Click();
+    QTest::mouseClick(control<QPushButton>(u"Command2"_s), Qt::LeftButton);
+    for (int k = 1; k <= 6; ++k) {
+        const auto *box = control<QLineEdit>(u"txtDonnees"_s + QString::number(k));
+        QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
+    }
+    QCOMPARE(control<QComboBox>(u"cmbFonction"_s)->currentIndex(), 0);
+    QCOMPARE(control<QListWidget>(u"lstLegende"_s)->count(), 6);
+    QCOMPARE(control<QPlainTextEdit>(u"txtDesc"_s)->toPlainText(), u"D"_s);
+    QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), u"3"_s);
+}
+
+void CCalculsTest::pickKeepsTypedValuesAndResult()
+{
+    writeFunctions(
+        {{.name = u"A"_s, .formula = u"d1+d2"_s}, {.name = u"B"_s, .formula = u"d1*d2"_s}});
+    open();
+    pick(0);
+    type({u"2"_s, u"5"_s});
+    m_window->Command1_Click();
+    pick(1);
+    QCOMPARE(control<QLineEdit>(u"txtDonnees1"_s)->text(), u"2"_s);
+    QCOMPARE(control<QLineEdit>(u"txtDonnees2"_s)->text(), u"5"_s);
+    QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), u"7"_s);
+    m_window->Command1_Click();
+    QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), u"10"_s);
+}
+
+void CCalculsTest::formulaSurvivesReopening()
+{
+    writeFunctions({{.name = u"F"_s, .formula = u"d1+d2+7"_s}});
+    open();
+    pick(0);
+    type({u"1"_s, u"1"_s});
+    SingleInstance<c_calculs>::close();
+    QVERIFY(!SingleInstance<c_calculs>::find());
+    open();
+    QCOMPARE(control<QComboBox>(u"cmbFonction"_s)->currentIndex(), -1);
+    m_window->Command1_Click();
+    QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), u"7"_s);
+}
+
+void CCalculsTest::plusShowsTheInformationWindow()
+{
+    writeFunctions({{.name = u"F"_s, .formula = u"d1"_s}});
+    open();
+    pick(0);
+    QTest::mouseClick(control<QPushButton>(u"Command3"_s), Qt::LeftButton);
+    e_more *information = SingleInstance<e_more>::find();
+    QVERIFY(information);
+    QVERIFY(information->isVisible());
+    QVERIFY(!information->isModal());
+}
+
+QTEST_MAIN(CCalculsTest)
+#include "test_c_calculs.moc"

@@ -1,0 +1,248 @@
+#include "caption_fit.h"
+#include "function_test_files.h"
+#include "functions/core/function_file.h"
+#include "functions/windows/c_calculs.h"
+#include "functions/windows/e_more.h"
+#include "platform/program_font.h"
+#include "platform/twips.h"
+#include "support/recording_platform.h"
+#include "support/temp_app_dir.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <memory>
+
+using namespace zorv;
+using namespace zorv::test;
+using namespace Qt::StringLiterals;
+
+class EMoreTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void layout_data();
+    void layout();
+    void windowKind();
+    void captionsFit();
+    void keyboardOrder();
+    void opensCentred();
+
+    void showsThePickedFunction();
+    void noCalculatorShowsZeros();
+    void nothingPickedShowsZeros();
+    void missingAuthor();
+    void laterPicksDoNotChangeAnOpenWindow();
+    void plusWhileOpenOnlyBringsItToTheFront();
+
+private:
+    void openCalculatorAndPick(int index);
+    QStringList boxes() const;
+
+    std::unique_ptr<TempAppDir> m_app;
+    std::unique_ptr<RecordingPlatform> m_platform;
+};
+
+void EMoreTest::initTestCase()
+{
+    installProgramFont();
+}
+
+void EMoreTest::init()
+{
+    m_app = std::make_unique<TempAppDir>();
+    m_platform = std::make_unique<RecordingPlatform>();
+    writeFunctionFile(*m_app,
+                      u"a.zvfc"_s,
+                      {.name = u"Loi d'Ohm : tension"_s, .formula = u"d1*d2"_s});
+    writeFunctionFile(*m_app,
+                      u"b.zvfc"_s,
+                      {.name = u"Pont diviseur"_s,
+                       .author = u"Quelqu'un"_s,
+                       .formula = u"d1*d3/(d2+d3)"_s});
+    writeFunctionFile(*m_app,
+                      u"c.zvfc"_s,
+                      {.name = u"Sans auteur"_s, .author = QString(), .formula = u"d1"_s});
+}
+
+void EMoreTest::cleanup()
+{
+    SingleInstance<e_more>::close();
+    SingleInstance<c_calculs>::close();
+    m_platform.reset();
+    m_app.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void EMoreTest::openCalculatorAndPick(int index)
+{
+    c_calculs *calculator = SingleInstance<c_calculs>::get();
+    calculator->findChild<QComboBox *>(u"cmbFonction"_s)->setCurrentIndex(index);
+    calculator->cmbFonction_Click();
+}
+
+QStringList EMoreTest::boxes() const
+{
+    const e_more *window = SingleInstance<e_more>::find();
+    if (!window)
+        return {};
+    QStringList texts;
+    for (const char *name : {"Text1", "Text2", "Text3"})
+        texts.append(window->findChild<QLineEdit *>(QString::fromLatin1(name))->text());
+    return texts;
+}
+
+void EMoreTest::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("place");
+    QTest::newRow("Label1") << u"Label1"_s << u"Nom"_s << twips(120, 240, 1575, 255);
+    QTest::newRow("Label2") << u"Label2"_s << u"Auteur"_s << twips(120, 720, 1335, 255);
+    QTest::newRow("Label3") << u"Label3"_s << u"Equation"_s << twips(120, 1200, 1095, 255);
+    QTest::newRow("Text1") << u"Text1"_s << u"0"_s << twips(840, 240, 3735, 285);
+    QTest::newRow("Text2") << u"Text2"_s << u"0"_s << twips(840, 720, 3735, 285);
+    QTest::newRow("Text3") << u"Text3"_s << u"0"_s << twips(840, 1200, 3735, 285);
+    QTest::newRow("Command1") << u"Command1"_s << u"OK"_s << twips(4680, 840, 855, 615);
+}
+
+void EMoreTest::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QRect, place);
+    const e_more *window = SingleInstance<e_more>::get();
+    QCOMPARE(window->windowTitle(), u"Infos supplémentaires sur la fonction"_s);
+    QCOMPARE(window->size(), twipsSize(5775, 1650));
+    const QWidget *widget = window->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->parentWidget(), window);
+    QCOMPARE(widget->geometry(), place);
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        QCOMPARE(label->text(), caption);
+    else if (const auto *button = qobject_cast<const QPushButton *>(widget))
+        QCOMPARE(button->text(), caption);
+    else {
+        const auto *box = qobject_cast<const QLineEdit *>(widget);
+        QCOMPARE(box->text(), caption);
+        QVERIFY(box->isReadOnly());
+    }
+}
+
+void EMoreTest::windowKind()
+{
+    const e_more *window = SingleInstance<e_more>::get();
+    QVERIFY(window->isWindow());
+    QVERIFY(!window->isModal());
+    const Qt::WindowFlags flags = window->windowFlags();
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+}
+
+void EMoreTest::captionsFit()
+{
+    QCOMPARE(captionsThatDoNotFit(SingleInstance<e_more>::get()), QStringList());
+}
+
+void EMoreTest::keyboardOrder()
+{
+    const e_more *window = SingleInstance<e_more>::get();
+    const QStringList expected{u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Command1"_s};
+    QStringList order;
+    QWidget *start = window->findChild<QWidget *>(expected.first());
+    QWidget *widget = start;
+    do {
+        if (expected.contains(widget->objectName()))
+            order.append(widget->objectName());
+        widget = widget->nextInFocusChain();
+    } while (widget != start);
+    QCOMPARE(order, expected);
+}
+
+void EMoreTest::opensCentred()
+{
+    e_more *window = SingleInstance<e_more>::show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QPoint screenCentre = window->screen()->availableGeometry().center();
+    const QPoint centre = window->frameGeometry().center();
+    QVERIFY2((centre - screenCentre).manhattanLength() <= 2,
+             qPrintable(u"%1,%2"_s.arg(centre.x()).arg(centre.y())));
+}
+
+void EMoreTest::showsThePickedFunction()
+{
+    openCalculatorAndPick(1);
+    SingleInstance<e_more>::show();
+    QCOMPARE(boxes(), (QStringList{u"Pont diviseur"_s, u"Quelqu'un"_s, u"d1*d3/(d2+d3)"_s}));
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void EMoreTest::noCalculatorShowsZeros()
+{
+    e_more *window = SingleInstance<e_more>::show();
+    QVERIFY(window->isVisible());
+    QCOMPARE(boxes(), (QStringList{u"0"_s, u"0"_s, u"0"_s}));
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].title, u"ZORV"_s);
+    QVERIFY(m_platform->messages[0].text.contains(u"Aucune fonction n'est choisie"_s));
+}
+
+void EMoreTest::nothingPickedShowsZeros()
+{
+    c_calculs *calculator = SingleInstance<c_calculs>::get();
+    QTest::mouseClick(calculator->findChild<QPushButton *>(u"Command3"_s), Qt::LeftButton);
+    QVERIFY(SingleInstance<e_more>::find());
+    QCOMPARE(boxes(), (QStringList{u"0"_s, u"0"_s, u"0"_s}));
+    QCOMPARE(m_platform->messages.size(), 1);
+}
+
+void EMoreTest::missingAuthor()
+{
+    openCalculatorAndPick(2);
+    SingleInstance<e_more>::show();
+    QCOMPARE(boxes(), (QStringList{u"Sans auteur"_s, functions::ReadFailureText, u"d1"_s}));
+}
+
+void EMoreTest::laterPicksDoNotChangeAnOpenWindow()
+{
+    openCalculatorAndPick(0);
+    c_calculs *calculator = SingleInstance<c_calculs>::find();
+    calculator->Command3_Click();
+    openCalculatorAndPick(1);
+    calculator->Command3_Click();
+    QCOMPARE(boxes().first(), u"Loi d'Ohm : tension"_s);
+
+    QTest::mouseClick(SingleInstance<e_more>::find()->findChild<QPushButton *>(u"Command1"_s),
+                      Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!SingleInstance<e_more>::find());
+    calculator->Command3_Click();
+    QCOMPARE(boxes().first(), u"Pont diviseur"_s);
+}
+
+void EMoreTest::plusWhileOpenOnlyBringsItToTheFront()
+{
+    openCalculatorAndPick(0);
+    c_calculs *calculator = SingleInstance<c_calculs>::find();
+    calculator->Command3_Click();
+    e_more *first = SingleInstance<e_more>::find();
+    const QPoint movedTo = first->pos() + QPoint(30, 20);
+    first->move(movedTo);
+    calculator->Command3_Click();
+    QCOMPARE(SingleInstance<e_more>::find(), first);
+    QCOMPARE(first->pos(), movedTo);
+}
+
+QTEST_MAIN(EMoreTest)
+#include "test_e_more.moc"

@@ -1,0 +1,326 @@
+// Every function shipped in res/Fonc, evaluated as the user would (pick, type, "&Calculer") and
+// compared with the same physics written out here in SI units.
+
+#include "functions/core/function_file.h"
+#include "functions/windows/c_calculs.h"
+#include "platform/program_font.h"
+#include "shell/core/donnees.h"
+#include "support/recording_platform.h"
+#include "support/temp_app_dir.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QTest>
+
+#include <cmath>
+#include <memory>
+#include <numbers>
+
+using namespace zorv;
+using namespace zorv::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+// Unit prefixes, so that each row reads as the physics with its units.
+constexpr double kilo = 1e3;
+constexpr double milli = 1e-3;
+constexpr double micro = 1e-6;
+constexpr double nano = 1e-9;
+
+QStringList shippedFiles()
+{
+    return QDir(shippedDataPath(u"res/Fonc"_s)).entryList(QDir::Files, QDir::Name);
+}
+
+// The raw text of a key in a shipped file, before the profile store cuts it.
+QString rawValue(const QStringList &lines, const QString &section, const QString &key)
+{
+    bool inSection = false;
+    for (const QString &line : lines) {
+        if (line.startsWith(u'['))
+            inSection = line == u'[' + section + u']';
+        else if (inSection && line.startsWith(key + u'='))
+            return line.mid(key.size() + 1);
+    }
+    return QString();
+}
+
+} // namespace
+
+class FunctionLibraryTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void values_data();
+    void values();
+    void everyShippedFileIsChecked();
+    void fileFormat_data();
+    void fileFormat();
+
+private:
+    std::unique_ptr<TempAppDir> m_app;
+    std::unique_ptr<RecordingPlatform> m_platform;
+    QSet<QString> m_checkedFiles;
+};
+
+void FunctionLibraryTest::initTestCase()
+{
+    installProgramFont();
+    QLocale::setDefault(QLocale::c());
+    QVERIFY(shippedFiles().size() >= 24);
+    m_app = std::make_unique<TempAppDir>();
+    m_app->copyFromShippedData(u"res/Fonc"_s);
+    m_platform = std::make_unique<RecordingPlatform>();
+}
+
+void FunctionLibraryTest::cleanupTestCase()
+{
+    SingleInstance<c_calculs>::close();
+    m_platform.reset();
+    m_app.reset();
+}
+
+void FunctionLibraryTest::values_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<double>("expected");
+
+    auto row = [](const char *file, const char *what, QStringList inputs, double expected) {
+        QTest::addRow("%s: %s", file, what)
+            << QString::fromLatin1(file) + u".zvfc"_s << inputs << expected;
+    };
+    // Results are in the unit that each function's description gives.
+    row("ohm_tension", "4.7 kOhm, 2.5 mA, in V", {u"4.7"_s, u"2.5"_s}, 4.7 * kilo * 2.5 * milli);
+    row("ohm_courant", "12 V, 4.7 kOhm, in mA", {u"12"_s, u"4.7"_s}, 12 / (4.7 * kilo) / milli);
+    row("ohm_courant", "5 V, 1 MOhm, in mA", {u"5"_s, u"1000"_s}, 5 / (1000 * kilo) / milli);
+    row("ohm_resistance", "5 V, 2 mA, in kOhm", {u"5"_s, u"2"_s}, 5 / (2 * milli) / kilo);
+    row("puissance_tension_courant",
+        "12 V, 500 mA, in mW",
+        {u"12"_s, u"500"_s},
+        12 * 500 * milli / milli);
+    row("puissance_tension_resistance",
+        "230 V, 47 kOhm, in mW",
+        {u"230"_s, u"47"_s},
+        230.0 * 230.0 / (47 * kilo) / milli);
+    row("puissance_resistance_courant",
+        "100 Ohm, 20 mA, in mW",
+        {u"0.1"_s, u"20"_s},
+        100 * std::pow(20 * milli, 2) / milli);
+    row("diviseur_tension",
+        "12 V, 10 kOhm, 4.7 kOhm",
+        {u"12"_s, u"10"_s, u"4.7"_s},
+        12 * 4.7 * kilo / (10 * kilo + 4.7 * kilo));
+    row("diviseur_tension",
+        "typed with decimal commas",
+        {u"12"_s, u"10"_s, u"4,7"_s},
+        12 * 4.7 * kilo / (10 * kilo + 4.7 * kilo));
+    row("diviseur_courant",
+        "10 mA, 1 kOhm, 3.3 kOhm, in mA",
+        {u"10"_s, u"1"_s, u"3.3"_s},
+        10 * milli * 3.3 * kilo / (1 * kilo + 3.3 * kilo) / milli);
+    row("resistances_serie_2", "470 Ohm, 220 Ohm", {u"470"_s, u"220"_s}, 470.0 + 220.0);
+    row("resistances_serie_3", "100, 220, 330 Ohm", {u"100"_s, u"220"_s, u"330"_s}, 650.0);
+    row("resistances_parallele_2", "1 kOhm twice", {u"1000"_s, u"1000"_s}, 500.0);
+    row("resistances_parallele_2",
+        "10 Ohm and 1 MOhm",
+        {u"10"_s, u"1000000"_s},
+        10.0 * 1e6 / (10.0 + 1e6));
+    row("resistances_parallele_2", "10 MOhm twice", {u"10000000"_s, u"10000000"_s}, 5e6);
+    row("resistances_parallele_3",
+        "100, 220, 330 Ohm",
+        {u"100"_s, u"220"_s, u"330"_s},
+        1 / (1 / 100.0 + 1 / 220.0 + 1 / 330.0));
+    row("constante_temps_rc",
+        "10 kOhm, 100 uF, in ms",
+        {u"10"_s, u"100"_s},
+        10 * kilo * 100 * micro / milli);
+    row("constante_temps_rc",
+        "1 kOhm, 1 nF, in ms",
+        {u"1"_s, u"0.001"_s},
+        1 * kilo * 1 * nano / milli);
+    row("constante_temps_rl",
+        "10 mH, 100 Ohm, in ms",
+        {u"10"_s, u"100"_s},
+        10 * milli / 100 / milli);
+    row("frequence_coupure_rc",
+        "10 kOhm, 22 nF, in Hz",
+        {u"10"_s, u"22"_s},
+        1 / (2 * pi * 10 * kilo * 22 * nano));
+    row("frequence_coupure_rc",
+        "100 Ohm, 100 pF, in Hz",
+        {u"0.1"_s, u"0.1"_s},
+        1 / (2 * pi * 0.1 * kilo * 0.1 * nano));
+    row("frequence_coupure_rl",
+        "100 Ohm, 10 mH, in Hz",
+        {u"100"_s, u"10"_s},
+        100 / (2 * pi * 10 * milli));
+    row("frequence_resonance_lc",
+        "1 mH, 100 nF, in Hz",
+        {u"1"_s, u"100"_s},
+        1 / (2 * pi * std::sqrt(1 * milli * 100 * nano)));
+    row("frequence_resonance_lc",
+        "100 uH, 470 pF, in Hz",
+        {u"0.1"_s, u"0.47"_s},
+        1 / (2 * pi * std::sqrt(0.1 * milli * 0.47 * nano)));
+    row("reactance_capacitive",
+        "50 Hz, 10 uF, in Ohm",
+        {u"50"_s, u"10"_s},
+        1 / (2 * pi * 50 * 10 * micro));
+    row("reactance_capacitive",
+        "1 MHz, 1 nF, in Ohm",
+        {u"1000000"_s, u"0.001"_s},
+        1 / (2 * pi * 1e6 * 1 * nano));
+    row("reactance_inductive",
+        "50 Hz, 100 mH, in Ohm",
+        {u"50"_s, u"100"_s},
+        2 * pi * 50 * 100 * milli);
+    row("impedance_serie", "30 Ohm, 40 Ohm", {u"30"_s, u"40"_s}, 50.0);
+    row("impedance_serie", "100 Ohm, 318.3 Ohm", {u"100"_s, u"318.3"_s}, std::hypot(100, 318.3));
+    row("energie_condensateur",
+        "100 uF, 12 V, in uJ",
+        {u"100"_s, u"12"_s},
+        0.5 * 100 * micro * 12 * 12 / micro);
+    row("energie_inductance",
+        "10 mH, 2 A, in mJ",
+        {u"10"_s, u"2"_s},
+        0.5 * 10 * milli * 2 * 2 / milli);
+    row("charge_condensateur", "100 uF, 12 V, in uC", {u"100"_s, u"12"_s}, 100 * micro * 12 / micro);
+    row("resistance_led",
+        "5 V, 2 V, 20 mA, in Ohm",
+        {u"5"_s, u"2"_s, u"20"_s},
+        (5.0 - 2.0) / (20 * milli));
+    row("resistance_led",
+        "12 V, 3.2 V, 10 mA, in Ohm",
+        {u"12"_s, u"3.2"_s, u"10"_s},
+        (12 - 3.2) / (10 * milli));
+    row("ne555_frequence",
+        "1 kOhm, 10 kOhm, 10 nF, in Hz",
+        {u"1"_s, u"10"_s, u"0.01"_s},
+        1 / (std::log(2.0) * (1 * kilo + 2 * 10 * kilo) * 0.01 * micro));
+    row("ne555_frequence",
+        "4.7 kOhm, 47 kOhm, 10 uF, in Hz",
+        {u"4.7"_s, u"47"_s, u"10"_s},
+        1 / (std::log(2.0) * (4.7 * kilo + 2 * 47 * kilo) * 10 * micro));
+    row("ne555_rapport_cyclique",
+        "1 kOhm, 10 kOhm, in %",
+        {u"1"_s, u"10"_s},
+        100 * (1.0 + 10.0) / (1.0 + 2 * 10.0));
+    row("ne555_monostable",
+        "100 kOhm, 10 uF, in ms",
+        {u"100"_s, u"10"_s},
+        std::log(3.0) * 100 * kilo * 10 * micro / milli);
+    // Resistivity in Ohm.mm2/m is the SI Ohm.m times a million.
+    row("resistance_fil",
+        "copper, 10 m, 1.5 mm2",
+        {u"0.0172"_s, u"10"_s, u"1.5"_s},
+        0.0172 * micro * 10 / (1.5 * micro));
+    row("chute_tension_cable",
+        "copper, 25 m, 10 A, 2.5 mm2",
+        {u"0.0172"_s, u"25"_s, u"10"_s, u"2.5"_s},
+        2 * 0.0172 * micro * 25 * 10 / (2.5 * micro));
+    row("transformateur_tension",
+        "230 V, 1000 and 52 turns",
+        {u"230"_s, u"1000"_s, u"52"_s},
+        230.0 * 52 / 1000);
+    row("transformateur_courant",
+        "0.5 A, 1000 and 52 turns",
+        {u"0.5"_s, u"1000"_s, u"52"_s},
+        0.5 * 1000 / 52);
+    row("condensateurs_serie_2",
+        "100 nF and 47 nF, in nF",
+        {u"100"_s, u"47"_s},
+        1 / (1 / (100 * nano) + 1 / (47 * nano)) / nano);
+    row("condensateurs_parallele_3", "100, 47, 22 nF", {u"100"_s, u"47"_s, u"22"_s}, 169.0);
+    row("tension_efficace", "325 V peak", {u"325"_s}, 325 / std::sqrt(2.0));
+    row("puissance_active", "230 V, 10 A, 0.8", {u"230"_s, u"10"_s, u"0.8"_s}, 230 * 10 * 0.8);
+    row("ampli_non_inverseur", "10 kOhm, 47 kOhm", {u"10"_s, u"47"_s}, 1 + 47.0 / 10.0);
+    row("ampli_inverseur", "10 kOhm, 47 kOhm", {u"10"_s, u"47"_s}, -47.0 / 10.0);
+    row("frequence_periode", "20 ms, in Hz", {u"20"_s}, 1 / (20 * milli));
+}
+
+void FunctionLibraryTest::values()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, inputs);
+    QFETCH(double, expected);
+    m_checkedFiles.insert(file);
+
+    c_calculs *calculator = SingleInstance<c_calculs>::get();
+    const qsizetype index = std::find(donnees::FunctionFileNames.cbegin(),
+                                      donnees::FunctionFileNames.cend(),
+                                      file)
+                            - donnees::FunctionFileNames.cbegin();
+    QVERIFY2(index < donnees::FunctionSlots, qPrintable(file));
+    calculator->findChild<QComboBox *>(u"cmbFonction"_s)->setCurrentIndex(int(index));
+    calculator->cmbFonction_Click();
+    for (int k = 1; k <= 6; ++k)
+        calculator->findChild<QLineEdit *>(u"txtDonnees"_s + QString::number(k))
+            ->setText(k <= inputs.size() ? inputs[k - 1] : u"0"_s);
+    calculator->Command1_Click();
+
+    QVERIFY(m_platform->messages.isEmpty());
+    const QString shown = calculator->findChild<QLineEdit *>(u"txtResultat"_s)->text();
+    bool isNumber = false;
+    const double result = shown.toDouble(&isNumber);
+    QVERIFY2(isNumber, qPrintable(shown));
+    // Twelve significant digits.
+    QVERIFY2(std::abs(result - expected) <= 1e-12 * std::abs(expected),
+             qPrintable(u"shown %1, expected %2"_s.arg(shown).arg(expected, 0, 'g', 15)));
+}
+
+void FunctionLibraryTest::everyShippedFileIsChecked()
+{
+    QStringList unchecked;
+    for (const QString &file : shippedFiles())
+        if (!m_checkedFiles.contains(file))
+            unchecked.append(file);
+    QCOMPARE(unchecked, QStringList());
+}
+
+void FunctionLibraryTest::fileFormat_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const QString &file : shippedFiles())
+        QTest::newRow(qPrintable(file)) << file;
+}
+
+void FunctionLibraryTest::fileFormat()
+{
+    QFETCH(QString, file);
+    QVERIFY(QRegularExpression(u"^[a-z0-9_]+\\.zvfc$"_s).match(file).hasMatch());
+    const QByteArray bytes = readFile(shippedDataPath(u"res/Fonc/"_s + file));
+    QVERIFY(bytes.endsWith("\r\n"));
+    QCOMPARE(bytes.count("\n"), bytes.count("\r\n"));
+    for (const char undefined : {'\x81', '\x8d', '\x8f', '\x90', '\x9d'})
+        QVERIFY(!bytes.contains(undefined));
+    QStringDecoder fromWindows1252("windows-1252");
+    const QStringList lines = QString(fromWindows1252(bytes)).split(u"\r\n"_s);
+
+    const QString formula = rawValue(lines, u"Calc"_s, u"Fnc"_s);
+    QVERIFY(!formula.isEmpty());
+    QVERIFY(!rawValue(lines, u"GeneralInfo"_s, u"NomFonc"_s).isEmpty());
+    QCOMPARE(rawValue(lines, u"GeneralInfo"_s, u"NomAuteur"_s), u"Équipe ZORV"_s);
+    for (int k = 1; k <= 6; ++k) {
+        const QString placeholder = u"d"_s + QString::number(k);
+        const QString legend = rawValue(lines, u"Fonc"_s, placeholder);
+        QVERIFY2(!legend.isEmpty(), qPrintable(placeholder));
+        // Unused inputs say so; used ones carry a legend.
+        QCOMPARE(legend == u"(Vide)"_s, !formula.contains(placeholder));
+    }
+    const QString description = rawValue(lines, u"ePrf"_s, u"Description"_s);
+    QVERIFY(description.contains(u"Vaut"_s));
+    QVERIFY2(description.size() <= 254, qPrintable(QString::number(description.size())));
+    // Exponent forms are not read back by the evaluator; constants are written out.
+    QVERIFY(!formula.contains(u'E', Qt::CaseInsensitive));
+}
+
+QTEST_MAIN(FunctionLibraryTest)
+#include "test_function_library.moc"

@@ -1,0 +1,514 @@
+#include "caption_fit.h"
+#include "functions/core/function_file.h"
+#include "functions/windows/c_calculs.h"
+#include "functions/windows/m_sdk.h"
+#include "platform/program_font.h"
+#include "platform/twips.h"
+#include "settings/core/ini.h"
+#include "shell/core/donnees.h"
+#include "support/recording_platform.h"
+#include "support/temp_app_dir.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace zorv;
+using namespace zorv::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The grid in the order in which "&Générer" writes it: box, section, key.
+struct Entry
+{
+    const char *box;
+    const char *section;
+    const char *key;
+};
+
+constexpr std::array<Entry, 10> Entries{{
+    {"Text2", "GeneralInfo", "NomFonc"},
+    {"Text8", "GeneralInfo", "NomAuteur"},
+    {"Text7", "Fonc", "d1"},
+    {"Text6", "Fonc", "d2"},
+    {"Text5", "Fonc", "d3"},
+    {"Text11", "Fonc", "d4"},
+    {"Text10", "Fonc", "d5"},
+    {"Text9", "Fonc", "d6"},
+    {"Text4", "Calc", "Fnc"},
+    {"Text3", "ePrf", "Description"},
+}};
+
+const QByteArray TemplateBytes
+    = "; modèle\r\n[GeneralInfo]\r\nNomFonc=0\r\n[Extra]\r\nGarde=oui\r\n";
+
+QStringList filesBelow(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(QDir(folder).relativeFilePath(it.next()));
+    files.sort();
+    return files;
+}
+
+} // namespace
+
+class MSdkTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void layout_data();
+    void layout();
+    void labelArrayByIndex();
+    void windowKind();
+    void captionsFit();
+    void keyboardOrder();
+
+    void okCopiesTheTemplateAndUnlocks();
+    void generateWritesTheTenEntriesInOrder();
+    void generateBeforeOkWritesInitialTexts();
+    void okAgainOverwrites();
+    void emptyNameGivesDotZvfc();
+    void badNamesAreRefused_data();
+    void badNamesAreRefused();
+    void copyFailuresAreTold_data();
+    void copyFailuresAreTold();
+    void readOnlyPlacesAreTold_data();
+    void readOnlyPlacesAreTold();
+    void generateFailureIsTold();
+    void textsTheFileCannotHoldAreTold_data();
+    void textsTheFileCannotHoldAreTold();
+    void shippedTemplateMakesAFunctionTheCalculatorReads();
+
+private:
+    template<class T>
+    T *control(const QString &name) const;
+
+    QLineEdit *box(const char *name) const { return control<QLineEdit>(QString::fromLatin1(name)); }
+
+    QString outFile(const QString &name) const { return m_app->filePath(u"out/"_s + name); }
+
+    std::unique_ptr<TempAppDir> m_app;
+    std::unique_ptr<RecordingPlatform> m_platform;
+    m_sdk *m_window = nullptr;
+};
+
+void MSdkTest::initTestCase()
+{
+    installProgramFont();
+}
+
+void MSdkTest::init()
+{
+    m_app = std::make_unique<TempAppDir>();
+    m_platform = std::make_unique<RecordingPlatform>();
+    m_app->writeFile(u"Template.zvfc"_s, TemplateBytes);
+    m_app->makeDir(u"out"_s);
+    m_window = SingleInstance<m_sdk>::get();
+}
+
+void MSdkTest::cleanup()
+{
+    SingleInstance<c_calculs>::close();
+    SingleInstance<m_sdk>::close();
+    m_window = nullptr;
+    m_platform.reset();
+    m_app.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+template<class T>
+T *MSdkTest::control(const QString &name) const
+{
+    T *found = m_window->findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+void MSdkTest::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("place");
+
+    QTest::newRow("Label1") << u"Label1"_s << u"m_sdk"_s << u"Nom du fichier : "_s
+                            << twips(120, 240, 1815, 255);
+    QTest::newRow("Text1") << u"Text1"_s << u"m_sdk"_s << u""_s << twips(120, 600, 4575, 375);
+    QTest::newRow("Command1") << u"Command1"_s << u"m_sdk"_s << u"o&k"_s
+                              << twips(4800, 600, 615, 375);
+    QTest::newRow("Frame1") << u"Frame1"_s << u"m_sdk"_s << u"Création"_s
+                            << twips(120, 1080, 5295, 3015);
+    QTest::newRow("Command2") << u"Command2"_s << u"m_sdk"_s << u"&Générer"_s
+                              << twips(4320, 4200, 1095, 495);
+
+    const struct
+    {
+        const char *box;
+        const char *initial;
+        int left;
+        int top;
+    } boxes[] = {{"Text2", "0", 1200, 360},
+                 {"Text8", "0", 1200, 720},
+                 {"Text7", "(Vide)", 1200, 1080},
+                 {"Text6", "(Vide)", 1200, 1440},
+                 {"Text5", "(Vide)", 1200, 1800},
+                 {"Text11", "(Vide)", 3600, 1080},
+                 {"Text10", "(Vide)", 3600, 1440},
+                 {"Text9", "(Vide)", 3600, 1800},
+                 {"Text4", "0", 1200, 2160},
+                 {"Text3", "0", 1200, 2520}};
+
+    for (const auto &line : boxes)
+        QTest::newRow(line.box) << QString::fromLatin1(line.box) << u"Frame1"_s
+                                << QString::fromLatin1(line.initial)
+                                << twips(line.left, line.top, 1335, 285);
+}
+
+void MSdkTest::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, container);
+    QFETCH(QString, caption);
+    QFETCH(QRect, place);
+    QCOMPARE(m_window->windowTitle(), u"SDK"_s);
+    QCOMPARE(m_window->size(), twipsSize(5565, 4770));
+    const QWidget *widget = control<QWidget>(name);
+    QCOMPARE(widget->parentWidget()->objectName(), container);
+    QCOMPARE(widget->geometry(), place);
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        QCOMPARE(label->text(), caption);
+    else if (const auto *button = qobject_cast<const QPushButton *>(widget))
+        QCOMPARE(button->text(), caption);
+    else if (const auto *frame = qobject_cast<const QGroupBox *>(widget))
+        QCOMPARE(frame->title(), caption);
+    else
+        QCOMPARE(qobject_cast<const QLineEdit *>(widget)->text(), caption);
+}
+
+void MSdkTest::labelArrayByIndex()
+{
+    const struct
+    {
+        const char *caption;
+        int left;
+        int top;
+    } labels[] = {{"Nom", 120, 360},
+                  {"Auteur", 120, 720},
+                  {"Variable3", 120, 1800},
+                  {"Variable2", 120, 1440},
+                  {"Variable1", 120, 1080},
+                  {"Description", 120, 2520},
+                  {"Equation", 120, 2160},
+                  {"Variable6", 2760, 1800},
+                  {"Variable5", 2760, 1440},
+                  {"Variable4", 2760, 1080}};
+
+    for (int i = 0; i < 10; ++i) {
+        const auto *label = control<QLabel>(u"Label2_"_s + QString::number(i));
+        QCOMPARE(label->text(), QString::fromLatin1(labels[i].caption));
+        QCOMPARE(label->parentWidget()->objectName(), u"Frame1"_s);
+        QCOMPARE(label->geometry(), twips(labels[i].left, labels[i].top, 2175, 255));
+    }
+}
+
+void MSdkTest::windowKind()
+{
+    QCOMPARE(m_sdk::windowKind, WindowKind::FrameChild);
+    QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(m_window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(!control<QGroupBox>(u"Frame1"_s)->isEnabled());
+    QVERIFY(box("Text1")->isEnabled());
+    QVERIFY(control<QPushButton>(u"Command1"_s)->isEnabled());
+    QVERIFY(control<QPushButton>(u"Command2"_s)->isEnabled());
+}
+
+void MSdkTest::captionsFit()
+{
+    QCOMPARE(captionsThatDoNotFit(m_window), QStringList());
+}
+
+void MSdkTest::keyboardOrder()
+{
+    const QStringList expected{u"Text1"_s,
+                               u"Text2"_s,
+                               u"Text8"_s,
+                               u"Text7"_s,
+                               u"Text6"_s,
+                               u"Text5"_s,
+                               u"Text11"_s,
+                               u"Text10"_s,
+                               u"Text9"_s,
+                               u"Text4"_s,
+                               u"Text3"_s,
+                               u"Command1"_s,
+                               u"Command2"_s};
+    QStringList order;
+    QWidget *start = control<QWidget>(expected.first());
+    QWidget *widget = start;
+    do {
+        if (expected.contains(widget->objectName()))
+            order.append(widget->objectName());
+        widget = widget->nextInFocusChain();
+    } while (widget != start);
+    QCOMPARE(order, expected);
+}
+
+void MSdkTest::okCopiesTheTemplateAndUnlocks()
+{
+    box("Text1")->setText(u"essai"_s);
+    QTest::mouseClick(control<QPushButton>(u"Command1"_s), Qt::LeftButton);
+    QCOMPARE(readFile(outFile(u"essai.zvfc"_s)), TemplateBytes);
+    QCOMPARE(m_platform->copies.size(), 1);
+    QCOMPARE(m_platform->copies[0],
+             (QStringList{donnees::appPath(u"Template.zvfc"_s),
+                          donnees::appPath(u"out/essai.zvfc"_s)}));
+    QVERIFY(control<QGroupBox>(u"Frame1"_s)->isEnabled());
+    QVERIFY(!box("Text1")->isEnabled());
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void MSdkTest::generateWritesTheTenEntriesInOrder()
+{
+    box("Text1")->setText(u"essai"_s);
+    m_window->Command1_Click();
+    for (const Entry &entry : Entries)
+        box(entry.box)->setText(u"valeur de "_s + QString::fromLatin1(entry.key));
+    QTest::mouseClick(control<QPushButton>(u"Command2"_s), Qt::LeftButton);
+
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].text, u"Effectué!"_s);
+    QCOMPARE(m_platform->messages[0].title, u"SDK"_s);
+    QCOMPARE(m_platform->messages[0].buttons, MessageButtons::Ok);
+    const QString file = outFile(u"essai.zvfc"_s);
+    for (const Entry &entry : Entries)
+        QCOMPARE(ReadIniValue(QString::fromLatin1(entry.section),
+                              QString::fromLatin1(entry.key),
+                              file,
+                              u"absent"_s),
+                 u"valeur de "_s + QString::fromLatin1(entry.key));
+    // The template's own entries stay, and the sections come in the order of the writes.
+    QCOMPARE(ReadIniValue(u"Extra"_s, u"Garde"_s, file, u"absent"_s), u"oui"_s);
+    const QByteArray bytes = readFile(file);
+    QVERIFY(bytes.indexOf("[Fonc]") < bytes.indexOf("[Calc]"));
+    QVERIFY(bytes.indexOf("[Calc]") < bytes.indexOf("[ePrf]"));
+    QVERIFY(bytes.indexOf("d1=") < bytes.indexOf("d6="));
+}
+
+void MSdkTest::generateBeforeOkWritesInitialTexts()
+{
+    box("Text1")->setText(u"brut"_s);
+    m_window->Command2_Click();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].text, u"Effectué!"_s);
+    const QString file = outFile(u"brut.zvfc"_s);
+    QCOMPARE(ReadIniValue(u"GeneralInfo"_s, u"NomFonc"_s, file, u"absent"_s), u"0"_s);
+    QCOMPARE(ReadIniValue(u"Fonc"_s, u"d4"_s, file, u"absent"_s), u"(Vide)"_s);
+    QCOMPARE(ReadIniValue(u"ePrf"_s, u"Description"_s, file, u"absent"_s), u"0"_s);
+    QVERIFY(!readFile(file).contains("modèle"));
+}
+
+void MSdkTest::okAgainOverwrites()
+{
+    box("Text1")->setText(u"essai"_s);
+    m_window->Command1_Click();
+    box("Text2")->setText(u"Ma fonction"_s);
+    m_window->Command2_Click();
+    const QString file = outFile(u"essai.zvfc"_s);
+    QCOMPARE(ReadIniValue(u"GeneralInfo"_s, u"NomFonc"_s, file, u"absent"_s), u"Ma fonction"_s);
+    m_window->Command1_Click();
+    QCOMPARE(readFile(file), TemplateBytes);
+}
+
+void MSdkTest::emptyNameGivesDotZvfc()
+{
+    m_window->Command1_Click();
+    QCOMPARE(readFile(outFile(u".zvfc"_s)), TemplateBytes);
+    QCOMPARE(filesBelow(m_app->filePath(u"out"_s)), QStringList{u".zvfc"_s});
+    QVERIFY(control<QGroupBox>(u"Frame1"_s)->isEnabled());
+}
+
+void MSdkTest::badNamesAreRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("parent folder") << u"../evil"_s << u"séparateur de dossier"_s;
+    QTest::newRow("absolute path") << u"/tmp/evil"_s << u"séparateur de dossier"_s;
+    QTest::newRow("backslash") << u"..\\evil"_s << u"séparateur de dossier"_s;
+    QTest::newRow("two dots") << u".."_s << u"« .. »"_s;
+    QTest::newRow("colon") << u"c:evil"_s << u"caractère interdit"_s;
+    QTest::newRow("question mark") << u"quoi?"_s << u"caractère interdit"_s;
+    QTest::newRow("control character") << u"a\tb"_s << u"caractère interdit"_s;
+    QTest::newRow("too long") << QString(300, u'x') << u"trop long"_s;
+}
+
+void MSdkTest::badNamesAreRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, told);
+    const QStringList before = filesBelow(m_app->path());
+    box("Text1")->setText(name);
+    m_window->Command1_Click();
+    m_window->Command2_Click();
+    QCOMPARE(filesBelow(m_app->path()), before);
+    QVERIFY(!QFileInfo::exists(m_app->filePath(u"../evil.zvfc"_s)));
+    QVERIFY(!QFileInfo::exists(u"/tmp/evil.zvfc"_s));
+    QVERIFY(m_platform->copies.isEmpty());
+    QCOMPARE(m_platform->messages.size(), 2);
+    for (const MessageRecord &message : m_platform->messages) {
+        QCOMPARE(message.title, u"SDK"_s);
+        QVERIFY2(message.text.contains(told), qPrintable(message.text));
+    }
+    QVERIFY(!control<QGroupBox>(u"Frame1"_s)->isEnabled());
+    QVERIFY(box("Text1")->isEnabled());
+}
+
+void MSdkTest::copyFailuresAreTold_data()
+{
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("template missing") << u"template"_s << u"est introuvable"_s;
+    QTest::newRow("output folder missing") << u"missing"_s << u"n'existe pas"_s;
+    QTest::newRow("output folder is a file") << u"file"_s << u"n'existe pas"_s;
+}
+
+void MSdkTest::copyFailuresAreTold()
+{
+    QFETCH(QString, cause);
+    QFETCH(QString, told);
+    if (cause == u"template"_s)
+        QFile::remove(m_app->filePath(u"Template.zvfc"_s));
+    if (cause != u"template"_s)
+        QDir(m_app->filePath(u"out"_s)).removeRecursively();
+    if (cause == u"file"_s)
+        m_app->writeFile(u"out"_s, "not a folder");
+    box("Text1")->setText(u"essai"_s);
+    m_window->Command1_Click();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].title, u"SDK"_s);
+    QVERIFY2(m_platform->messages[0].text.contains(told), qPrintable(m_platform->messages[0].text));
+    QVERIFY(m_platform->messages[0].text.contains(donnees::appPath(u"out/essai.zvfc"_s)));
+    QVERIFY(!control<QGroupBox>(u"Frame1"_s)->isEnabled());
+    QVERIFY(box("Text1")->isEnabled());
+    QVERIFY(!QFileInfo(outFile(u"essai.zvfc"_s)).isFile());
+}
+
+void MSdkTest::readOnlyPlacesAreTold_data()
+{
+    QTest::addColumn<QString>("markedReadOnly");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("output folder") << u"out"_s << u"n'est pas accessible en écriture"_s;
+    QTest::newRow("existing file") << u"out/essai.zvfc"_s << u"il est protégé en écriture"_s;
+}
+
+// The mark counts even for the superuser, whom the system would let write.
+void MSdkTest::readOnlyPlacesAreTold()
+{
+    QFETCH(QString, markedReadOnly);
+    QFETCH(QString, told);
+    m_app->writeFile(u"out/essai.zvfc"_s, "[GeneralInfo]\r\nNomFonc=Ancienne\r\n");
+    QFile(m_app->filePath(markedReadOnly))
+        .setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther | QFile::ExeOwner);
+    box("Text1")->setText(u"essai"_s);
+    m_window->Command1_Click();
+    m_window->Command2_Click();
+    QCOMPARE(m_platform->messages.size(), 2);
+    for (const MessageRecord &message : m_platform->messages)
+        QVERIFY2(message.text.contains(told), qPrintable(message.text));
+    QVERIFY(!control<QGroupBox>(u"Frame1"_s)->isEnabled());
+    QCOMPARE(readFile(outFile(u"essai.zvfc"_s)),
+             QByteArray("[GeneralInfo]\r\nNomFonc=Ancienne\r\n"));
+}
+
+void MSdkTest::generateFailureIsTold()
+{
+    QDir(m_app->filePath(u"out"_s)).removeRecursively();
+    m_app->writeFile(u"out"_s, "not a folder");
+    box("Text1")->setText(u"essai"_s);
+    m_window->Command2_Click();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].title, u"SDK"_s);
+    QVERIFY(m_platform->messages[0].text.startsWith(u"Impossible d'écrire le fichier"_s));
+    QCOMPARE(readFile(m_app->filePath(u"out"_s)), QByteArray("not a folder"));
+}
+
+void MSdkTest::textsTheFileCannotHoldAreTold_data()
+{
+    QTest::addColumn<QString>("boxName");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("ohm sign in a legend")
+        << u"Text6"_s << u"R (kΩ)"_s << u"La case « Variable2 » contient « Ω »"_s;
+    QTest::newRow("line break in the description")
+        << u"Text3"_s << u"deux\nlignes"_s
+        << u"La case « Description » contient le caractère de code U+000A"_s;
+}
+
+void MSdkTest::textsTheFileCannotHoldAreTold()
+{
+    QFETCH(QString, boxName);
+    QFETCH(QString, text);
+    QFETCH(QString, told);
+    control<QLineEdit>(boxName)->setText(text);
+    box("Text1")->setText(u"essai"_s);
+    m_window->Command1_Click();
+    m_window->Command2_Click();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].title, u"SDK"_s);
+    QVERIFY2(m_platform->messages[0].text.startsWith(told),
+             qPrintable(m_platform->messages[0].text));
+    // Nothing was written: the file is still the template.
+    QCOMPARE(readFile(outFile(u"essai.zvfc"_s)), TemplateBytes);
+}
+
+void MSdkTest::shippedTemplateMakesAFunctionTheCalculatorReads()
+{
+    m_app->copyFromShippedData(u"Template.zvfc"_s);
+    box("Text1")->setText(u"nouvelle"_s);
+    m_window->Command1_Click();
+    box("Text2")->setText(u"Ma fonction"_s);
+    box("Text8")->setText(u"Moi"_s);
+    box("Text7")->setText(u"Tension U (V)"_s);
+    box("Text6")->setText(u"Courant I (mA)"_s);
+    box("Text5")->setText(u"Facteur k"_s);
+    box("Text4")->setText(u"d1*d2*d3"_s);
+    box("Text3")->setText(u"Une description"_s);
+    m_window->Command2_Click();
+    QCOMPARE(m_platform->messages.last().text, u"Effectué!"_s);
+
+    m_app->makeDir(u"res/Fonc"_s);
+    QVERIFY(
+        QFile::rename(outFile(u"nouvelle.zvfc"_s), m_app->filePath(u"res/Fonc/nouvelle.zvfc"_s)));
+    QCOMPARE(c_calculs::ReadAClause(u"nouvelle.zvfc"_s, u"GeneralInfo"_s, u"NomFonc"_s),
+             u"Ma fonction"_s);
+    QCOMPARE(c_calculs::ReadAClause(u"nouvelle.zvfc"_s, u"Calc"_s, u"Fnc"_s), u"d1*d2*d3"_s);
+
+    c_calculs *calculator = SingleInstance<c_calculs>::get();
+    calculator->findChild<QComboBox *>(u"cmbFonction"_s)->setCurrentIndex(0);
+    calculator->cmbFonction_Click();
+    const auto *legend = calculator->findChild<QListWidget *>(u"lstLegende"_s);
+    QCOMPARE(legend->count(), 6);
+    QCOMPARE(legend->item(0)->text(), u"Tension U (V)"_s);
+    for (int line = 3; line < 6; ++line)
+        QCOMPARE(legend->item(line)->text(), u"(Vide)"_s);
+}
+
+QTEST_MAIN(MSdkTest)
+#include "test_m_sdk.moc"
