@@ -1,0 +1,43 @@
+// ZORV: technical and scientific calculations, chiefly the formulas of electronics.
+
+#include "platform/program_font.h"
+#include "platform/qt_platform.h"
+#include "shell/windows/a_start.h"
+#include "shell/windows/b_window.h"
+#include "shell/windows/program_icon.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <cstdlib>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zorv"));
+    // The program ends only through the menu: the splash closing before the menu shows, or the
+    // main frame closing, must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // The program speaks French, whatever the user's language: Qt's own texts too (the frame's
+    // window menus, the standard buttons), when the translations are installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_fr"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+
+    QApplication::setWindowIcon(zorv::programIcon());
+    zorv::installProgramFont();
+
+    zorv::QtPlatform platform;
+    zorv::PlatformScope platformScope(platform);
+    zorv::MainFrameHost frameHost;
+
+    zorv::a_start *splash = zorv::SingleInstance<zorv::a_start>::get();
+    QObject::connect(splash, &zorv::a_start::startupFailed, &app, [] {
+        QCoreApplication::exit(EXIT_FAILURE);
+    });
+    zorv::SingleInstance<zorv::a_start>::show();
+    return app.exec();
+}

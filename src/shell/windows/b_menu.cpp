@@ -1,0 +1,228 @@
+#include "b_menu.h"
+
+#include "documents/windows/c_documents.h"
+#include "functions/windows/c_calculs.h"
+#include "platform/platform.h"
+#include "platform/twips.h"
+#include "platform/window_geometry.h"
+#include "settings/core/options.h"
+#include "settings/windows/d_options.h"
+#include "shell/core/donnees.h"
+#include "shell/windows/about_box.h"
+#include "shell/windows/align_recovery.h"
+#include "shell/windows/b_window.h"
+#include "shell/windows/c_outils.h"
+#include "shell/windows/e_tri.h"
+#include "shell/windows/picture_button.h"
+#include "shell/windows/z_quit.h"
+#include "values/windows/r_chargement_data.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+namespace zorv {
+namespace {
+
+QPixmap loadPicture(const QString &relativePath)
+{
+    const QString path = donnees::appPath(relativePath);
+    QPixmap picture;
+    if (!picture.load(path))
+        throw MissingPicture(path);
+    return picture;
+}
+
+bool optionIsOn(const QString &rubrique, const QString &variable)
+{
+    return settings::optionIsOn(d_options::Loado(rubrique, variable));
+}
+
+constexpr Qt::WindowStates UnplaceableStates = Qt::WindowMinimized | Qt::WindowMaximized
+                                               | Qt::WindowFullScreen;
+
+} // namespace
+
+QString MissingPicture::message() const
+{
+    return QStringLiteral("Le fichier image « %1 » est absent ou illisible.\n"
+                          "ZORV ne peut pas démarrer sans lui.")
+        .arg(m_path);
+}
+
+b_menu::b_menu(QWidget *parent)
+    : QWidget(parent)
+    , Command1(addButton(QStringLiteral("Command1"), QStringLiteral("&Calculs"), 240, 120))
+    , Command2(addButton(QStringLiteral("Command2"), QStringLiteral("&Données"), 2880, 120))
+    , Command3(addButton(QStringLiteral("Command3"), QStringLiteral("Documen&ts"), 5520, 120))
+    , Command4(addButton(QStringLiteral("Command4"), QStringLiteral("A &Propos"), 2880, 720))
+    , Command5(addButton(QStringLiteral("Command5"), QStringLiteral("&Quitter"), 2880, 1320))
+    , Command6(addButton(QStringLiteral("Command6"), QStringLiteral("&Options"), 240, 720))
+    , Command7(addButton(QStringLiteral("Command7"), QStringLiteral("O&utils"), 5520, 720))
+    , Image1(new PictureButton(this))
+    , Image2(new PictureButton(this))
+    , WindowsAlign(new QTimer(this))
+{
+    setWindowTitle(QStringLiteral("ZORV"));
+    setClientSize(this, 7935, 1845);
+
+    // The pictures are not in the keyboard order, which the buttons alone make.
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(twips(240, 1200, 2415, 495));
+    Image1->setFocusPolicy(Qt::NoFocus);
+    Image1->setAccessibleName(QStringLiteral("Logo de ZORV"));
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(twips(5520, 1320, 2175, 375));
+    Image2->setFocusPolicy(Qt::NoFocus);
+    Image2->setAccessibleName(QStringLiteral("Site Internet de ZORV"));
+
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Command3);
+    setTabOrder(Command3, Command4);
+    setTabOrder(Command4, Command5);
+    setTabOrder(Command5, Command6);
+    setTabOrder(Command6, Command7);
+    Command1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &b_menu::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &b_menu::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &b_menu::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &b_menu::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &b_menu::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &b_menu::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &b_menu::Command7_Click);
+    connect(Image1, &PictureButton::clicked, this, &b_menu::Image1_Click);
+    connect(Image2, &PictureButton::clicked, this, &b_menu::Image2_Click);
+
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &b_menu::sessionEnding);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &b_menu::Form_Unload);
+
+    Form_Load();
+    // The design position is the client area's: setGeometry places the client area, where move()
+    // would place the frame. After Form_Load, whose window flags would reset it.
+    setGeometry(QRect(twips(3990, 1215, 0, 0).topLeft(), size()));
+
+    WindowsAlign->setObjectName(QStringLiteral("WindowsAlign"));
+    WindowsAlign->setInterval(500);
+    connect(WindowsAlign, &QTimer::timeout, this, &b_menu::WindowsAlign_Timer);
+    WindowsAlign->start();
+}
+
+QPushButton *b_menu::addButton(const QString &name, const QString &caption, int left, int top)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setGeometry(twips(left, top, 2175, 375));
+    return button;
+}
+
+void b_menu::Command1_Click()
+{
+    SingleInstance<c_calculs>::show();
+}
+
+void b_menu::Command2_Click()
+{
+    SingleInstance<r_chargement_data>::show();
+}
+
+void b_menu::Command3_Click()
+{
+    SingleInstance<c_documents>::show();
+}
+
+void b_menu::Command4_Click()
+{
+    AboutBoxComponent().Show();
+}
+
+void b_menu::Command5_Click()
+{
+    // Read afresh at each click, so that a change made in the options window takes effect at once.
+    if (optionIsOn(QStringLiteral("cl"), QStringLiteral("aubcdaub")))
+        SingleInstance<z_quit>::show();
+    else
+        platform().endProgram();
+}
+
+void b_menu::Command6_Click()
+{
+    SingleInstance<d_options>::show();
+}
+
+void b_menu::Command7_Click()
+{
+    SingleInstance<c_outils>::show();
+}
+
+void b_menu::Image1_Click()
+{
+    if (optionIsOn(QStringLiteral("_1988"), QStringLiteral("log")))
+        SingleInstance<e_tri>::show();
+}
+
+void b_menu::Image2_Click()
+{
+    platform().messageBox(QStringLiteral("Désolé!, le site web de ZORV n'est pas encore existant"),
+                          QStringLiteral("ZORV"),
+                          MessageButtons::Ok,
+                          MessageIcon::None);
+}
+
+void b_menu::Form_Load()
+{
+    Image1->setPicture(loadPicture(QStringLiteral("Data/logo1.gif")));
+    Image2->setPicture(loadPicture(QStringLiteral("Data/link1.gif")));
+    // Decided once: turning the option on shows the button from the next start.
+    Image2->setVisible(optionIsOn(QStringLiteral("a.zorv"), QStringLiteral("www")));
+    // No close button and no maximize button; closing requests are refused in closeEvent.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint);
+}
+
+void b_menu::Form_Unload()
+{
+    platform().endProgram();
+}
+
+void b_menu::WindowsAlign_Timer()
+{
+    b_window *frame = SingleInstance<b_window>::get();
+    // Qt accepts a move of a minimized or maximized window without placing it: that is the
+    // failure the docking recovers from. The frame is docked at the next tick, once the window
+    // system has given it back its normal size (a move now would keep the maximized one).
+    if (frame->windowState() & UnplaceableStates) {
+        errinit();
+        return;
+    }
+    const QRect menu = frameGeometry();
+    const QPoint dock(menu.left(), menu.top() + menu.height());
+    if (frame->frameGeometry().topLeft() != dock)
+        frame->move(dock);
+}
+
+void b_menu::errinit()
+{
+    AlignRecoveryComponent().Recover();
+    b_window *frame = SingleInstance<b_window>::get();
+    frame->setWindowState(frame->windowState() & ~UnplaceableStates);
+}
+
+void b_menu::sessionEnding()
+{
+    m_sessionEnding = true;
+}
+
+void b_menu::closeEvent(QCloseEvent *event)
+{
+    if (!m_sessionEnding) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Form_Unload();
+}
+
+} // namespace zorv

@@ -1,0 +1,70 @@
+#include "c_outils.h"
+
+#include "engine/windows/q_resolution.h"
+#include "functions/windows/m_sdk.h"
+#include "platform/twips.h"
+#include "platform/window_geometry.h"
+
+#include <QFontMetrics>
+#include <QPushButton>
+#include <QStringList>
+#include <QStyle>
+
+namespace zorv {
+namespace {
+
+// A caption broken into lines at its spaces, each line as long as fits the width: a button shows
+// a long caption on several lines, and Qt's buttons do not wrap by themselves.
+QString wrapped(const QString &caption, const QFontMetrics &metrics, int width)
+{
+    QStringList lines;
+    const QStringList words = caption.split(u' ');
+    for (const QString &word : words) {
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.last() + u' ' + word) <= width)
+            lines.last() += u' ' + word;
+        else
+            lines.append(word);
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+c_outils::c_outils(QWidget *parent)
+    : QWidget(parent)
+    , Command1(addButton(QStringLiteral("Command1"), QStringLiteral("lancer le SDK"), 120))
+    , Command2(
+          addButton(QStringLiteral("Command2"), QStringLiteral("Lancer le Moteur d'équations"), 960))
+{
+    setWindowTitle(QStringLiteral("Outils"));
+    setClientSize(this, 2280, 1830);
+    setTabOrder(Command1, Command2);
+
+    connect(Command1, &QPushButton::clicked, this, &c_outils::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &c_outils::Command2_Click);
+}
+
+QPushButton *c_outils::addButton(const QString &name, const QString &caption, int top)
+{
+    auto *button = new QPushButton(this);
+    button->setObjectName(name);
+    button->setGeometry(twips(240, top, 1815, 735));
+    const int textWidth = button->width() - 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth)
+                          - style()->pixelMetric(QStyle::PM_ButtonMargin);
+    button->setText(wrapped(caption, button->fontMetrics(), textWidth));
+    // A screen reader reads the caption as one line.
+    button->setAccessibleName(caption);
+    return button;
+}
+
+void c_outils::Command1_Click()
+{
+    SingleInstance<m_sdk>::show();
+}
+
+void c_outils::Command2_Click()
+{
+    SingleInstance<q_resolution>::show();
+}
+
+} // namespace zorv

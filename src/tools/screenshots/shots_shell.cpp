@@ -1,0 +1,78 @@
+// Pictures of the shell: the splash, the menu with and without its Internet button, the main frame
+// empty and with a child, the quit confirmation, the about box, the tools and the window manager.
+
+#include "platform/single_instance.h"
+#include "settings/windows/d_options.h"
+#include "shell/windows/a_start.h"
+#include "shell/windows/about_box.h"
+#include "shell/windows/b_menu.h"
+#include "shell/windows/b_window.h"
+#include "shell/windows/c_outils.h"
+#include "shell/windows/e_tri.h"
+#include "shell/windows/picture_button.h"
+#include "shell/windows/program_icon.h"
+#include "shell/windows/z_quit.h"
+#include "shots.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace {
+
+using zorv::SingleInstance;
+
+void menuWithInternetOption(zorv::shots::Shots &s, const QString &stored, const QString &name)
+{
+    zorv::d_options::Savo(QStringLiteral("a.zorv"), QStringLiteral("www"), stored);
+    s.take(SingleInstance<zorv::b_menu>::show(), name);
+    SingleInstance<zorv::b_menu>::close();
+}
+
+void shell(zorv::shots::Shots &s)
+{
+    // As in the program: every window carries its icon, the frame's children in their title bars.
+    QApplication::setWindowIcon(zorv::programIcon());
+    s.take(SingleInstance<zorv::a_start>::show(), QStringLiteral("a_start"));
+    SingleInstance<zorv::a_start>::close();
+
+    // The Internet button shows only when its option was on as the menu loaded.
+    const QString internet = zorv::d_options::Loado(QStringLiteral("a.zorv"), QStringLiteral("www"));
+    menuWithInternetOption(s, QStringLiteral("0"), QStringLiteral("b_menu"));
+    menuWithInternetOption(s, QStringLiteral("1"), QStringLiteral("b_menu-internet"));
+    zorv::d_options::Savo(QStringLiteral("a.zorv"), QStringLiteral("www"), internet);
+
+    s.take(SingleInstance<zorv::c_outils>::show(), QStringLiteral("c_outils"));
+    SingleInstance<zorv::c_outils>::close();
+
+    {
+        zorv::MainFrameHost host;
+        zorv::b_window *frame = SingleInstance<zorv::b_window>::show();
+        s.take(frame, QStringLiteral("b_window"));
+        SingleInstance<zorv::c_outils>::show();
+        s.take(frame, QStringLiteral("b_window-outils"));
+        SingleInstance<zorv::b_window>::close();
+    }
+
+    // The quit confirmation two seconds after it opened, as the user sees it count.
+    zorv::z_quit *quit = SingleInstance<zorv::z_quit>::show();
+    quit->Timer1->stop();
+    for (int tick = 0; tick < 20; ++tick)
+        quit->Timer1_Timer();
+    s.take(quit, QStringLiteral("z_quit"));
+    SingleInstance<zorv::z_quit>::close();
+
+    s.take(SingleInstance<zorv::AboutBox>::show(), QStringLiteral("a_propos"));
+    SingleInstance<zorv::AboutBox>::close();
+
+    zorv::e_tri *manager = SingleInstance<zorv::e_tri>::show();
+    // As a keyboard user sees it: the focus on "Aligner".
+    QApplication::setActiveWindow(manager);
+    manager->setAttribute(Qt::WA_KeyboardFocusChange);
+    manager->Image1->setFocus(Qt::TabFocusReason);
+    s.take(manager, QStringLiteral("e_tri"));
+    SingleInstance<zorv::e_tri>::close();
+}
+
+const zorv::shots::Registrar reg("1-shell", &shell);
+
+} // namespace
