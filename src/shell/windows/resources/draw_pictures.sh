@@ -59,4 +59,3 @@ icon() { # size file
 icon 16 zorv16.png
 icon 32 zorv32.png
 icon 48 zorv48.png
-cp zorv48.png "$data/zorv.png"
