@@ -35,6 +35,16 @@ void copyProgramData(const QString &from, const QString &to)
     }
 }
 
+// The offscreen platform cannot raise windows and says so at every raise(); the pictures do not
+// depend on it.
+QtMessageHandler standardHandler = nullptr;
+
+void quietMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (!message.contains(QLatin1String("does not support raise()")))
+        standardHandler(type, context, message);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -45,6 +55,7 @@ int main(int argc, char **argv)
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    standardHandler = qInstallMessageHandler(quietMessages);
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     zorv::installProgramFont();
