@@ -10,6 +10,7 @@
 #include "functions/windows/c_calculs.h"
 #include "platform/program_font.h"
 #include "shell/core/donnees.h"
+#include "support/gui_benchmark_main.h"
 
 #include <QApplication>
 #include <QDir>
@@ -134,14 +135,5 @@ BENCHMARK(BM_Listing1000_Warm)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    zorv::installProgramFont();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zorv::bench::runWindowBenchmarks(argc, argv);
 }

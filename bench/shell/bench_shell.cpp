@@ -9,6 +9,7 @@
 #include "shell/core/donnees.h"
 #include "shell/windows/a_start.h"
 #include "shell/windows/b_menu.h"
+#include "support/gui_benchmark_main.h"
 
 #include <QApplication>
 
@@ -52,15 +53,5 @@ BENCHMARK(BM_MenuToFirstPaint)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    zorv::installProgramFont();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zorv::bench::runWindowBenchmarks(argc, argv);
 }

@@ -6,6 +6,7 @@
 
 #include "platform/program_font.h"
 #include "shell/core/donnees.h"
+#include "support/gui_benchmark_main.h"
 #include "values/core/values_file.h"
 #include "values/windows/c_donnees.h"
 
@@ -131,14 +132,5 @@ BENCHMARK(BM_ReadValuesFile_Full999_Warm)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    zorv::installProgramFont();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zorv::bench::runWindowBenchmarks(argc, argv);
 }
