@@ -76,7 +76,7 @@ e_more::e_more(QWidget *parent)
     setTabOrder(Text2, Text3);
     setTabOrder(Text3, Command1);
 
-    centreOnScreen(this);
+    centreWhenShown(this);
     Form_Load();
 }
 
@@ -96,17 +96,6 @@ void e_more::Form_Load()
 void e_more::Command1_Click()
 {
     closeWindow(this);
-}
-
-void e_more::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    // The window system knows the frame only now; centre once, so that a window the user moved
-    // stays where it is when "+" brings it back to the front.
-    if (!m_centred) {
-        m_centred = true;
-        centreOnScreen(this);
-    }
 }
 
 } // namespace zorv

@@ -23,9 +23,6 @@ public:
     void Form_Load();
     void Command1_Click();
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
@@ -34,7 +31,6 @@ private:
     QLineEdit *Text2 = nullptr;
     QLineEdit *Text3 = nullptr;
     QPushButton *Command1 = nullptr;
-    bool m_centred = false;
 };
 
 } // namespace zorv

@@ -6,7 +6,6 @@
 #include "platform/window_geometry.h"
 #include "shell/core/donnees.h"
 #include "shell/windows/b_menu.h"
-#include "shell/windows/screen_centring.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -28,7 +27,7 @@ a_start::a_start(QWidget *parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(QStringLiteral("ZORV"));
     setClientSize(this, 4680, 1995);
-    new ScreenCentring(this);
+    centreWhenShown(this);
 
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twips(120, 120, 3975, 615));

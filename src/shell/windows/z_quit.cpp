@@ -3,7 +3,6 @@
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
-#include "shell/windows/screen_centring.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,7 +24,7 @@ z_quit::z_quit(QWidget *parent)
     setWindowModality(Qt::ApplicationModal);
     setWindowTitle(QStringLiteral("Voulez-vous quitter ZORV ?"));
     setClientSize(this, 3615, 1305);
-    new ScreenCentring(this);
+    centreWhenShown(this);
 
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(twips(120, 120, 1815, 255));

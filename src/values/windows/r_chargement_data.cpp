@@ -61,7 +61,7 @@ r_chargement_data::r_chargement_data(QWidget *parent)
     connect(Timer2, &QTimer::timeout, this, &r_chargement_data::Timer2_Timer);
     Timer2->start();
 
-    centreOnScreen(this);
+    centreWhenShown(this);
 }
 
 void r_chargement_data::Timer1_Timer()
@@ -91,13 +91,6 @@ void r_chargement_data::Timer2_Timer()
     show();
     raise();
     activateWindow();
-}
-
-void r_chargement_data::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    // Centred again now that the window system has given the window its frame.
-    centreOnScreen(this);
 }
 
 void r_chargement_data::closeEvent(QCloseEvent *event)

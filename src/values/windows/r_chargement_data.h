@@ -30,7 +30,6 @@ public:
     QTimer *Timer2 = nullptr;
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 };
 
