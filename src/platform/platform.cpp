@@ -30,6 +30,7 @@ public:
     }
 
     void beep() override {}
+
     void setClipboardText(const QString &) override {}
 
     void endProgram() override

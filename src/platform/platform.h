@@ -6,11 +6,25 @@
 
 namespace zorv {
 
-enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageButtons {
+    Ok,
+    OkCancel,
+    YesNo
+};
 
-enum class MessageIcon { None, Information, Warning, Critical };
+enum class MessageIcon {
+    None,
+    Information,
+    Warning,
+    Critical
+};
 
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+enum class MessageAnswer {
+    Ok,
+    Cancel,
+    Yes,
+    No
+};
 
 // The title of every message box that has none of its own.
 inline const QString AppTitle = QStringLiteral("ZORV");
@@ -66,7 +80,9 @@ public:
     explicit PlatformScope(Platform &platform)
         : m_previous(setPlatform(&platform))
     {}
+
     ~PlatformScope() { setPlatform(m_previous); }
+
     PlatformScope(const PlatformScope &) = delete;
     PlatformScope &operator=(const PlatformScope &) = delete;
 

@@ -34,7 +34,8 @@ void showWindow(QWidget *window, WindowKind kind)
 
 void closeWindow(QWidget *window)
 {
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(window->parentWidget()); sub && sub->widget() == window)
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(window->parentWidget());
+        sub && sub->widget() == window)
         sub->close();
     else
         window->close();

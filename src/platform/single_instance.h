@@ -6,7 +6,10 @@
 namespace zorv {
 
 // Where a window opens: on its own, or as a child of the main frame.
-enum class WindowKind { TopLevel, FrameChild };
+enum class WindowKind {
+    TopLevel,
+    FrameChild
+};
 
 // The main frame, as the windows see it. The shell installs it; without one (tests, screenshots)
 // a frame child opens as a window of its own.

@@ -20,7 +20,10 @@ constexpr int pixelsToTwips(int pixels)
 // Left, top, width, height in twips, as a rectangle in pixels.
 constexpr QRect twips(int left, int top, int width, int height)
 {
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+    return QRect(twipsToPixels(left),
+                 twipsToPixels(top),
+                 twipsToPixels(width),
+                 twipsToPixels(height));
 }
 
 constexpr QSize twipsSize(int width, int height)

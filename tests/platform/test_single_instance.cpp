@@ -13,6 +13,7 @@ class Sample : public QWidget
 {
 public:
     static constexpr WindowKind windowKind = WindowKind::TopLevel;
+
     explicit Sample(QWidget *parent)
         : QWidget(parent)
     {

@@ -37,13 +37,18 @@ public:
     std::optional<QString> inputBox(const QString &prompt,
                                     const QString &title,
                                     const QString &defaultText) override;
+
     void beep() override { ++beeps; }
+
     void setClipboardText(const QString &text) override { clipboard = text; }
+
     void endProgram() override { ++endRequests; }
+
     bool copyFile(const QString &source, const QString &destination) override;
 
     // The next message box answers this (default: Ok, or Yes for a yes/no box).
     void answerNextMessage(MessageAnswer answer) { m_messageAnswers.append(answer); }
+
     // The next input box is cancelled instead of confirmed with its default text.
     void cancelNextInput() { m_cancelInputs.append(true); }
 

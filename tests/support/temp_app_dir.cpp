@@ -42,7 +42,8 @@ TempAppDir::~TempAppDir()
 {
     donnees::setAppDir(QString());
     // Leave nothing read-only behind, or the temporary folder could not be removed.
-    QDirIterator it(m_dir.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+    QDirIterator it(m_dir.path(),
+                    QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     QFile(m_dir.path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     while (it.hasNext()) {

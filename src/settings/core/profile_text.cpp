@@ -271,8 +271,7 @@ std::optional<QByteArray> ProfileText::withValue(const QString &section,
         || holdsLineBreakOrNul(keyName) || holdsLineBreakOrNul(value) || sectionName.contains(u']')
         || keyName.contains(u'=') || keyName.front() == u'[')
         return std::nullopt;
-    const std::optional<QByteArray> encodedValue
-        = encodeProfileText(m_encoding, value);
+    const std::optional<QByteArray> encodedValue = encodeProfileText(m_encoding, value);
     const std::optional<QByteArray> encodedKey = encodeProfileText(m_encoding, keyName);
     const std::optional<QByteArray> encodedSection = encodeProfileText(m_encoding, sectionName);
     if (!encodedValue || !encodedKey || !encodedSection)

@@ -23,7 +23,8 @@ namespace {
 
 void copyProgramData(const QString &from, const QString &to)
 {
-    QDirIterator it(from, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot | QDir::Dirs,
+    QDirIterator it(from,
+                    QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot | QDir::Dirs,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
