@@ -1,4 +1,3 @@
-#include "caption_fit.h"
 #include "engine/core/calcule.h"
 #include "function_test_files.h"
 #include "functions/windows/c_calculs.h"
@@ -8,6 +7,7 @@
 #include "shell/core/donnees.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
+#include "window_checks.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -264,15 +264,7 @@ void CCalculsTest::keyboardOrder()
                                u"lstLegende"_s,
                                u"txtDesc"_s,
                                u"txtResultat"_s};
-    QStringList order;
-    QWidget *start = control<QWidget>(expected.first());
-    QWidget *widget = start;
-    do {
-        if (expected.contains(widget->objectName()) && !order.contains(widget->objectName()))
-            order.append(widget->objectName());
-        widget = widget->nextInFocusChain();
-    } while (widget != start);
-    QCOMPARE(order, expected);
+    QCOMPARE(focusOrder(m_window, expected), expected);
 }
 
 void CCalculsTest::comboTakesNoTypedItems()

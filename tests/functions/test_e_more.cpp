@@ -1,4 +1,3 @@
-#include "caption_fit.h"
 #include "function_test_files.h"
 #include "functions/core/function_file.h"
 #include "functions/windows/c_calculs.h"
@@ -7,6 +6,7 @@
 #include "platform/twips.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
+#include "window_checks.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -159,15 +159,7 @@ void EMoreTest::keyboardOrder()
 {
     const e_more *window = SingleInstance<e_more>::get();
     const QStringList expected{u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Command1"_s};
-    QStringList order;
-    QWidget *start = window->findChild<QWidget *>(expected.first());
-    QWidget *widget = start;
-    do {
-        if (expected.contains(widget->objectName()))
-            order.append(widget->objectName());
-        widget = widget->nextInFocusChain();
-    } while (widget != start);
-    QCOMPARE(order, expected);
+    QCOMPARE(focusOrder(window, expected), expected);
 }
 
 void EMoreTest::opensCentred()

@@ -1,4 +1,3 @@
-#include "caption_fit.h"
 #include "functions/core/function_file.h"
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/m_sdk.h"
@@ -8,6 +7,7 @@
 #include "shell/core/donnees.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
+#include "window_checks.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -260,15 +260,7 @@ void MSdkTest::keyboardOrder()
                                u"Text3"_s,
                                u"Command1"_s,
                                u"Command2"_s};
-    QStringList order;
-    QWidget *start = control<QWidget>(expected.first());
-    QWidget *widget = start;
-    do {
-        if (expected.contains(widget->objectName()))
-            order.append(widget->objectName());
-        widget = widget->nextInFocusChain();
-    } while (widget != start);
-    QCOMPARE(order, expected);
+    QCOMPARE(focusOrder(m_window, expected), expected);
 }
 
 void MSdkTest::okCopiesTheTemplateAndUnlocks()

@@ -11,4 +11,8 @@ namespace zorv::test {
 // its right in the same container, as the designed grids put boxes over the labels' wide areas.
 QStringList captionsThatDoNotFit(const QWidget *window);
 
+// The controls named in `names` in the order the keyboard focus visits them, once round the chain
+// from the first of them.
+QStringList focusOrder(const QWidget *window, const QStringList &names);
+
 } // namespace zorv::test

@@ -1,4 +1,4 @@
-#include "caption_fit.h"
+#include "window_checks.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -61,6 +61,21 @@ QStringList captionsThatDoNotFit(const QWidget *window)
             cut.append(describe(frame, frame->title()));
     }
     return cut;
+}
+
+QStringList focusOrder(const QWidget *window, const QStringList &names)
+{
+    QStringList order;
+    QWidget *start = window->findChild<QWidget *>(names.first());
+    if (!start)
+        return order;
+    QWidget *widget = start;
+    do {
+        if (names.contains(widget->objectName()) && !order.contains(widget->objectName()))
+            order.append(widget->objectName());
+        widget = widget->nextInFocusChain();
+    } while (widget != start);
+    return order;
 }
 
 } // namespace zorv::test
