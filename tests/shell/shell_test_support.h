@@ -98,4 +98,15 @@ inline QMdiSubWindow *frameSubWindowOf(const QWidget *child)
     return frame ? frame->subWindowOf(child) : nullptr;
 }
 
+// Shows the one window of a class and waits until it is the active window, as the keyboard tests
+// need; a window system that does not activate it only earns a warning.
+template<class W>
+W *showActive()
+{
+    W *window = SingleInstance<W>::show();
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("%s did not become the active window", W::staticMetaObject.className());
+    return window;
+}
+
 } // namespace zorv::test

@@ -66,10 +66,7 @@ void MenuTest::cleanup()
 
 b_menu *MenuTest::openMenu()
 {
-    b_menu *menu = SingleInstance<b_menu>::show();
-    if (!QTest::qWaitForWindowActive(menu))
-        qWarning("the menu did not become the active window");
-    return menu;
+    return showActive<b_menu>();
 }
 
 void MenuTest::windowLooksAsDesigned()

@@ -55,10 +55,7 @@ void QuitTest::cleanup()
 
 z_quit *QuitTest::openQuit()
 {
-    z_quit *window = SingleInstance<z_quit>::show();
-    if (!QTest::qWaitForWindowActive(window))
-        qWarning("the quit confirmation did not become the active window");
-    return window;
+    return showActive<z_quit>();
 }
 
 void QuitTest::windowLooksAsDesigned()
