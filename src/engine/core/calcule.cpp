@@ -8,6 +8,8 @@
 #include <cmath>
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 // The evaluator rewrites one working text W. Positions in it are 1-based, as in the rules it
 // follows; the helpers below turn them into QString's 0-based indexes in one place. Every value
 // goes back into W as its plain number text: in the exponent form (1E-05) the sign of the
@@ -15,19 +17,9 @@
 namespace zorv::engine {
 namespace {
 
-const char *reasonText(EvalFailure failure)
+QString quoted(const QString &part)
 {
-    switch (failure) {
-    case EvalFailure::UnclosedParenthesis:
-        return "parenthèse non fermée";
-    case EvalFailure::DivisionByZero:
-        return "division par zéro";
-    case EvalFailure::Overflow:
-        return "dépassement de capacité";
-    case EvalFailure::ZeroToNegativePower:
-        return "zéro élevé à une puissance négative";
-    }
-    return "erreur de calcul";
+    return u"« "_s + part + u" »"_s;
 }
 
 // W[from..to], empty when to < from.
@@ -184,15 +176,42 @@ double sum(QString w)
 
 } // namespace
 
-const char *EvalError::what() const noexcept
+QString frenchReason(EvalFailure failure, const QString &detail)
 {
-    return reasonText(m_failure);
+    switch (failure) {
+    case EvalFailure::UnclosedParenthesis:
+        return u"parenthèse non fermée"_s;
+    case EvalFailure::DivisionByZero:
+        return u"division par zéro"_s;
+    case EvalFailure::Overflow:
+        return u"dépassement de capacité"_s;
+    case EvalFailure::ZeroToNegativePower:
+        return u"zéro élevé à une puissance négative"_s;
+    case EvalFailure::UnknownCharacter:
+        return u"caractère inconnu "_s + quoted(detail);
+    case EvalFailure::MalformedNumber:
+        return u"nombre mal formé "_s + quoted(detail);
+    case EvalFailure::MissingOperand:
+        return u"opérande manquant"_s;
+    case EvalFailure::NegativeRoot:
+        return u"racine carrée d'un nombre négatif"_s;
+    case EvalFailure::ChainedPowers:
+        return u"puissances enchaînées : ajoutez des parenthèses"_s;
+    case EvalFailure::MissingOperator:
+        return u"opérateur manquant après "_s + quoted(detail);
+    case EvalFailure::UnopenedParenthesis:
+        return u"parenthèse fermante sans parenthèse ouvrante"_s;
+    case EvalFailure::TooLong:
+        return u"expression trop longue"_s;
+    }
+    return u"erreur de calcul"_s;
 }
 
-QString frenchReason(EvalFailure failure)
-{
-    return QString::fromUtf8(reasonText(failure));
-}
+EvalError::EvalError(EvalFailure failure, QString detail)
+    : m_failure(failure)
+    , m_detail(std::move(detail))
+    , m_what(frenchReason(m_failure, m_detail).toUtf8())
+{}
 
 double Calcule(const QString &TheCalcul)
 {

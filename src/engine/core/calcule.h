@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <exception>
@@ -12,27 +13,40 @@ enum class EvalFailure {
     DivisionByZero,      // a division whose right operand is 0
     Overflow,            // a result, or a number read, outside the range of a double
     ZeroToNegativePower, // 0 raised to a negative power
+    UnknownCharacter,    // a character outside the grammar (detail: the character)
+    MalformedNumber,     // a number with a second decimal separator (detail: the number)
+    MissingOperand,      // an operator without its operand
+    NegativeRoot,        // the square root of a negative value
+    ChainedPowers,       // a power or a square in the exponent of a power
+    MissingOperator,     // a value glued to what precedes it (detail: what precedes)
+    UnopenedParenthesis, // a ")" without a "(" before it
+    TooLong,             // more characters than the engine takes
 };
 
 // A short French phrase for the user naming the reason ("division par zéro"): lower case, no final
-// stop, so that it reads after "erreur: " as well as inside a sentence.
-QString frenchReason(EvalFailure failure);
+// stop, so that it reads after "erreur: " as well as inside a sentence. Failures that name a part
+// of the text take it as detail ("caractère inconnu « k »").
+QString frenchReason(EvalFailure failure, const QString &detail = {});
 
 // The error with which an evaluation ends instead of a value.
 class EvalError : public std::exception
 {
 public:
-    explicit EvalError(EvalFailure failure)
-        : m_failure(failure)
-    {}
+    explicit EvalError(EvalFailure failure, QString detail = {});
 
     EvalFailure failure() const { return m_failure; }
+    // The part of the text at fault, as the user wrote it; empty for the failures that name none.
+    const QString &detail() const { return m_detail; }
+    // The French reason, detail included.
+    QString reason() const { return frenchReason(m_failure, m_detail); }
 
     // The French reason, in UTF-8.
-    const char *what() const noexcept override;
+    const char *what() const noexcept override { return m_what.constData(); }
 
 private:
     EvalFailure m_failure;
+    QString m_detail;
+    QByteArray m_what;
 };
 
 // Evaluates an expression by rewriting its text until a sum of signed numbers is left, and

@@ -64,7 +64,7 @@ void q_resolution::Command1_Click()
     } catch (const engine::EvalError &error) {
         // The expression stays in Text1, so that the user can correct it.
         platform().messageBox(u"Impossible de calculer cette expression : "_s
-                                  + engine::frenchReason(error.failure()) + u'.',
+                                  + error.reason() + u'.',
                               AppTitle,
                               MessageButtons::Ok,
                               MessageIcon::Warning);

@@ -261,7 +261,7 @@ void c_calculs::Command1_Click()
         txtResultat->setText(engine::userNumberText(result));
     } catch (const engine::EvalError &error) {
         // The last result stays: it is replaced only by a value.
-        platform().messageBox(engine::frenchReason(error.failure()),
+        platform().messageBox(error.reason(),
                               QString(),
                               MessageButtons::Ok,
                               MessageIcon::Warning);

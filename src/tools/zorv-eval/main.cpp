@@ -28,7 +28,7 @@ bool evaluate(const QString &expression)
     try {
         line = zorv::engine::numberText(zorv::engine::Calcule(expression)).toUtf8();
     } catch (const zorv::engine::EvalError &error) {
-        line = QByteArray("erreur: ") + zorv::engine::frenchReason(error.failure()).toUtf8();
+        line = QByteArray("erreur: ") + error.reason().toUtf8();
         evaluated = false;
     }
     line.append('\n');
