@@ -195,6 +195,8 @@ QString frenchReason(EvalFailure failure, const QString &detail)
         return u"opérande manquant"_s;
     case EvalFailure::NegativeRoot:
         return u"racine carrée d'un nombre négatif"_s;
+    case EvalFailure::NegativeBase:
+        return u"puissance non entière d'un nombre négatif"_s;
     case EvalFailure::ChainedPowers:
         return u"puissances enchaînées : ajoutez des parenthèses"_s;
     case EvalFailure::MissingOperator:

@@ -17,6 +17,7 @@ enum class EvalFailure {
     MalformedNumber,     // a number with a second decimal separator (detail: the number)
     MissingOperand,      // an operator without its operand
     NegativeRoot,        // the square root of a negative value
+    NegativeBase,        // a negative value raised to a power that is not a whole number
     ChainedPowers,       // a power or a square in the exponent of a power
     MissingOperator,     // a value glued to what precedes it (detail: what precedes)
     UnopenedParenthesis, // a ")" without a "(" before it
