@@ -21,8 +21,8 @@ double readNumber(QStringView text);
 // Throws as readNumber.
 QString ValSp(QStringView Nombre);
 
-// The operand normalisation: the value read back from ValSp(numberText(value)), that is the value
-// rounded to 15 significant digits and then to 31 decimal places (below 0.5E-31 it becomes 0).
+// The operand normalisation: the value rounded to 15 significant digits. (ValSp's 31 decimals are
+// not applied: they would turn the physical constants below 1E-16 into 0 or a single digit.)
 // Throws EvalError(EvalFailure::Overflow) when the rounded value is beyond the range of a double
 // (or the value is not finite).
 double normaliseOperand(double value);
