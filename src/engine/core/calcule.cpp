@@ -14,8 +14,8 @@ using namespace Qt::StringLiterals;
 
 // The evaluator rewrites one working text W. Positions in it are 1-based, as in the rules it
 // follows; the helpers below turn them into QString's 0-based indexes in one place. Every value
-// goes back into W as its plain number text: in the exponent form (1E-05) the sign of the
-// exponent would be taken for an operator and the value would fall apart.
+// goes back into W as its working number text (1E~05): with the exponent's sign written "-" the
+// scan would take it for an operator and the value would fall apart.
 namespace zorv::engine {
 namespace {
 
@@ -121,7 +121,7 @@ void reduceGroups(QString &w)
             else
                 --p;
         }
-        splice(w, p, c, plainNumberText(v));
+        splice(w, p, c, workingNumberText(v));
         // From p on, W now holds no "(": the next search starts before p.
         start = w.size() - p + 1;
     }
@@ -140,7 +140,7 @@ void reduceSquares(QString &w)
         const bool negated = s >= 3 && stretch(w, s - 2, s) == u"0+-";
         const double x = operand(w, s + 1, p - 1);
         const qsizetype q = rightSeparator(w, p, 2);
-        const QString square = plainNumberText(checked(x * x));
+        const QString square = workingNumberText(checked(x * x));
         splice(w, s + 1, q - 1, negated ? QChar(u'-') + square : square);
         i = s;
     }
@@ -156,7 +156,7 @@ void reduceInfix(QString &w, char16_t op, Operation compute)
         const double a = operand(w, s + 1, p - 1);
         const qsizetype q = rightSeparator(w, p, 3);
         const double b = operand(w, p + 1, q - 1);
-        splice(w, s + 1, q - 1, plainNumberText(checked(compute(a, b))));
+        splice(w, s + 1, q - 1, workingNumberText(checked(compute(a, b))));
         i = s;
     }
 }
@@ -184,7 +184,7 @@ void reduceRoots(QString &w)
         if (negative && x != 0)
             throw EvalError(EvalFailure::NegativeRoot);
         const qsizetype s = leftSeparator(w, p);
-        splice(w, s + 1, q - 1, plainNumberText(checked(std::sqrt(std::abs(x)))));
+        splice(w, s + 1, q - 1, workingNumberText(checked(std::sqrt(std::abs(x)))));
         i = std::max<qsizetype>(s - 1, 0);
     }
 }

@@ -324,7 +324,7 @@ private:
     {
         typed.replace(u',', u'.');
         if (std::any_of(typed.cbegin(), typed.cend(), isExponentLetter))
-            return plainNumberText(readNumber(typed));
+            return workingNumberText(readNumber(typed));
         if (typed.endsWith(u'.'))
             typed.chop(1);
         return typed;

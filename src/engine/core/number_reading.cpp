@@ -2,6 +2,7 @@
 
 #include "engine/core/calcule.h"
 #include "engine/core/decimal_digits.h"
+#include "engine/core/number_text.h"
 
 #include <QVarLengthArray>
 
@@ -75,8 +76,8 @@ qint64 readExponent(QStringView text, qsizetype i)
         return 0;
     ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
-        negative = text[i++] == u'-';
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-' || text[i] == WorkingExponentMinus))
+        negative = text[i++] != u'+';
     qint64 exponent = 0;
     for (; i < text.size() && isDigit(text[i]); ++i)
         exponent = std::min(exponent * 10 + (text[i].unicode() - u'0'), ExponentCap);

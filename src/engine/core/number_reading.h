@@ -9,7 +9,7 @@ namespace zorv::engine {
 
 // The number at the start of the text: leading blanks (space, tab, line feed, carriage return)
 // skipped, an optional "+" or "-", digits with at most one ".", then optionally an exponent ("E"
-// or "D" in either case, an optional sign and at least one digit). Reading stops at the first
+// or "D" in either case, an optional sign — "~" too, as a minus — and at least one digit). Reading stops at the first
 // character that does not fit; a text that does not begin with a number reads as 0. "," is not a
 // decimal point. A magnitude too small for a double reads as 0.
 // Throws EvalError(EvalFailure::Overflow) when the number is beyond the range of a double.
