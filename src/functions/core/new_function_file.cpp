@@ -1,6 +1,6 @@
 #include "new_function_file.h"
 
-#include "shell/core/donnees.h"
+#include "platform/app_dir.h"
 
 #include <algorithm>
 
