@@ -1,5 +1,5 @@
-// Pictures of the function library: the calculator with a result, the information window, and the
-// authoring window before and after "o&k".
+// Pictures of the function library: the calculator with a result and with a refused input, the
+// information window, and the authoring window before and after "o&k".
 
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/e_more.h"
@@ -40,6 +40,26 @@ void calculator(shots::Shots &s)
     SingleInstance<c_calculs>::close();
 }
 
+// A value typed with its unit's prefix, as engineers write it on schematics: refused, with the
+// input named.
+void refusedInput(shots::Shots &s)
+{
+    c_calculs *window = SingleInstance<c_calculs>::show();
+    const auto file = std::find(donnees::FunctionFileNames.cbegin(),
+                                donnees::FunctionFileNames.cend(),
+                                u"ohm_tension.zvfc"_s);
+    window->findChild<QComboBox *>(u"cmbFonction"_s)
+        ->setCurrentIndex(int(file - donnees::FunctionFileNames.cbegin()));
+    window->cmbFonction_Click();
+    setText(window, u"txtDonnees1"_s, u"4k7"_s);
+    setText(window, u"txtDonnees2"_s, u"2"_s);
+    {
+        const shots::DialogShots dialogs(s, window, u"c_calculs-refus"_s);
+        window->Command1_Click();
+    }
+    SingleInstance<c_calculs>::close();
+}
+
 void authoring(shots::Shots &s)
 {
     m_sdk *window = SingleInstance<m_sdk>::show();
@@ -60,6 +80,7 @@ void authoring(shots::Shots &s)
 void functions(shots::Shots &s)
 {
     calculator(s);
+    refusedInput(s);
     authoring(s);
 }
 
