@@ -91,7 +91,6 @@ private slots:
     void failureEmptiesTheResultAndTellsWhy_data();
     void failureEmptiesTheResultAndTellsWhy();
     void enterInAnInputBoxComputes();
-    void enterOnAFocusedButtonPressesIt();
     void effacerEmptiesTheBoxesOnly();
     void pickKeepsTypedValuesAndResult();
     void formulaSurvivesReopening();
@@ -584,18 +583,6 @@ void CCalculsTest::enterInAnInputBoxComputes()
     type({u"1"_s, u"1"_s});
     QTest::keyClick(control<QLineEdit>(u"txtDonnees6"_s), Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), u"2"_s);
-}
-
-void CCalculsTest::enterOnAFocusedButtonPressesIt()
-{
-    writeFunctions({{.name = u"F"_s, .formula = u"d1+d2"_s}});
-    showActive();
-    pick(0);
-    type({u"2"_s, u"5"_s});
-    auto *effacer = control<QPushButton>(u"Command2"_s);
-    effacer->setFocus();
-    QTest::keyClick(effacer, Qt::Key_Return);
-    QVERIFY(control<QLineEdit>(u"txtDonnees1"_s)->text().isEmpty());
 }
 
 void CCalculsTest::effacerEmptiesTheBoxesOnly()

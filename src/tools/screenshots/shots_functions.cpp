@@ -20,17 +20,24 @@ void setText(QWidget *window, const QString &box, const QString &text)
     window->findChild<QLineEdit *>(box)->setText(text);
 }
 
-void calculator(shots::Shots &s)
+// The calculator with the function of a shipped file picked and its first two inputs typed.
+c_calculs *calculatorWith(const QString &fileName, const QString &input1, const QString &input2)
 {
     c_calculs *window = SingleInstance<c_calculs>::show();
     const auto file = std::find(donnees::FunctionFileNames.cbegin(),
                                 donnees::FunctionFileNames.cend(),
-                                u"frequence_coupure_rc.zvfc"_s);
+                                fileName);
     window->findChild<QComboBox *>(u"cmbFonction"_s)
         ->setCurrentIndex(int(file - donnees::FunctionFileNames.cbegin()));
     window->cmbFonction_Click();
-    setText(window, u"txtDonnees1"_s, u"10"_s);
-    setText(window, u"txtDonnees2"_s, u"22"_s);
+    setText(window, u"txtDonnees1"_s, input1);
+    setText(window, u"txtDonnees2"_s, input2);
+    return window;
+}
+
+void calculator(shots::Shots &s)
+{
+    c_calculs *window = calculatorWith(u"frequence_coupure_rc.zvfc"_s, u"10"_s, u"22"_s);
     window->Command1_Click();
     s.take(window, u"c_calculs"_s);
 
@@ -44,15 +51,7 @@ void calculator(shots::Shots &s)
 // input named.
 void refusedInput(shots::Shots &s)
 {
-    c_calculs *window = SingleInstance<c_calculs>::show();
-    const auto file = std::find(donnees::FunctionFileNames.cbegin(),
-                                donnees::FunctionFileNames.cend(),
-                                u"ohm_tension.zvfc"_s);
-    window->findChild<QComboBox *>(u"cmbFonction"_s)
-        ->setCurrentIndex(int(file - donnees::FunctionFileNames.cbegin()));
-    window->cmbFonction_Click();
-    setText(window, u"txtDonnees1"_s, u"4k7"_s);
-    setText(window, u"txtDonnees2"_s, u"2"_s);
+    c_calculs *window = calculatorWith(u"ohm_tension.zvfc"_s, u"4k7"_s, u"2"_s);
     {
         const shots::DialogShots dialogs(s, window, u"c_calculs-refus"_s);
         window->Command1_Click();
