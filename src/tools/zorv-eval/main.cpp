@@ -33,28 +33,48 @@
 
 namespace {
 
+// Prints the line for one expression; false when it could not be evaluated.
+bool evaluate(const QString &expression)
+{
+    QByteArray line;
+    bool evaluated = true;
+    try {
+        line = zorv::engine::numberText(zorv::engine::Calcule(expression)).toUtf8();
+    } catch (const zorv::engine::EvalError &error) {
+        line = QByteArray("erreur: ") + error.reason().toUtf8();
+        evaluated = false;
+    }
+    line.append('\n');
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    return evaluated;
+}
+
+// Reads one line of standard input without its terminator; false at the end of the input.
+bool readLine(std::string &line)
+{
+    line.clear();
+    int c;
+    while ((c = std::getchar()) != EOF && c != '\n')
+        line.push_back(char(c));
+    if (c == EOF && line.empty())
+        return false;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return true;
+}
+
 void printLine(const QString &text)
 {
     const QByteArray line = text.toUtf8() + '\n';
     std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
 }
 
-// Prints the line for one expression; false when it could not be evaluated.
-bool evaluate(const QString &expression)
-{
-    try {
-        printLine(zorv::engine::numberText(zorv::engine::Calcule(expression)));
-        return true;
-    } catch (const zorv::engine::EvalError &error) {
-        printLine(QStringLiteral("erreur: ") + error.reason());
-        return false;
-    }
-}
-
 // The function file that NAME stands for: a file of the function folder, named with or without
 // its ".zvfc", else a path; empty when there is none.
 QString functionFilePath(const QString &name)
 {
+    if (name.isEmpty())
+        return {};
     QStringList candidates;
     if (!name.contains(u'/') && !name.contains(QDir::separator())) {
         candidates << zorv::donnees::FunctionDir + name
@@ -62,7 +82,7 @@ QString functionFilePath(const QString &name)
     }
     candidates << name;
     for (const QString &candidate : candidates) {
-        if (!name.isEmpty() && QFileInfo(candidate).isFile())
+        if (QFileInfo(candidate).isFile())
             return candidate;
     }
     return {};
@@ -79,13 +99,11 @@ QString asReason(QString message)
     return message;
 }
 
-// zorv-eval --fonction NAME VALUE...: prints the line for the function; the exit status.
-int evaluateFunctionFile(int argc, char **argv)
+// zorv-eval --fonction NAME VALUE... (the arguments after --fonction): prints the line for the
+// function; the exit status. Needs the application object, which knows the program's folder.
+int functionMode(const QStringList &arguments)
 {
-    // The function folder is found beside the executable, which only the application knows.
-    QCoreApplication application(argc, argv);
     zorv::donnees::InitGlobals();
-    const QStringList arguments = application.arguments().mid(2);
     if (arguments.isEmpty() || arguments.size() > 7) {
         std::fputs("usage: zorv-eval --fonction NOM [VALEUR...] (six valeurs au plus)\n", stderr);
         return 2;
@@ -117,26 +135,14 @@ int evaluateFunctionFile(int argc, char **argv)
     return 0;
 }
 
-// Reads one line of standard input without its terminator; false at the end of the input.
-bool readLine(std::string &line)
-{
-    line.clear();
-    int c;
-    while ((c = std::getchar()) != EOF && c != '\n')
-        line.push_back(char(c));
-    if (c == EOF && line.empty())
-        return false;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc > 1 && std::strcmp(argv[1], "--fonction") == 0)
-        return evaluateFunctionFile(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "--fonction") == 0) {
+        const QCoreApplication application(argc, argv);
+        return functionMode(QCoreApplication::arguments().mid(2));
+    }
     bool allEvaluated = true;
     if (argc > 1) {
         for (int i = 1; i < argc; ++i)
