@@ -1,0 +1,246 @@
+#include "../functions/window_checks.h"
+#include "platform/program_font.h"
+#include "platform/single_instance.h"
+#include "platform/window_openers.h"
+#include "support/recording_platform.h"
+#include "values/windows/v_normalisees.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <memory>
+
+using namespace zorv;
+using namespace zorv::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum Row {
+    E6,
+    E12,
+    E24,
+    E48,
+    E96,
+    E192
+};
+
+enum Column {
+    Series,
+    Below,
+    BelowError,
+    Above,
+    AboveError,
+    Nearest,
+    Bands
+};
+
+} // namespace
+
+class VNormaliseesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void showForFillsEveryRowWithoutShowing();
+    void typedValue_data();
+    void typedValue();
+    void refusedValueClearsTheRows();
+    void copiesTheSelectedCells();
+    void keyboard();
+    void captionsFitAndControlsAreNamed();
+    void openedThroughTheInstalledOpener();
+
+private:
+    QString text(int row, int column) const
+    {
+        const QTableWidgetItem *item = m_window->tblSeries->item(row, column);
+        return item ? item->text() : QString();
+    }
+
+    std::unique_ptr<RecordingPlatform> m_platform;
+    v_normalisees *m_window = nullptr;
+};
+
+void VNormaliseesTest::initTestCase()
+{
+    installProgramFont();
+}
+
+void VNormaliseesTest::init()
+{
+    m_platform = std::make_unique<RecordingPlatform>();
+    m_window = SingleInstance<v_normalisees>::get();
+}
+
+void VNormaliseesTest::cleanup()
+{
+    SingleInstance<v_normalisees>::close();
+    m_window = nullptr;
+    m_platform.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void VNormaliseesTest::showForFillsEveryRowWithoutShowing()
+{
+    m_window->showFor(723.431559508615, u"Ohm"_s);
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_window->windowTitle(), u"Valeurs normalisées"_s);
+    QCOMPARE(m_window->txtValeur->text(), u"723,431559508615"_s);
+    QCOMPARE(m_window->lblUnite->text(), u"Ohm"_s);
+    QVERIFY(m_window->lblErreur->isHidden());
+
+    const QStringList e24{u"E24 (5 %)"_s,
+                          u"680 Ohm"_s,
+                          u"-6,00 %"_s,
+                          u"750 Ohm"_s,
+                          u"+3,67 %"_s,
+                          u"750 Ohm"_s,
+                          u"violet, vert, marron, or"_s};
+    for (int column = Series; column <= Bands; ++column)
+        QCOMPARE(text(E24, column), e24[column]);
+    QCOMPARE(text(E6, Series), u"E6 (20 %)"_s);
+    QCOMPARE(text(E6, Above), u"1000 Ohm"_s);
+    QCOMPARE(text(E192, Nearest), u"723 Ohm"_s);
+    QCOMPARE(text(E192, Bands), u"violet, rouge, orange, noir, vert"_s);
+}
+
+void VNormaliseesTest::typedValue_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("cells"); // below, its error, above, its error, nearest, bands
+
+    QTest::newRow("across a decade") << u"0.95"_s << int(E12)
+                                     << QStringList{u"0,82"_s,
+                                                    u"-13,68 %"_s,
+                                                    u"1"_s,
+                                                    u"+5,26 %"_s,
+                                                    u"1"_s,
+                                                    u"marron, noir, or, argent"_s};
+    QTest::newRow("an exact value has no error") << u"4,7E3"_s << int(E6)
+                                                 << QStringList{u"4700"_s,
+                                                                u"0,00 %"_s,
+                                                                u"4700"_s,
+                                                                u"0,00 %"_s,
+                                                                u"4700"_s,
+                                                                u"jaune, violet, rouge, aucune"_s};
+    QTest::newRow("far decade, no colour code") << u"1E-15"_s << int(E96)
+                                                << QStringList{u"1E-15"_s,
+                                                               u"0,00 %"_s,
+                                                               u"1E-15"_s,
+                                                               u"0,00 %"_s,
+                                                               u"1E-15"_s,
+                                                               u"hors du code des couleurs"_s};
+}
+
+void VNormaliseesTest::typedValue()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, row);
+    QFETCH(QStringList, cells);
+    m_window->txtValeur->setText(typed);
+    m_window->cmdChercher->click();
+    QVERIFY(m_window->lblErreur->isHidden());
+    QStringList shown;
+    for (int column = Below; column <= Bands; ++column)
+        shown << text(row, column);
+    QCOMPARE(shown, cells);
+}
+
+void VNormaliseesTest::refusedValueClearsTheRows()
+{
+    m_window->showFor(2.2e3, QString());
+    QCOMPARE(text(E6, Nearest), u"2200"_s);
+
+    m_window->txtValeur->setText(u"-5"_s);
+    m_window->Chercher_Click();
+    QVERIFY(!m_window->lblErreur->isHidden());
+    QCOMPARE(m_window->lblErreur->text(), u"« -5 » n'est pas un nombre positif"_s);
+    QCOMPARE(text(E6, Nearest), QString());
+    QCOMPARE(text(E6, Series), u"E6 (20 %)"_s);
+    QCOMPARE(m_window->txtValeur->text(), u"-5"_s); // the user's text stays to be corrected
+
+    m_window->showFor(0, u"nF"_s);
+    QCOMPARE(m_window->lblErreur->text(), u"« 0 » n'est pas un nombre positif"_s);
+    QCOMPARE(text(E192, Below), QString());
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void VNormaliseesTest::copiesTheSelectedCells()
+{
+    m_window->showFor(723.43, u"Hz"_s);
+    m_window->tblSeries->setRangeSelected(QTableWidgetSelectionRange(E12, Series, E24, Above), true);
+    m_window->copySelection();
+    QCOMPARE(m_platform->clipboard,
+             u"E12 (10 %)\t680 Hz\t-6,00 %\t820 Hz\n"
+             "E24 (5 %)\t680 Hz\t-6,00 %\t750 Hz"_s);
+}
+
+void VNormaliseesTest::keyboard()
+{
+    SingleInstance<v_normalisees>::show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QCOMPARE(focusOrder(m_window, {u"txtValeur"_s, u"cmdChercher"_s, u"tblSeries"_s}),
+             QStringList({u"txtValeur"_s, u"cmdChercher"_s, u"tblSeries"_s}));
+
+    QTest::keyClick(m_window, Qt::Key_V, Qt::AltModifier);
+    QVERIFY(m_window->txtValeur->hasFocus());
+    QTest::keyClicks(m_window->txtValeur, u"1,5k"_s);
+    QTest::keyClick(m_window->txtValeur, Qt::Key_Return);
+    QCOMPARE(m_window->lblErreur->text(), u"« 1,5k » n'est pas un nombre"_s);
+    QTest::keyClick(m_window->txtValeur, Qt::Key_Backspace);
+    QTest::keyClick(m_window->txtValeur, Qt::Key_Return);
+    QCOMPARE(text(E6, Nearest), u"1,5"_s);
+
+    m_window->tblSeries->setFocus();
+    m_window->tblSeries->setCurrentCell(E6, Nearest);
+    QTest::keyClick(m_window->tblSeries, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(m_platform->clipboard, u"1,5"_s);
+}
+
+void VNormaliseesTest::captionsFitAndControlsAreNamed()
+{
+    m_window->showFor(9.87654321098765e-13, u"F"_s);
+    SingleInstance<v_normalisees>::show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QCOMPARE(captionsThatDoNotFit(m_window), QStringList());
+
+    const QHeaderView *header = m_window->tblSeries->horizontalHeader();
+    const QFontMetrics metrics(header->font());
+    for (int column = Series; column <= Bands; ++column) {
+        const QString caption = m_window->tblSeries->horizontalHeaderItem(column)->text();
+        QVERIFY2(metrics.horizontalAdvance(caption) < header->sectionSize(column),
+                 qPrintable(caption));
+        for (int row = E6; row <= E192; ++row)
+            QVERIFY2(m_window->tblSeries->visualItemRect(m_window->tblSeries->item(row, column))
+                         .intersects(m_window->tblSeries->viewport()->rect()),
+                     qPrintable(text(row, column)));
+    }
+    for (const QWidget *control : {static_cast<QWidget *>(m_window->txtValeur),
+                                   static_cast<QWidget *>(m_window->lblUnite),
+                                   static_cast<QWidget *>(m_window->tblSeries)})
+        QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+}
+
+void VNormaliseesTest::openedThroughTheInstalledOpener()
+{
+    QVERIFY(!openStandardValues(1.0));
+    const StandardValuesOpener previous = setStandardValuesOpener(&v_normalisees::open);
+    QVERIFY(openStandardValues(47e-9, u"F"_s));
+    setStandardValuesOpener(previous);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(text(E24, Nearest), u"4,7E-08 F"_s);
+}
+
+QTEST_MAIN(VNormaliseesTest)
+#include "test_v_normalisees.moc"
