@@ -3,6 +3,7 @@
 #include "platform/single_instance.h"
 #include "platform/window_openers.h"
 #include "support/recording_platform.h"
+#include "values/core/standard_values.h"
 #include "values/windows/v_normalisees.h"
 
 #include <QApplication>
@@ -21,17 +22,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-enum Row {
-    E6,
-    E12,
-    E24,
-    E48,
-    E96,
-    E192
-};
+using enum values::Series;
 
 enum Column {
-    Series,
+    SeriesName,
     Below,
     BelowError,
     Above,
@@ -41,6 +35,8 @@ enum Column {
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(zorv::values::Series)
 
 class VNormaliseesTest : public QObject
 {
@@ -61,9 +57,10 @@ private slots:
     void openedThroughTheInstalledOpener();
 
 private:
-    QString text(int row, int column) const
+    // The rows are the series in their order.
+    QString text(values::Series series, int column) const
     {
-        const QTableWidgetItem *item = m_window->tblSeries->item(row, column);
+        const QTableWidgetItem *item = m_window->tblSeries->item(int(series), column);
         return item ? item->text() : QString();
     }
 
@@ -106,9 +103,9 @@ void VNormaliseesTest::showForFillsEveryRowWithoutShowing()
                           u"+3,67 %"_s,
                           u"750 Ohm"_s,
                           u"violet, vert, marron, or"_s};
-    for (int column = Series; column <= Bands; ++column)
+    for (int column = SeriesName; column <= Bands; ++column)
         QCOMPARE(text(E24, column), e24[column]);
-    QCOMPARE(text(E6, Series), u"E6 (20 %)"_s);
+    QCOMPARE(text(E6, SeriesName), u"E6 (20 %)"_s);
     QCOMPARE(text(E6, Above), u"1000 Ohm"_s);
     QCOMPARE(text(E192, Nearest), u"723 Ohm"_s);
     QCOMPARE(text(E192, Bands), u"violet, rouge, orange, noir, vert"_s);
@@ -117,24 +114,24 @@ void VNormaliseesTest::showForFillsEveryRowWithoutShowing()
 void VNormaliseesTest::typedValue_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("row");
+    QTest::addColumn<values::Series>("series");
     QTest::addColumn<QStringList>("cells"); // below, its error, above, its error, nearest, bands
 
-    QTest::newRow("across a decade") << u"0.95"_s << int(E12)
+    QTest::newRow("across a decade") << u"0.95"_s << E12
                                      << QStringList{u"0,82"_s,
                                                     u"-13,68 %"_s,
                                                     u"1"_s,
                                                     u"+5,26 %"_s,
                                                     u"1"_s,
                                                     u"marron, noir, or, argent"_s};
-    QTest::newRow("an exact value has no error") << u"4,7E3"_s << int(E6)
+    QTest::newRow("an exact value has no error") << u"4,7E3"_s << E6
                                                  << QStringList{u"4700"_s,
                                                                 u"0,00 %"_s,
                                                                 u"4700"_s,
                                                                 u"0,00 %"_s,
                                                                 u"4700"_s,
                                                                 u"jaune, violet, rouge, aucune"_s};
-    QTest::newRow("far decade, no colour code") << u"1E-15"_s << int(E96)
+    QTest::newRow("far decade, no colour code") << u"1E-15"_s << E96
                                                 << QStringList{u"1E-15"_s,
                                                                u"0,00 %"_s,
                                                                u"1E-15"_s,
@@ -146,14 +143,14 @@ void VNormaliseesTest::typedValue_data()
 void VNormaliseesTest::typedValue()
 {
     QFETCH(QString, typed);
-    QFETCH(int, row);
+    QFETCH(values::Series, series);
     QFETCH(QStringList, cells);
     m_window->txtValeur->setText(typed);
     m_window->cmdChercher->click();
     QVERIFY(m_window->lblErreur->isHidden());
     QStringList shown;
     for (int column = Below; column <= Bands; ++column)
-        shown << text(row, column);
+        shown << text(series, column);
     QCOMPARE(shown, cells);
 }
 
@@ -167,7 +164,7 @@ void VNormaliseesTest::refusedValueClearsTheRows()
     QVERIFY(!m_window->lblErreur->isHidden());
     QCOMPARE(m_window->lblErreur->text(), u"« -5 » n'est pas un nombre positif"_s);
     QCOMPARE(text(E6, Nearest), QString());
-    QCOMPARE(text(E6, Series), u"E6 (20 %)"_s);
+    QCOMPARE(text(E6, SeriesName), u"E6 (20 %)"_s);
     QCOMPARE(m_window->txtValeur->text(), u"-5"_s); // the user's text stays to be corrected
 
     m_window->showFor(0, u"nF"_s);
@@ -179,7 +176,8 @@ void VNormaliseesTest::refusedValueClearsTheRows()
 void VNormaliseesTest::copiesTheSelectedCells()
 {
     m_window->showFor(723.43, u"Hz"_s);
-    m_window->tblSeries->setRangeSelected(QTableWidgetSelectionRange(E12, Series, E24, Above), true);
+    m_window->tblSeries
+        ->setRangeSelected(QTableWidgetSelectionRange(int(E12), SeriesName, int(E24), Above), true);
     m_window->copySelection();
     QCOMPARE(m_platform->clipboard,
              u"E12 (10 %)\t680 Hz\t-6,00 %\t820 Hz\n"
@@ -203,7 +201,7 @@ void VNormaliseesTest::keyboard()
     QCOMPARE(text(E6, Nearest), u"1,5"_s);
 
     m_window->tblSeries->setFocus();
-    m_window->tblSeries->setCurrentCell(E6, Nearest);
+    m_window->tblSeries->setCurrentCell(int(E6), Nearest);
     QTest::keyClick(m_window->tblSeries, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(m_platform->clipboard, u"1,5"_s);
 }
@@ -217,14 +215,16 @@ void VNormaliseesTest::captionsFitAndControlsAreNamed()
 
     const QHeaderView *header = m_window->tblSeries->horizontalHeader();
     const QFontMetrics metrics(header->font());
-    for (int column = Series; column <= Bands; ++column) {
+    for (int column = SeriesName; column <= Bands; ++column) {
         const QString caption = m_window->tblSeries->horizontalHeaderItem(column)->text();
         QVERIFY2(metrics.horizontalAdvance(caption) < header->sectionSize(column),
                  qPrintable(caption));
-        for (int row = E6; row <= E192; ++row)
-            QVERIFY2(m_window->tblSeries->visualItemRect(m_window->tblSeries->item(row, column))
-                         .intersects(m_window->tblSeries->viewport()->rect()),
-                     qPrintable(text(row, column)));
+        for (const values::Series series : values::AllSeries) {
+            const QTableWidgetItem *item = m_window->tblSeries->item(int(series), column);
+            QVERIFY2(m_window->tblSeries->visualItemRect(item).intersects(
+                         m_window->tblSeries->viewport()->rect()),
+                     qPrintable(item->text()));
+        }
     }
     for (const QWidget *control : {static_cast<QWidget *>(m_window->txtValeur),
                                    static_cast<QWidget *>(m_window->lblUnite),
