@@ -48,8 +48,6 @@ private slots:
     void cleanup();
 
     void showForFillsEveryRowWithoutShowing();
-    void typedValue_data();
-    void typedValue();
     void refusedValueClearsTheRows();
     void copiesTheSelectedCells();
     void keyboard();
@@ -109,49 +107,6 @@ void VNormaliseesTest::showForFillsEveryRowWithoutShowing()
     QCOMPARE(text(E6, Above), u"1000 Ohm"_s);
     QCOMPARE(text(E192, Nearest), u"723 Ohm"_s);
     QCOMPARE(text(E192, Bands), u"violet, rouge, orange, noir, vert"_s);
-}
-
-void VNormaliseesTest::typedValue_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<values::Series>("series");
-    QTest::addColumn<QStringList>("cells"); // below, its error, above, its error, nearest, bands
-
-    QTest::newRow("across a decade") << u"0.95"_s << E12
-                                     << QStringList{u"0,82"_s,
-                                                    u"-13,68 %"_s,
-                                                    u"1"_s,
-                                                    u"+5,26 %"_s,
-                                                    u"1"_s,
-                                                    u"marron, noir, or, argent"_s};
-    QTest::newRow("an exact value has no error") << u"4,7E3"_s << E6
-                                                 << QStringList{u"4700"_s,
-                                                                u"0,00 %"_s,
-                                                                u"4700"_s,
-                                                                u"0,00 %"_s,
-                                                                u"4700"_s,
-                                                                u"jaune, violet, rouge, aucune"_s};
-    QTest::newRow("far decade, no colour code") << u"1E-15"_s << E96
-                                                << QStringList{u"1E-15"_s,
-                                                               u"0,00 %"_s,
-                                                               u"1E-15"_s,
-                                                               u"0,00 %"_s,
-                                                               u"1E-15"_s,
-                                                               u"hors du code des couleurs"_s};
-}
-
-void VNormaliseesTest::typedValue()
-{
-    QFETCH(QString, typed);
-    QFETCH(values::Series, series);
-    QFETCH(QStringList, cells);
-    m_window->txtValeur->setText(typed);
-    m_window->cmdChercher->click();
-    QVERIFY(m_window->lblErreur->isHidden());
-    QStringList shown;
-    for (int column = Below; column <= Bands; ++column)
-        shown << text(series, column);
-    QCOMPARE(shown, cells);
 }
 
 void VNormaliseesTest::refusedValueClearsTheRows()
@@ -236,10 +191,13 @@ void VNormaliseesTest::openedThroughTheInstalledOpener()
 {
     QVERIFY(!openStandardValues(1.0));
     const StandardValuesOpener previous = setStandardValuesOpener(&v_normalisees::open);
-    QVERIFY(openStandardValues(47e-9, u"F"_s));
+    QVERIFY(openStandardValues(1e-15, u"F"_s));
     setStandardValuesOpener(previous);
     QVERIFY(m_window->isVisible());
-    QCOMPARE(text(E24, Nearest), u"4,7E-08 F"_s);
+    QCOMPARE(m_window->txtValeur->text(), u"1E-15"_s);
+    QCOMPARE(text(E24, Below), u"1E-15 F"_s);
+    QCOMPARE(text(E24, AboveError), u"0,00 %"_s);
+    QCOMPARE(text(E24, Bands), u"hors du code des couleurs"_s);
 }
 
 QTEST_MAIN(VNormaliseesTest)
