@@ -62,6 +62,11 @@ private:
         return item ? item->text() : QString();
     }
 
+    QString bandNames(values::Series series) const
+    {
+        return m_window->tblSeries->item(int(series), Bands)->toolTip();
+    }
+
     std::unique_ptr<RecordingPlatform> m_platform;
     v_normalisees *m_window = nullptr;
 };
@@ -94,19 +99,17 @@ void VNormaliseesTest::showForFillsEveryRowWithoutShowing()
     QCOMPARE(m_window->lblUnite->text(), u"Ohm"_s);
     QVERIFY(m_window->lblErreur->isHidden());
 
-    const QStringList e24{u"E24 (5 %)"_s,
-                          u"680 Ohm"_s,
-                          u"-6,00 %"_s,
-                          u"750 Ohm"_s,
-                          u"+3,67 %"_s,
-                          u"750 Ohm"_s,
-                          u"violet, vert, marron, or"_s};
-    for (int column = SeriesName; column <= Bands; ++column)
+    const QStringList e24{u"E24 (5 %)"_s, u"680"_s, u"-6,00 %"_s, u"750"_s, u"+3,67 %"_s, u"750"_s};
+    for (int column = SeriesName; column < Bands; ++column)
         QCOMPARE(text(E24, column), e24[column]);
     QCOMPARE(text(E6, SeriesName), u"E6 (20 %)"_s);
-    QCOMPARE(text(E6, Above), u"1000 Ohm"_s);
-    QCOMPARE(text(E192, Nearest), u"723 Ohm"_s);
-    QCOMPARE(text(E192, Bands), u"violet, rouge, orange, noir, vert"_s);
+    QCOMPARE(text(E6, Above), u"1000"_s);
+    QCOMPARE(text(E192, Nearest), u"723"_s);
+    // The bands are drawn; their names are told for the current row and by each picture.
+    QCOMPARE(m_window->lblCouleurs->text(), u"Couleurs en E24 de 750 : violet, vert, marron, or"_s);
+    QCOMPARE(bandNames(E192), u"violet, rouge, orange, noir, vert"_s);
+    m_window->tblSeries->setCurrentCell(int(E6), Below);
+    QCOMPARE(m_window->lblCouleurs->text(), u"Couleurs en E6 de 680 : bleu, gris, marron, aucune"_s);
 }
 
 void VNormaliseesTest::refusedValueClearsTheRows()
@@ -131,12 +134,13 @@ void VNormaliseesTest::refusedValueClearsTheRows()
 void VNormaliseesTest::copiesTheSelectedCells()
 {
     m_window->showFor(723.43, u"Hz"_s);
+    m_window->tblSeries->clearSelection();
     m_window->tblSeries
-        ->setRangeSelected(QTableWidgetSelectionRange(int(E12), SeriesName, int(E24), Above), true);
+        ->setRangeSelected(QTableWidgetSelectionRange(int(E12), AboveError, int(E24), Bands), true);
     m_window->copySelection();
     QCOMPARE(m_platform->clipboard,
-             u"E12 (10 %)\t680 Hz\t-6,00 %\t820 Hz\n"
-             "E24 (5 %)\t680 Hz\t-6,00 %\t750 Hz"_s);
+             u"+13,35 %\t680\tbleu, gris, marron, argent\n"
+             "+3,67 %\t750\tviolet, vert, marron, or"_s);
 }
 
 void VNormaliseesTest::keyboard()
@@ -195,9 +199,10 @@ void VNormaliseesTest::openedThroughTheInstalledOpener()
     setStandardValuesOpener(previous);
     QVERIFY(m_window->isVisible());
     QCOMPARE(m_window->txtValeur->text(), u"1E-15"_s);
-    QCOMPARE(text(E24, Below), u"1E-15 F"_s);
+    QCOMPARE(text(E24, Below), u"1E-15"_s);
     QCOMPARE(text(E24, AboveError), u"0,00 %"_s);
-    QCOMPARE(text(E24, Bands), u"hors du code des couleurs"_s);
+    QCOMPARE(text(E24, Bands), u"hors code"_s);
+    QCOMPARE(bandNames(E24), u"hors du code des couleurs"_s);
 }
 
 QTEST_MAIN(VNormaliseesTest)

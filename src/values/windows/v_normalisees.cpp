@@ -87,6 +87,8 @@ v_normalisees::v_normalisees(QWidget *parent)
     setWindowTitle(QStringLiteral("Valeurs normalisées"));
     createControls();
     clearRows();
+    // The series most resistors are bought in.
+    tblSeries->setCurrentCell(int(values::Series::E24), Nearest);
     resize(sizeHint());
 }
 
@@ -128,9 +130,11 @@ void v_normalisees::createControls()
                                           QStringLiteral("Au-dessus"),
                                           QStringLiteral("Écart"),
                                           QStringLiteral("Plus proche"),
-                                          QStringLiteral("Couleurs de la plus proche")});
+                                          QStringLiteral("Couleurs")});
     tblSeries->verticalHeader()->hide();
     tblSeries->horizontalHeader()->setStretchLastSection(true);
+    tblSeries->horizontalHeaderItem(Bands)->setToolTip(
+        QStringLiteral("Couleurs de la plus proche"));
     tblSeries->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblSeries->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Tab leaves the table for the next control; the arrows move between its cells.
@@ -138,6 +142,17 @@ void v_normalisees::createControls()
     tblSeries->setWordWrap(false);
     tblSeries->setIconSize(QSize(44, 16));
     tblSeries->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // The table is fitted to its cells (fitTable): a scroll bar would only hide a row or a column.
+    tblSeries->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tblSeries->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tblSeries->horizontalHeader()->setHighlightSections(false);
+
+    connect(tblSeries, &QTableWidget::currentCellChanged, this, &v_normalisees::showBandNames);
+
+    lblCouleurs = new QLabel(this);
+    lblCouleurs->setObjectName(QStringLiteral("lblCouleurs"));
+    lblCouleurs->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    lblCouleurs->setWordWrap(true);
 
     auto *copy = new QAction(QStringLiteral("&Copier"), tblSeries);
     copy->setShortcut(QKeySequence::Copy);
@@ -158,6 +173,7 @@ void v_normalisees::createControls()
     layout->setColumnStretch(1, 1);
     layout->addWidget(lblErreur, 1, 0, 1, 4);
     layout->addWidget(tblSeries, 2, 0, 1, 4);
+    layout->addWidget(lblCouleurs, 3, 0, 1, 4);
 
     setTabOrder(txtValeur, cmdChercher);
     setTabOrder(cmdChercher, tblSeries);
@@ -165,7 +181,6 @@ void v_normalisees::createControls()
 
 void v_normalisees::showFor(double value, const QString &unit)
 {
-    m_unit = unit;
     lblUnite->setText(unit);
     txtValeur->setText(engine::userNumberText(value, French));
     if (const QString reason = values::refusalReason(value); !reason.isEmpty()) {
@@ -198,11 +213,10 @@ void v_normalisees::Chercher_Click()
 
 void v_normalisees::showValue(double value)
 {
-    lblErreur->setWordWrap(true);
     lblErreur->hide();
-    const QString unit = m_unit.isEmpty() ? QString() : u' ' + m_unit;
-    const auto valueText = [&unit](values::StandardValue v) {
-        return engine::userNumberText(v.value(), French) + unit;
+    // The unit stands once, beside the value: a copied cell is a number that pastes into a box.
+    const auto valueText = [](values::StandardValue v) {
+        return engine::userNumberText(v.value(), French);
     };
     for (int row = 0; row < int(values::AllSeries.size()); ++row) {
         const values::Series series = values::AllSeries[row];
@@ -213,18 +227,40 @@ void v_normalisees::showValue(double value)
         tblSeries->setItem(row, AboveError, cell(percentText(found.aboveError, u'+')));
         tblSeries->setItem(row, Nearest, cell(valueText(found.nearest)));
         const std::optional<QStringList> bands = values::colourBands(series, found.nearest);
-        QTableWidgetItem *bandsCell = cell(bands ? bands->join(QStringLiteral(", "))
-                                                 : QStringLiteral("hors du code des couleurs"));
+        // The bands are drawn; their names go with the picture for a tooltip, a screen reader
+        // and a copy, and below the table for the current row.
+        const QString names = bands ? bands->join(QStringLiteral(", "))
+                                    : QStringLiteral("hors du code des couleurs");
+        QTableWidgetItem *bandsCell = cell(bands ? QString() : QStringLiteral("hors code"));
+        bandsCell->setData(Qt::UserRole, names);
+        bandsCell->setToolTip(names);
+        bandsCell->setData(Qt::AccessibleTextRole, names);
         if (bands)
             bandsCell->setIcon(bandsIcon(*bands));
         tblSeries->setItem(row, Bands, bandsCell);
     }
     fitTable();
+    showBandNames();
+}
+
+void v_normalisees::showBandNames()
+{
+    const int row = tblSeries->currentRow();
+    const QTableWidgetItem *bands = tblSeries->item(row, Bands);
+    if (row < 0 || !bands) {
+        lblCouleurs->clear();
+        return;
+    }
+    lblCouleurs->setText(QStringLiteral("Couleurs en %1 de %2 : %3")
+                             .arg(values::seriesName(values::AllSeries[row]),
+                                  tblSeries->item(row, Nearest)->text(),
+                                  bands->data(Qt::UserRole).toString()));
 }
 
 void v_normalisees::clearRows()
 {
     tblSeries->clearContents();
+    lblCouleurs->clear();
     for (int row = 0; row < int(values::AllSeries.size()); ++row) {
         const values::Series series = values::AllSeries[row];
         tblSeries->setItem(row,
@@ -241,16 +277,32 @@ void v_normalisees::fitTable()
 {
     tblSeries->resizeColumnsToContents();
     tblSeries->resizeRowsToContents();
+    // Some styles draw the last caption with a wider margin than the header measures.
+    const int slack = tblSeries->fontMetrics().averageCharWidth();
+    tblSeries->setColumnWidth(Bands, tblSeries->columnWidth(Bands) + slack);
     int width = 2 * tblSeries->frameWidth();
     for (int column = 0; column < ColumnCount; ++column)
         width += tblSeries->columnWidth(column);
-    int height = 2 * tblSeries->frameWidth() + tblSeries->horizontalHeader()->height();
+    // The header's own height is known only once it is shown; its hint is known at once.
+    int height = 2 * tblSeries->frameWidth() + tblSeries->horizontalHeader()->sizeHint().height();
     for (int row = 0; row < tblSeries->rowCount(); ++row)
         height += tblSeries->rowHeight(row);
     tblSeries->setMinimumWidth(width);
     tblSeries->setFixedHeight(height);
+    layout()->activate();
+    const QSize missing = (sizeHint() - size()).expandedTo(QSize(0, 0));
+    if (missing.isNull())
+        return;
+    // Inside the frame, the sub-window around the window grows by as much.
     QWidget *outer = qobject_cast<QMdiSubWindow *>(parentWidget()) ? parentWidget() : this;
-    outer->resize(outer->size().expandedTo(outer->sizeHint()));
+    outer->resize(outer->size() + missing);
+}
+
+void v_normalisees::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Texts are measured in the fonts of the window system only once the window is shown.
+    fitTable();
 }
 
 void v_normalisees::copySelection()
@@ -264,7 +316,9 @@ void v_normalisees::copySelection()
             QStringList cells;
             for (int column = range.leftColumn(); column <= range.rightColumn(); ++column) {
                 const QTableWidgetItem *item = tblSeries->item(row, column);
-                cells << (item ? item->text() : QString());
+                cells << (!item                                ? QString()
+                          : item->data(Qt::UserRole).isValid() ? item->data(Qt::UserRole).toString()
+                                                               : item->text());
             }
             lines << cells.join(u'\t');
         }

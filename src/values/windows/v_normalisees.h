@@ -23,7 +23,7 @@ public:
     explicit v_normalisees(QWidget *parent = nullptr);
 
     // Shows the series values around `value` (the window itself is not shown); the unit, such as
-    // "Ohm" or "nF", goes with every value until the next call.
+    // "Ohm" or "nF", stands beside the value until the next call.
     void showFor(double value, const QString &unit = QString());
 
     // Opens the window (or brings it to the front) for a value: the opener the shell installs.
@@ -41,14 +41,17 @@ public:
     QPushButton *cmdChercher = nullptr;
     QLabel *lblErreur = nullptr;
     QTableWidget *tblSeries = nullptr;
+    QLabel *lblCouleurs = nullptr; // the names of the bands of the current row
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     void createControls();
     void showValue(double value);
     void clearRows();
     void fitTable();
-
-    QString m_unit;
+    void showBandNames();
 };
 
 } // namespace zorv
