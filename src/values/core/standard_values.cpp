@@ -70,23 +70,27 @@ std::optional<QString> multiplierColour(int exponent)
     return std::nullopt;
 }
 
-QString toleranceColour(Series series)
+// What the program knows of each series, in the order of Series.
+struct SeriesFacts
 {
-    switch (series) {
-    case Series::E6:
-        return QStringLiteral("aucune");
-    case Series::E12:
-        return QStringLiteral("argent");
-    case Series::E24:
-        return QStringLiteral("or");
-    case Series::E48:
-        return ColourNames[2];
-    case Series::E96:
-        return ColourNames[1];
-    case Series::E192:
-        return ColourNames[5];
-    }
-    return {};
+    const char16_t *name;
+    std::span<const int> mantissas;
+    const char16_t *tolerance;
+    const char16_t *toleranceColour; // E6 has no tolerance band
+};
+
+const SeriesFacts Facts[] = {
+    {u"E6", E6, u"20 %", u"aucune"},
+    {u"E12", E12, u"10 %", u"argent"},
+    {u"E24", E24, u"5 %", u"or"},
+    {u"E48", E48, u"2 %", u"rouge"},
+    {u"E96", E96, u"1 %", u"marron"},
+    {u"E192", E192, u"0,5 %", u"vert"},
+};
+
+const SeriesFacts &facts(Series series)
+{
+    return Facts[int(series)];
 }
 
 // A value at 15 significant digits: digits × 10^(exponent − 14), 10^14 <= digits < 10^15.
@@ -118,21 +122,7 @@ qint64 powerOfTen(int n)
 
 QString seriesName(Series series)
 {
-    switch (series) {
-    case Series::E6:
-        return QStringLiteral("E6");
-    case Series::E12:
-        return QStringLiteral("E12");
-    case Series::E24:
-        return QStringLiteral("E24");
-    case Series::E48:
-        return QStringLiteral("E48");
-    case Series::E96:
-        return QStringLiteral("E96");
-    case Series::E192:
-        return QStringLiteral("E192");
-    }
-    return {};
+    return QString::fromUtf16(facts(series).name);
 }
 
 std::optional<Series> seriesNamed(QStringView name)
@@ -146,37 +136,17 @@ std::optional<Series> seriesNamed(QStringView name)
 
 int significantDigits(Series series)
 {
-    return series == Series::E6 || series == Series::E12 || series == Series::E24 ? 2 : 3;
+    return facts(series).mantissas.front() < 100 ? 2 : 3;
 }
 
 std::span<const int> seriesMantissas(Series series)
 {
-    switch (series) {
-    case Series::E6:
-        return E6;
-    case Series::E12:
-        return E12;
-    case Series::E24:
-        return E24;
-    case Series::E48:
-        return E48;
-    case Series::E96:
-        return E96;
-    case Series::E192:
-        return E192;
-    }
-    return {};
+    return facts(series).mantissas;
 }
 
 QString toleranceText(Series series)
 {
-    static const QString Texts[] = {QStringLiteral("20 %"),
-                                    QStringLiteral("10 %"),
-                                    QStringLiteral("5 %"),
-                                    QStringLiteral("2 %"),
-                                    QStringLiteral("1 %"),
-                                    QStringLiteral("0,5 %")};
-    return Texts[int(series)];
+    return QString::fromUtf16(facts(series).tolerance);
 }
 
 double StandardValue::value() const
@@ -269,7 +239,7 @@ std::optional<QStringList> colourBands(Series series, StandardValue value)
     const QString digits = QString::number(value.mantissa);
     for (const QChar digit : digits)
         bands << ColourNames[digit.digitValue()];
-    bands << *multiplier << toleranceColour(series);
+    bands << *multiplier << QString::fromUtf16(facts(series).toleranceColour);
     return bands;
 }
 
