@@ -1,5 +1,6 @@
 #include "new_function_file.h"
 
+#include "platform/user_files.h"
 #include "shell/core/donnees.h"
 
 #include <QFileInfo>
@@ -64,12 +65,12 @@ QString templatePath()
 
 QString outputFolder()
 {
-    return donnees::appPath(QStringLiteral("out"));
+    return userPath(QStringLiteral("out"));
 }
 
 QString newFunctionFilePath(const QString &name)
 {
-    return donnees::appPath(QStringLiteral("out/") + name + Extension);
+    return userPath(QStringLiteral("out/") + name + Extension);
 }
 
 } // namespace zorv::functions

@@ -1,0 +1,51 @@
+#include "user_library.h"
+
+#include "functions/core/new_function_file.h"
+#include "platform/platform.h"
+#include "platform/user_files.h"
+#include "shell/core/donnees.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace zorv::functions {
+
+QString userFunctionDir()
+{
+    const QString folder = UserDir();
+    if (folder == donnees::AppDir())
+        return QString();
+    return folder + QDir::separator() + QStringLiteral("Fonc") + QDir::separator();
+}
+
+QString libraryFolder()
+{
+    const QString own = userFunctionDir();
+    return own.isEmpty() ? donnees::FunctionDir : own;
+}
+
+QString libraryFilePath(const QString &name)
+{
+    return libraryFolder() + QFileInfo(newFunctionFilePath(name)).fileName();
+}
+
+LibraryAddition addToLibrary(const QString &name, bool replace)
+{
+    const QFileInfo source(newFunctionFilePath(name));
+    const QFileInfo target(libraryFilePath(name));
+    if (source.isSymLink())
+        return LibraryAddition::SourceIsLink;
+    if (target.isSymLink())
+        return LibraryAddition::TargetIsLink;
+    if (!source.isFile())
+        return LibraryAddition::NotGenerated;
+    if (target.exists() && !replace)
+        return LibraryAddition::AlreadyThere;
+    if (!QFileInfo(libraryFolder()).isDir() || isMarkedReadOnly(target.filePath())
+        || isMarkedReadOnly(libraryFolder()))
+        return LibraryAddition::CannotWrite;
+    return platform().copyFile(source.filePath(), target.filePath()) ? LibraryAddition::Added
+                                                                     : LibraryAddition::CannotWrite;
+}
+
+} // namespace zorv::functions
