@@ -21,6 +21,8 @@ private slots:
     void derivedCases();
     void failures_data();
     void failures();
+    void refusals_data();
+    void refusals();
     void frenchReasons_data();
     void frenchReasons();
 
@@ -43,7 +45,7 @@ void CalculeTest::checkValue()
     try {
         value = Calcule(expression);
     } catch (const EvalError &error) {
-        QFAIL(qPrintable(u"evaluation failed: "_s + frenchReason(error.failure())));
+        QFAIL(qPrintable(u"evaluation failed: "_s + error.reason()));
     }
     QCOMPARE(numberText(value), expected);
     ZORV_COMPARE_EXACTLY(value, readNumber(expected));
@@ -83,14 +85,10 @@ void CalculeTest::edgeCases_data()
     QTest::newRow("negative group squared") << u"(-2)²"_s << u"4"_s;
     QTest::newRow("minus after a product sign is not squared") << u"3 * -2²"_s << u"-12"_s;
     QTest::newRow("square sign after a number ending in 0") << u"10+(0-2)²"_s << u"14"_s;
-    QTest::newRow("no square sign after a number ending in 1") << u"11+(0-2)²"_s << u"7"_s;
+    QTest::newRow("a squared group keeps its sign whatever precedes it") << u"11+(0-2)²"_s << u"15"_s;
     QTest::newRow("leading minus applies to the power") << u"-2°2"_s << u"-4"_s;
     QTest::newRow("zero to the power zero") << u"0°0"_s << u"1"_s;
-    QTest::newRow("second power sign is dropped with the tail") << u"2°3°2"_s << u"8"_s;
-    QTest::newRow("square of an operand holding a power sign") << u"2°3²"_s << u"4"_s;
     QTest::newRow("root of a group") << u"V(9+7)"_s << u"4"_s;
-    QTest::newRow("root of an empty operand before a minus") << u"V-4"_s << u"-4"_s;
-    QTest::newRow("no product between a parenthesis and a digit") << u"(2)3"_s << u"23"_s;
     QTest::newRow("products between groups") << u"2(3)(4)"_s << u"24"_s;
     QTest::newRow("divisions from left to right") << u"8/2/2"_s << u"2"_s;
     QTest::newRow("product before subtraction") << u"1 - 2 * 3"_s << u"-5"_s;
@@ -99,8 +97,6 @@ void CalculeTest::edgeCases_data()
     QTest::newRow("negative group after a minus") << u"2-(0-3)"_s << u"5"_s;
     QTest::newRow("negative group in a product") << u"2 * (0-3) - 1"_s << u"-7"_s;
     QTest::newRow("empty group") << u"()"_s << u"0"_s;
-    QTest::newRow("letters read as 0") << u"abc"_s << u"0"_s;
-    QTest::newRow("unknown name in a product") << u"2 * x"_s << u"0"_s;
 }
 
 void CalculeTest::edgeCases()
@@ -116,22 +112,15 @@ void CalculeTest::derivedCases_data()
     QTest::newRow("product between a group and a root") << u"(4)V4"_s << u"8"_s;
     QTest::newRow("product between pi and a root") << u"PIV4"_s << u"6.28318530717958"_s;
     QTest::newRow("product between a digit and a root") << u"2V9"_s << u"6"_s;
-    QTest::newRow("a digit after pi is appended to its digits")
-        << u"PI2"_s << u"3.14159265358979"_s;
     QTest::newRow("root sign in lower case") << u"v9"_s << u"3"_s;
     QTest::newRow("pi in mixed case") << u"Pi"_s << u"3.14159265358979"_s;
     QTest::newRow("spaces inside a group") << u" 2 ( 3 + 4 ) "_s << u"14"_s;
     QTest::newRow("comma and point together") << u"0,5+0.25"_s << u"0.75"_s;
-    QTest::newRow("second decimal point ends the number") << u"1.2.3"_s << u"1.2"_s;
-    QTest::newRow("stray closing parenthesis is ignored") << u"2)+1"_s << u"3"_s;
-    QTest::newRow("closing parenthesis at the start") << u")2+1"_s << u"1"_s;
     QTest::newRow("square sign after 0 and plus") << u"0+-2²"_s << u"4"_s;
     QTest::newRow("no square sign after 1 and plus") << u"1+-2²"_s << u"-3"_s;
     QTest::newRow("square sign after 20 and plus") << u"20+(0-3)²"_s << u"29"_s;
     QTest::newRow("squares before roots") << u"V16²"_s << u"16"_s;
-    QTest::newRow("text between a square and the next separator is dropped") << u"2²²"_s << u"4"_s;
-    QTest::newRow("root of a root sign reads 0 and the next root is taken") << u"VV9"_s << u"3"_s;
-    QTest::newRow("root with nothing after it") << u"2V"_s << u"0"_s;
+    QTest::newRow("a run of roots, innermost first") << u"VV81"_s << u"3"_s;
     QTest::newRow("divisions before multiplications, product first in the text")
         << u"2*3/4"_s << u"1.5"_s;
     QTest::newRow("power before product") << u"2°2*3"_s << u"12"_s;
@@ -140,18 +129,32 @@ void CalculeTest::derivedCases_data()
     QTest::newRow("negative first term") << u"-3+5"_s << u"2"_s;
     QTest::newRow("two minus signs make a plus") << u"3--2"_s << u"5"_s;
     QTest::newRow("plus minus is a minus") << u"3+-2"_s << u"1"_s;
-    QTest::newRow("minus plus: both signs count") << u"3-+2"_s << u"3"_s;
-    QTest::newRow("three minus signs leave plus minus, both count") << u"5---2"_s << u"1"_s;
+    QTest::newRow("minus plus is a minus") << u"3-+2"_s << u"1"_s;
+    QTest::newRow("three minus signs are a minus") << u"5---2"_s << u"3"_s;
+    QTest::newRow("signs after a product sign give the operand its sign") << u"2*--3"_s << u"6"_s;
     QTest::newRow("a fraction to a fractional power") << u"2°0.5"_s << u"1.4142135623731"_s;
-    QTest::newRow("the sign of a negative base stays outside the power")
-        << u"(-8)°(1/3)"_s << u"-2"_s;
     QTest::newRow("minus before a fractional power") << u"-8°0.5"_s << u"-2.82842712474619"_s;
     QTest::newRow("a third") << u"1/3"_s << u"0.333333333333333"_s;
     QTest::newRow("two thirds round up") << u"2/3"_s << u"0.666666666666667"_s;
     QTest::newRow("three thirds") << u"1/3+1/3+1/3"_s << u"0.999999999999999"_s;
     QTest::newRow("binary noise is rounded away") << u"0.1+0.2"_s << u"0.3"_s;
     QTest::newRow("exponent without sign is read whole") << u"1E3"_s << u"1000"_s;
-    QTest::newRow("a typed exponent sign is a term sign") << u"1E-3"_s << u"-2.999"_s;
+    QTest::newRow("a typed exponent is one operand") << u"1E-6"_s << u"1E-06"_s;
+    QTest::newRow("typed exponent times a million") << u"1E-6*1000000"_s << u"1"_s;
+    QTest::newRow("typed exponent plus one") << u"2E3+1"_s << u"2001"_s;
+    QTest::newRow("typed exponent with a comma") << u"2*1,5E-3"_s << u"0.003"_s;
+    QTest::newRow("typed exponent in lower case") << u"2,2e3"_s << u"2200"_s;
+    QTest::newRow("typed exponent with a plus sign") << u"1.5E+20"_s << u"1.5E+20"_s;
+    QTest::newRow("the D form of an exponent") << u"1D3/4"_s << u"250"_s;
+    QTest::newRow("Planck's constant keeps its digits") << u"6,62607015E-34*1E34"_s << u"6.62607015"_s;
+    QTest::newRow("a tiny product comes back whole") << u"1E-40*1E40"_s << u"1"_s;
+    QTest::newRow("an electron's mass keeps its digits") << u"9,1093837E-31"_s << u"9.1093837E-31"_s;
+    QTest::newRow("no-break spaces group digits") << u"1\u00A0000,5+1\u202F000"_s << u"2000.5"_s;
+    QTest::newRow("a negative group to a power") << u"(0-2)°3"_s << u"-8"_s;
+    QTest::newRow("a negative group after a product sign") << u"2*-(0-3)"_s << u"6"_s;
+    QTest::newRow("a negative group after two minus signs") << u"5--(0-3)"_s << u"2"_s;
+    QTest::newRow("a negative value squared in a product") << u"0,5*(100)*(-10)²"_s << u"5000"_s;
+    QTest::newRow("a negative root of zero") << u"V-0"_s << u"0"_s;
     QTest::newRow("small result of a product is spliced back whole")
         << u"0.001*0.001"_s << u"1E-06"_s;
     QTest::newRow("small group result is spliced back whole") << u"(0.00001)*3"_s << u"3E-05"_s;
@@ -159,8 +162,8 @@ void CalculeTest::derivedCases_data()
     QTest::newRow("large group result is divided whole") << u"(10°20)/10"_s << u"1E+19"_s;
     QTest::newRow("a product of 1E-30 survives")
         << u"0.0000000001*0.0000000001*0.0000000001"_s << u"1E-30"_s;
-    QTest::newRow("below 0.5E-31 an operand is 0")
-        << u"0.0000000001*0.0000000001*0.0000000001*0.0000000001"_s << u"0"_s;
+    QTest::newRow("below 1E-31 an operand keeps its digits")
+        << u"0.0000000001*0.0000000001*0.0000000001*0.0000000001"_s << u"1E-40"_s;
     QTest::newRow("tab around an operator") << u"2\t+\t3"_s << u"5"_s;
     QTest::newRow("tab inside a product") << u"2*\t3"_s << u"6"_s;
     QTest::newRow("negative zero is zero") << u"-0"_s << u"0"_s;
@@ -183,21 +186,15 @@ void CalculeTest::failures_data()
         << u"2 * (3"_s << EvalFailure::UnclosedParenthesis;
     QTest::newRow("parenthesis alone") << u"("_s << EvalFailure::UnclosedParenthesis;
     QTest::newRow("outer parenthesis left open") << u"((1)"_s << EvalFailure::UnclosedParenthesis;
-    QTest::newRow("closing before opening") << u")("_s << EvalFailure::UnclosedParenthesis;
+    QTest::newRow("closing before opening") << u")("_s << EvalFailure::UnopenedParenthesis;
     QTest::newRow("open parenthesis checked before the division inside")
         << u"(1/0"_s << EvalFailure::UnclosedParenthesis;
     QTest::newRow("division by a group that is 0") << u"3/(1-1)"_s << EvalFailure::DivisionByZero;
     QTest::newRow("division by 0") << u"1/0"_s << EvalFailure::DivisionByZero;
-    QTest::newRow("division by a name that reads 0") << u"1/x"_s << EvalFailure::DivisionByZero;
-    QTest::newRow("division by nothing") << u"5/"_s << EvalFailure::DivisionByZero;
-    QTest::newRow("division by a number that rounds to 0")
-        << u"1/0.00000000000000000000000000000001"_s << EvalFailure::DivisionByZero;
     QTest::newRow("failure inside a group ends the evaluation")
         << u"2+(1/0)"_s << EvalFailure::DivisionByZero;
     QTest::newRow("zero to a negative power") << u"0°-1"_s << EvalFailure::ZeroToNegativePower;
     QTest::newRow("zero to a negative group") << u"0°(0-2)"_s << EvalFailure::ZeroToNegativePower;
-    QTest::newRow("a number that rounds to 0 to a negative power")
-        << u"0.00000000000000000000000000000001°-2"_s << EvalFailure::ZeroToNegativePower;
     QTest::newRow("power beyond the range") << u"10°400"_s << EvalFailure::Overflow;
     QTest::newRow("number read beyond the range") << u"1E400"_s << EvalFailure::Overflow;
     QTest::newRow("number read beyond the range in an operand")
@@ -209,6 +206,78 @@ void CalculeTest::failures_data()
     QTest::newRow("sum beyond the range") << u"1E308+1E308"_s << EvalFailure::Overflow;
     QTest::newRow("largest double rounds beyond the range")
         << u"1.7976931348623157E308"_s << EvalFailure::Overflow;
+}
+
+// Every input the engine cannot read as written, refused with the part at fault.
+void CalculeTest::refusals_data()
+{
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<QString>("reason");
+    const QString missingOperand = u"opérande manquant"_s;
+    const QString chained = u"puissances enchaînées : ajoutez des parenthèses"_s;
+    const QString negativeRoot = u"racine carrée d'un nombre négatif"_s;
+    const struct
+    {
+        const char16_t *expression;
+        QString reason;
+    } rows[] = {
+        {u"abc", u"caractère inconnu « a »"_s},
+        {u"12 kHz", u"caractère inconnu « k »"_s},
+        {u"sin(30)", u"caractère inconnu « s »"_s},
+        {u"4k7", u"caractère inconnu « k »"_s},
+        {u"12 Ω", u"caractère inconnu « Ω »"_s},
+        {u"2^3", u"caractère inconnu « ^ »"_s},
+        {u"1,7241E-08 ohm·m", u"caractère inconnu « o »"_s},
+        {u"2E", u"caractère inconnu « E »"_s},
+        {u"2,5,3", u"nombre mal formé « 2,5,3 »"_s},
+        {u"1.2.3", u"nombre mal formé « 1.2.3 »"_s},
+        {u"1,5.2", u"nombre mal formé « 1,5.2 »"_s},
+        {u"1E3.5", u"nombre mal formé « 1E3.5 »"_s},
+        {u"2+,", u"nombre mal formé « , »"_s},
+        {u"5*", missingOperand},
+        {u"*5", missingOperand},
+        {u"2°", missingOperand},
+        {u"²", missingOperand},
+        {u"V", missingOperand},
+        {u"12 V", missingOperand},
+        {u"5+", missingOperand},
+        {u"2**3", missingOperand},
+        {u"(5-)", missingOperand},
+        {u"(/2)", missingOperand},
+        {u"V-4", negativeRoot},
+        {u"V(0-4)", negativeRoot},
+        {u"2*V-9", negativeRoot},
+        {u"2°3°2", chained},
+        {u"2°3²", chained},
+        {u"2²°3", chained},
+        {u"2²²", chained},
+        {u"2°V4", chained},
+        {u"2°(3)²", chained},
+        {u"(2)3", u"opérateur manquant après « ) »"_s},
+        {u"pi2", u"opérateur manquant après « pi »"_s},
+        {u"PIPI", u"opérateur manquant après « PI »"_s},
+        {u"3²2", u"opérateur manquant après « ² »"_s},
+        {u"3²(2)", u"opérateur manquant après « ² »"_s},
+        {u"3²V4", u"opérateur manquant après « ² »"_s},
+        {u"2)+1", u"parenthèse fermante sans parenthèse ouvrante"_s},
+        {u"(0-8)°0,5", u"puissance non entière d'un nombre négatif"_s},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(qPrintable(QString::fromUtf16(row.expression))) << QString::fromUtf16(row.expression) << row.reason;
+    QTest::newRow("too long") << u"1+"_s.repeated(50'000) + u'1' << u"expression trop longue"_s;
+}
+
+void CalculeTest::refusals()
+{
+    QFETCH(QString, expression);
+    QFETCH(QString, reason);
+    try {
+        const double value = Calcule(expression);
+        QFAIL(qPrintable(u"evaluated to "_s + numberText(value)));
+    } catch (const EvalError &error) {
+        QCOMPARE(error.reason(), reason);
+        QCOMPARE(QString::fromUtf8(error.what()), reason);
+    }
 }
 
 void CalculeTest::failures()

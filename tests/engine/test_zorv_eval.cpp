@@ -81,20 +81,16 @@ void ZorvEvalTest::contract_data()
                                                      << QByteArray("3\xc2\xb2+2\xc2\xb0"
                                                                    "3\n")
                                                      << QByteArray("17\n") << 0;
-    QTest::newRow("invalid UTF-8 reads as other characters")
-        << QStringList()
-        << QByteArray("\xff\xfe"
-                      "2+3\n\xc3(\n")
-        << QByteArray("3\nerreur: parenth\xc3\xa8se non ferm\xc3\xa9"
-                      "e\n")
-        << 1;
-    QTest::newRow("a NUL byte is one more character") << QStringList()
-                                                      << QByteArray("2+\0"
-                                                                    "3\n",
-                                                                    5)
-                                                      << QByteArray("2\n") << 0;
-    QTest::newRow("a lone carriage return stays in the expression")
-        << QStringList() << QByteArray("2\r+3\n") << QByteArray("5\n") << 0;
+    const QByteArray unknown("erreur: caract\xc3\xa8re inconnu \xc2\xab ");
+    QTest::newRow("invalid UTF-8 is an unknown character")
+        << QStringList() << QByteArray("\xff\xfe2+3\n")
+        << unknown + "\xef\xbf\xbd \xc2\xbb\n" << 1;
+    QTest::newRow("a NUL byte is named by its code")
+        << QStringList() << QByteArray("2+\0" "3\n", 5) << unknown + "U+0000 \xc2\xbb\n" << 1;
+    QTest::newRow("a lone carriage return is named by its code")
+        << QStringList() << QByteArray("2\r+3\n") << unknown + "U+000D \xc2\xbb\n" << 1;
+    QTest::newRow("a unit glued to a value") << QStringList{u"4k7"_s, u"1E-6*2"_s} << QByteArray()
+                                            << unknown + "k \xc2\xbb\n2E-06\n" << 1;
 }
 
 void ZorvEvalTest::contract()

@@ -1,10 +1,12 @@
 #include "calcule.h"
 
+#include "engine/core/expression_check.h"
 #include "engine/core/normalisation.h"
 #include "engine/core/number_reading.h"
 #include "engine/core/number_text.h"
 #include "engine/core/text_primitives.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -12,8 +14,8 @@ using namespace Qt::StringLiterals;
 
 // The evaluator rewrites one working text W. Positions in it are 1-based, as in the rules it
 // follows; the helpers below turn them into QString's 0-based indexes in one place. Every value
-// goes back into W as its plain number text: in the exponent form (1E-05) the sign of the
-// exponent would be taken for an operator and the value would fall apart.
+// goes back into W as its working number text (1E~05): with the exponent's sign written "-" the
+// scan would take it for an operator and the value would fall apart.
 namespace zorv::engine {
 namespace {
 
@@ -56,7 +58,8 @@ double operand(const QString &w, qsizetype from, qsizetype to)
 }
 
 // Operands are finite and never negative under "°" and "V" (a sign is a separator, so it stays
-// outside the operand), so a result that is not finite can only be an overflow.
+// outside the operand; a negative group is raised before it is spliced, a negative root refused),
+// so a result that is not finite can only be an overflow.
 double checked(double result)
 {
     if (!std::isfinite(result))
@@ -64,8 +67,40 @@ double checked(double result)
     return result;
 }
 
+double evaluate(const QString &expression);
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// A group followed by "²" or "°" is raised at once, its sign included: spliced into the text, a
+// negative value would leave its sign outside the power ((0-2)² would be -4).
+double raised(QString &w, qsizetype c, double v)
+{
+    if (c >= w.size())
+        return v;
+    if (w[c] == u'²') {
+        w.remove(c, 1);
+        return checked(v * v);
+    }
+    if (w[c] != u'°')
+        return v;
+    const qsizetype p = c + 1;
+    const qsizetype q = rightSeparator(w, p, 3);
+    const double b = operand(w, p + 1, q - 1);
+    w.remove(c, q - 1 - c);
+    if (v == 0 && b < 0)
+        throw EvalError(EvalFailure::ZeroToNegativePower);
+    if (v < 0 && b != std::floor(b))
+        throw EvalError(EvalFailure::NegativeBase);
+    return checked(std::pow(v, b));
+}
+
 // Innermost group first: the last "(" and the first ")" after it enclose a text without any
-// parenthesis, so the recursive call never recurses again.
+// parenthesis, so the recursive call never recurses again. A negative value behind a "-" sign
+// takes that sign in: the minus of an operation ("5-(0-3)") becomes "+", the sign of an operand
+// ("2*-(0-3)") goes, so that no operand is left as a lone sign.
 void reduceGroups(QString &w)
 {
     qsizetype start = 1; // the search never looks at the last character
@@ -73,12 +108,20 @@ void reduceGroups(QString &w)
         const qsizetype fromEnd = FindBackward(start, w, u"(");
         if (fromEnd == w.size())
             return;
-        const qsizetype p = w.size() - fromEnd;
+        qsizetype p = w.size() - fromEnd;
         const qsizetype c = w.indexOf(u')', p - 1) + 1;
         if (c == 0)
             throw EvalError(EvalFailure::UnclosedParenthesis);
-        const double v = Calcule(stretch(w, p + 1, c - 1).toString());
-        splice(w, p, c, plainNumberText(v));
+        double v = raised(w, c, normaliseOperand(evaluate(stretch(w, p + 1, c - 1).toString())));
+        if (v < 0 && p >= 3 && w[p - 2] == u'-') {
+            const QChar before = w[p - 3];
+            v = -v;
+            if (isDigit(before) || before == u')' || before == u'²')
+                w[p - 2] = u'+';
+            else
+                --p;
+        }
+        splice(w, p, c, workingNumberText(v));
         // From p on, W now holds no "(": the next search starts before p.
         start = w.size() - p + 1;
     }
@@ -97,7 +140,7 @@ void reduceSquares(QString &w)
         const bool negated = s >= 3 && stretch(w, s - 2, s) == u"0+-";
         const double x = operand(w, s + 1, p - 1);
         const qsizetype q = rightSeparator(w, p, 2);
-        const QString square = plainNumberText(checked(x * x));
+        const QString square = workingNumberText(checked(x * x));
         splice(w, s + 1, q - 1, negated ? QChar(u'-') + square : square);
         i = s;
     }
@@ -113,7 +156,7 @@ void reduceInfix(QString &w, char16_t op, Operation compute)
         const double a = operand(w, s + 1, p - 1);
         const qsizetype q = rightSeparator(w, p, 3);
         const double b = operand(w, p + 1, q - 1);
-        splice(w, s + 1, q - 1, plainNumberText(checked(compute(a, b))));
+        splice(w, s + 1, q - 1, workingNumberText(checked(compute(a, b))));
         i = s;
     }
 }
@@ -127,17 +170,22 @@ void reducePowers(QString &w)
     });
 }
 
-// A "-" directly after "V" ends the operand, which then reads as 0; whatever stands between the
-// left separator and "V" is dropped.
+// A "-" directly after "V" makes the operand negative: its root is refused unless it is 0. In a
+// run of roots the last one is taken first, the others then take its value.
 void reduceRoots(QString &w)
 {
     for (qsizetype i = w.indexOf(u'V'); i >= 0; i = w.indexOf(u'V', i)) {
+        while (i + 1 < w.size() && w[i + 1] == u'V')
+            ++i;
         const qsizetype p = i + 1;
-        const qsizetype q = rightSeparator(w, p, 2);
-        const double x = operand(w, p + 1, q - 1);
+        const bool negative = p < w.size() && w[p] == u'-';
+        const qsizetype q = rightSeparator(w, negative ? p + 1 : p, 2);
+        const double x = negative && w[p + 1] == u'V' ? 1 : operand(w, p + 1, q - 1);
+        if (negative && x != 0)
+            throw EvalError(EvalFailure::NegativeRoot);
         const qsizetype s = leftSeparator(w, p);
-        splice(w, s + 1, q - 1, plainNumberText(checked(std::sqrt(x))));
-        i = s;
+        splice(w, s + 1, q - 1, workingNumberText(checked(std::sqrt(std::abs(x)))));
+        i = std::max<qsizetype>(s - 1, 0);
     }
 }
 
@@ -172,6 +220,19 @@ double sum(QString w)
             total = checked(total - operand(w, i + 1, n));
     }
     return readOperand(numberText(total));
+}
+
+// A checked expression, or the text of a group: groups go through here again, already checked.
+double evaluate(const QString &expression)
+{
+    QString w = normalised(expression);
+    reduceGroups(w);
+    reduceSquares(w);
+    reducePowers(w);
+    reduceRoots(w);
+    reduceDivisions(w);
+    reduceProducts(w);
+    return sum(std::move(w));
 }
 
 } // namespace
@@ -217,14 +278,7 @@ EvalError::EvalError(EvalFailure failure, QString detail)
 
 double Calcule(const QString &TheCalcul)
 {
-    QString w = normalised(TheCalcul);
-    reduceGroups(w);
-    reduceSquares(w);
-    reducePowers(w);
-    reduceRoots(w);
-    reduceDivisions(w);
-    reduceProducts(w);
-    return sum(std::move(w));
+    return evaluate(checkedExpression(TheCalcul));
 }
 
 } // namespace zorv::engine

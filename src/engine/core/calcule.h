@@ -51,11 +51,10 @@ private:
 };
 
 // Evaluates an expression by rewriting its text until a sum of signed numbers is left, and
-// returns its value rounded to 15 significant digits. Throws EvalError on failure: a "(" without
-// a ")" after it, a division by 0, 0 raised to a negative power, or a result or number read beyond
-// the range of a double. Characters outside the grammar, missing operands and an empty text are no
-// failure: they read as 0. Any text is safe to give: the time taken grows with the square of its
-// length at worst.
+// returns its value rounded to 15 significant digits. The expression is first read as written
+// (checkedExpression): what the rewriting would misread is refused. Throws EvalError on failure,
+// with the reason and the part of the text at fault. Any text is safe to give: one longer than
+// MaxExpressionLength is refused at once.
 double Calcule(const QString &TheCalcul);
 
 } // namespace zorv::engine

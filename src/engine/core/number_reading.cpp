@@ -2,6 +2,7 @@
 
 #include "engine/core/calcule.h"
 #include "engine/core/decimal_digits.h"
+#include "engine/core/number_text.h"
 
 #include <QVarLengthArray>
 
@@ -75,8 +76,8 @@ qint64 readExponent(QStringView text, qsizetype i)
         return 0;
     ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
-        negative = text[i++] == u'-';
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-' || text[i] == WorkingExponentMinus))
+        negative = text[i++] != u'+';
     qint64 exponent = 0;
     for (; i < text.size() && isDigit(text[i]); ++i)
         exponent = std::min(exponent * 10 + (text[i].unicode() - u'0'), ExponentCap);
@@ -90,8 +91,7 @@ namespace {
 struct Reading
 {
     double value = 0;
-    // At most 15 significant digits, none below the 31st decimal: the operand normalisation
-    // gives the value back unchanged.
+    // At most 15 significant digits: the operand normalisation gives the value back unchanged.
     bool normalised = false;
 };
 
@@ -133,9 +133,7 @@ Reading read(QStringView text)
             throw EvalError(EvalFailure::Overflow);
         return {zero, false};
     }
-    // The value is 0.d1...dk times 10^exponent: its last digit stands for 10^(exponent - k).
-    const qsizetype count = m.digits.size();
-    return {value, count <= 15 && exponent - count >= -ValSpDecimals};
+    return {value, m.digits.size() <= 15};
 }
 
 } // namespace
@@ -181,8 +179,7 @@ double normaliseOperand(double value)
     // A whole number below 1E15 is its own 15-digit rounding (most typed values are).
     if (std::abs(value) < 1e15 && value == std::floor(value))
         return value + 0.0; // -0 becomes 0, as its text "0" reads
-    DecimalDigits d = DecimalDigits::of(value);
-    d.roundToDecimals(ValSpDecimals);
+    const DecimalDigits d = DecimalDigits::of(value);
     if (d.isZero())
         return 0;
     const double rounded = d.toDouble();

@@ -9,7 +9,7 @@ namespace zorv::engine {
 
 // The number at the start of the text: leading blanks (space, tab, line feed, carriage return)
 // skipped, an optional "+" or "-", digits with at most one ".", then optionally an exponent ("E"
-// or "D" in either case, an optional sign and at least one digit). Reading stops at the first
+// or "D" in either case, an optional sign — "~" too, as a minus — and at least one digit). Reading stops at the first
 // character that does not fit; a text that does not begin with a number reads as 0. "," is not a
 // decimal point. A magnitude too small for a double reads as 0.
 // Throws EvalError(EvalFailure::Overflow) when the number is beyond the range of a double.
@@ -21,8 +21,8 @@ double readNumber(QStringView text);
 // Throws as readNumber.
 QString ValSp(QStringView Nombre);
 
-// The operand normalisation: the value read back from ValSp(numberText(value)), that is the value
-// rounded to 15 significant digits and then to 31 decimal places (below 0.5E-31 it becomes 0).
+// The operand normalisation: the value rounded to 15 significant digits. (ValSp's 31 decimals are
+// not applied: they would turn the physical constants below 1E-16 into 0 or a single digit.)
 // Throws EvalError(EvalFailure::Overflow) when the rounded value is beyond the range of a double
 // (or the value is not finite).
 double normaliseOperand(double value);

@@ -104,11 +104,15 @@ QString userNumberText(double value, const QLocale &locale)
     return text;
 }
 
-QString plainNumberText(double value)
+QString workingNumberText(double value)
 {
-    if (!std::isfinite(value))
-        return nonFiniteText(value);
-    return composedText(DecimalDigits::of(value), false);
+    QString text = numberText(value);
+    const qsizetype e = text.indexOf(u'E');
+    if (e >= 0 && text[e + 1] == u'+')
+        text.remove(e + 1, 1);
+    else if (e >= 0)
+        text[e + 1] = WorkingExponentMinus;
+    return text;
 }
 
 } // namespace zorv::engine

@@ -5,6 +5,9 @@
 
 namespace zorv::engine {
 
+// The minus of an exponent in the working text (1E~05), where "-" would be an operator.
+inline constexpr char16_t WorkingExponentMinus = u'~';
+
 // The engine's text of a number: at most 15 significant digits, "." as decimal point, no trailing
 // zeros, "0" for zero (negative zero too), plain notation from 0.0001 up to 1E15 and an exponent
 // form outside it (1E-05, 1.5E+20). An infinity or a NaN, which no evaluation yields, is written
@@ -15,9 +18,10 @@ QString numberText(double value);
 // group separators.
 QString userNumberText(double value, const QLocale &locale = QLocale());
 
-// The text the evaluator splices into its working text: the same 15 significant digits, but in
-// plain decimal notation at every magnitude (1.5E+20 is 150000000000000000000). The sign of an
-// exponent would be taken for an operator; a plain text is read back whole.
-QString plainNumberText(double value);
+// The text the evaluator splices into its working text: the number text, with the sign of an
+// exponent, which would be taken for an operator, left out or written "~" (1.5E+20 is 1.5E20,
+// 1E-05 is 1E~05). The engine's number reading reads it back whole; "~" is no character a user
+// can type into an expression, so no other text reads as such a number.
+QString workingNumberText(double value);
 
 } // namespace zorv::engine

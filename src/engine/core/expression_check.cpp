@@ -1,0 +1,348 @@
+#include "expression_check.h"
+
+#include "engine/core/calcule.h"
+#include "engine/core/number_reading.h"
+#include "engine/core/number_text.h"
+
+#include <algorithm>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace zorv::engine {
+namespace {
+
+enum class Kind { Number, Pi, Root, Power, Square, Plus, Minus, Times, Divide, Open, Close };
+
+struct Token
+{
+    Kind kind;
+    QString text; // as typed, blanks left out
+};
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\u00A0' || c == u'\u2007' || c == u'\u202F';
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool isDecimalSeparator(QChar c)
+{
+    return c == u'.' || c == u',';
+}
+
+bool isNumberPart(QChar c)
+{
+    return isDigit(c) || isDecimalSeparator(c);
+}
+
+bool isExponentLetter(QChar c)
+{
+    return c == u'E' || c == u'e' || c == u'D' || c == u'd';
+}
+
+// The end of the exponent that starts at i ("E", an optional sign, at least one digit), or i when
+// none starts there: an "E" without digits is no exponent.
+qsizetype exponentEnd(const QString &s, qsizetype i)
+{
+    if (i >= s.size() || !isExponentLetter(s[i]))
+        return i;
+    qsizetype k = i + 1;
+    if (k < s.size() && (s[k] == u'+' || s[k] == u'-'))
+        ++k;
+    const qsizetype digits = k;
+    while (k < s.size() && isDigit(s[k]))
+        ++k;
+    return k > digits ? k : i;
+}
+
+// The number that starts at i: digits with at most one decimal separator, then an optional
+// exponent. Anything number-like glued to it makes the whole stretch one malformed number.
+qsizetype numberEnd(const QString &s, qsizetype i)
+{
+    qsizetype k = i;
+    int separators = 0;
+    bool digit = false;
+    while (k < s.size() && isNumberPart(s[k])) {
+        separators += isDecimalSeparator(s[k]) ? 1 : 0;
+        digit = digit || isDigit(s[k]);
+        ++k;
+    }
+    bool wellFormed = separators <= 1 && digit;
+    const qsizetype exponent = exponentEnd(s, k);
+    if (exponent > k && wellFormed) {
+        k = exponent;
+        wellFormed = k >= s.size() || !isNumberPart(s[k]);
+    }
+    if (!wellFormed) {
+        while (k < s.size() && (isNumberPart(s[k]) || exponentEnd(s, k) > k))
+            k = isNumberPart(s[k]) ? k + 1 : exponentEnd(s, k);
+        throw EvalError(EvalFailure::MalformedNumber, s.mid(i, k - i));
+    }
+    return k;
+}
+
+// The character at i as the user sees it: a pair of surrogates is one character, and one that
+// shows nothing (a control character, a lone surrogate) is named by its code, U+000D.
+QString characterAt(const QString &s, qsizetype i)
+{
+    if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate())
+        return s.mid(i, 2);
+    if (!s[i].isPrint())
+        return u"U+%1"_s.arg(s[i].unicode(), 4, 16, QLatin1Char('0')).toUpper();
+    return QString(s[i]);
+}
+
+Kind operatorKind(QChar c)
+{
+    switch (c.unicode()) {
+    case u'V':
+    case u'v':
+        return Kind::Root;
+    case u'°':
+        return Kind::Power;
+    case u'²':
+        return Kind::Square;
+    case u'+':
+        return Kind::Plus;
+    case u'-':
+        return Kind::Minus;
+    case u'*':
+        return Kind::Times;
+    case u'/':
+        return Kind::Divide;
+    case u'(':
+        return Kind::Open;
+    case u')':
+        return Kind::Close;
+    default:
+        return Kind::Number; // not an operator
+    }
+}
+
+std::vector<Token> tokens(const QString &expression)
+{
+    QString s;
+    s.reserve(expression.size());
+    for (const QChar c : expression) {
+        if (!isBlank(c))
+            s.append(c);
+    }
+    std::vector<Token> out;
+    for (qsizetype i = 0; i < s.size();) {
+        const QChar c = s[i];
+        if (isNumberPart(c)) {
+            const qsizetype end = numberEnd(s, i);
+            out.push_back({Kind::Number, s.mid(i, end - i)});
+            i = end;
+        } else if ((c == u'P' || c == u'p') && i + 1 < s.size()
+                   && (s[i + 1] == u'I' || s[i + 1] == u'i')) {
+            out.push_back({Kind::Pi, s.mid(i, 2)});
+            i += 2;
+        } else if (const Kind kind = operatorKind(c); kind != Kind::Number) {
+            out.push_back({kind, QString(c)});
+            ++i;
+        } else {
+            throw EvalError(EvalFailure::UnknownCharacter, characterAt(s, i));
+        }
+    }
+    return out;
+}
+
+bool isSign(Kind k)
+{
+    return k == Kind::Plus || k == Kind::Minus;
+}
+
+// A token after which a value ends: an operator may follow, or an implicit product.
+bool endsValue(Kind k)
+{
+    return k == Kind::Number || k == Kind::Pi || k == Kind::Close || k == Kind::Square;
+}
+
+bool startsOperand(Kind k)
+{
+    return k == Kind::Number || k == Kind::Pi || k == Kind::Open || k == Kind::Root;
+}
+
+// Walks the tokens once, refusing what the rewriting would misread, and writes the checked text.
+class Checker
+{
+public:
+    explicit Checker(std::vector<Token> tokens)
+        : m_tokens(std::move(tokens))
+    {}
+
+    QString run()
+    {
+        for (m_i = 0; m_i < size(); ++m_i)
+            check();
+        if (m_depth > 0)
+            throw EvalError(EvalFailure::UnclosedParenthesis);
+        return m_out;
+    }
+
+private:
+    qsizetype size() const { return qsizetype(m_tokens.size()); }
+
+    const Token *at(qsizetype i) const { return i >= 0 && i < size() ? &m_tokens[i] : nullptr; }
+
+    bool is(qsizetype i, Kind k) const { return at(i) && at(i)->kind == k; }
+
+    // What follows a run of signs starting at i.
+    qsizetype afterSigns(qsizetype i) const
+    {
+        while (at(i) && isSign(at(i)->kind))
+            ++i;
+        return i;
+    }
+
+    void requireOperandAt(qsizetype i) const
+    {
+        if (!at(i) || !startsOperand(at(i)->kind))
+            throw EvalError(EvalFailure::MissingOperand);
+    }
+
+    void requireValueBefore() const
+    {
+        if (!at(m_i - 1) || !endsValue(at(m_i - 1)->kind))
+            throw EvalError(EvalFailure::MissingOperand);
+    }
+
+    // A value right after "²", a number right after ")", a number or "PI" right after "PI", would
+    // be glued to what precedes it: the rewriting implies no product there.
+    void refuseGluedValue(Kind value) const
+    {
+        const Token *before = at(m_i - 1);
+        if (!before)
+            return;
+        const bool glued = before->kind == Kind::Square
+                           || (before->kind == Kind::Pi && (value == Kind::Number || value == Kind::Pi))
+                           || (before->kind == Kind::Close && value == Kind::Number);
+        if (glued)
+            throw EvalError(EvalFailure::MissingOperator, before->text);
+    }
+
+    // The index just after the operand of the power at m_i: a number, PI or a whole group.
+    qsizetype exponentOperandEnd() const
+    {
+        qsizetype i = afterSigns(m_i + 1);
+        if (is(i, Kind::Root))
+            throw EvalError(EvalFailure::ChainedPowers);
+        requireOperandAt(i);
+        if (!is(i, Kind::Open))
+            return i + 1;
+        for (int depth = 0; at(i); ++i) {
+            depth += is(i, Kind::Open) ? 1 : is(i, Kind::Close) ? -1 : 0;
+            if (depth == 0)
+                return i + 1;
+        }
+        return i;
+    }
+
+    void check()
+    {
+        const Token &t = m_tokens[size_t(m_i)];
+        switch (t.kind) {
+        case Kind::Number:
+            refuseGluedValue(t.kind);
+            m_out += readableNumber(t.text);
+            return;
+        case Kind::Pi:
+        case Kind::Open:
+            refuseGluedValue(t.kind);
+            if (t.kind == Kind::Open)
+                ++m_depth;
+            m_out += t.text;
+            return;
+        case Kind::Close:
+            if (--m_depth < 0)
+                throw EvalError(EvalFailure::UnopenedParenthesis);
+            if (at(m_i - 1) && !endsValue(at(m_i - 1)->kind) && !is(m_i - 1, Kind::Open))
+                throw EvalError(EvalFailure::MissingOperand);
+            m_out += t.text;
+            return;
+        case Kind::Root:
+            refuseGluedValue(t.kind);
+            if (is(m_i - 1, Kind::Power))
+                throw EvalError(EvalFailure::ChainedPowers);
+            requireOperandAt(afterSigns(m_i + 1));
+            m_out += t.text;
+            return;
+        case Kind::Square:
+            if (is(m_i - 1, Kind::Square))
+                throw EvalError(EvalFailure::ChainedPowers);
+            requireValueBefore();
+            m_out += t.text;
+            return;
+        case Kind::Power: {
+            if (is(m_i - 1, Kind::Square))
+                throw EvalError(EvalFailure::ChainedPowers);
+            requireValueBefore();
+            const qsizetype end = exponentOperandEnd();
+            if (is(end, Kind::Power) || is(end, Kind::Square))
+                throw EvalError(EvalFailure::ChainedPowers);
+            m_out += t.text;
+            return;
+        }
+        case Kind::Times:
+        case Kind::Divide:
+            requireValueBefore();
+            requireOperandAt(afterSigns(m_i + 1));
+            m_out += t.text;
+            return;
+        case Kind::Plus:
+        case Kind::Minus:
+            writeSigns();
+            return;
+        }
+    }
+
+    // A run of signs: after a value its first sign is the operation and stays as typed; the others
+    // only give the operand its sign, which one "-" or nothing says alike.
+    void writeSigns()
+    {
+        const qsizetype end = afterSigns(m_i);
+        requireOperandAt(end);
+        qsizetype i = m_i;
+        if (at(m_i - 1) && endsValue(at(m_i - 1)->kind))
+            m_out += m_tokens[size_t(i++)].text;
+        int minuses = 0;
+        for (; i < end; ++i)
+            minuses += is(i, Kind::Minus) ? 1 : 0;
+        if (minuses % 2 == 1)
+            m_out += u'-';
+        m_i = end - 1;
+    }
+
+    // A number the rewriting reads whole: an exponent written out, no trailing separator.
+    static QString readableNumber(QString typed)
+    {
+        typed.replace(u',', u'.');
+        if (std::any_of(typed.cbegin(), typed.cend(), isExponentLetter))
+            return workingNumberText(readNumber(typed));
+        if (typed.endsWith(u'.'))
+            typed.chop(1);
+        return typed;
+    }
+
+    std::vector<Token> m_tokens;
+    qsizetype m_i = 0;
+    int m_depth = 0;
+    QString m_out;
+};
+
+} // namespace
+
+QString checkedExpression(const QString &TheCalcul)
+{
+    if (TheCalcul.size() > MaxExpressionLength)
+        throw EvalError(EvalFailure::TooLong);
+    return Checker(tokens(TheCalcul)).run();
+}
+
+} // namespace zorv::engine
