@@ -1,6 +1,7 @@
 #include "user_library.h"
 
 #include "functions/core/new_function_file.h"
+#include "platform/file_replace.h"
 #include "platform/platform.h"
 #include "platform/user_files.h"
 #include "shell/core/donnees.h"
@@ -32,20 +33,23 @@ QString libraryFilePath(const QString &name)
 LibraryAddition addToLibrary(const QString &name, bool replace)
 {
     const QFileInfo source(newFunctionFilePath(name));
-    const QFileInfo target(libraryFilePath(name));
+    const QString target = libraryFilePath(name);
     if (source.isSymLink())
         return LibraryAddition::SourceIsLink;
-    if (target.isSymLink())
-        return LibraryAddition::TargetIsLink;
     if (!source.isFile())
         return LibraryAddition::NotGenerated;
-    if (target.exists() && !replace)
-        return LibraryAddition::AlreadyThere;
-    if (!QFileInfo(libraryFolder()).isDir() || isMarkedReadOnly(target.filePath())
-        || isMarkedReadOnly(libraryFolder()))
+    switch (replaceProblem(target)) {
+    case ReplaceProblem::None:
+        break;
+    case ReplaceProblem::Link:
+        return LibraryAddition::TargetIsLink;
+    default:
         return LibraryAddition::CannotWrite;
-    return platform().copyFile(source.filePath(), target.filePath()) ? LibraryAddition::Added
-                                                                     : LibraryAddition::CannotWrite;
+    }
+    if (QFileInfo::exists(target) && !replace)
+        return LibraryAddition::AlreadyThere;
+    return platform().copyFile(source.filePath(), target) ? LibraryAddition::Added
+                                                          : LibraryAddition::CannotWrite;
 }
 
 } // namespace zorv::functions

@@ -23,8 +23,8 @@ enum class LibraryAddition {
                   // outside the folders of ZORV
     TargetIsLink, // the library file it would replace is one: copying would write outside
     AlreadyThere, // the library holds a file of that name, and replacing it was not asked for
-    CannotWrite,  // the library folder is missing, cannot be written, or the file there is
-                  // marked read-only
+    CannotWrite,  // the library folder is missing or cannot be written, the file there is
+                  // read-only or no file, or the copy failed (see replaceProblem)
 };
 
 // Copies the new function file of `name` (newFunctionFilePath) into libraryFolder() under the same
