@@ -124,15 +124,13 @@ QString additionRefusal(functions::LibraryAddition outcome,
     case functions::LibraryAddition::SourceIsLink:
     case functions::LibraryAddition::TargetIsLink:
         return u"« %1 » est un lien symbolique : la fonction n'est pas ajoutée, car la copie "
-               u"lirait "
-               u"ou écrirait un fichier hors des dossiers de ZORV."_s.arg(
+               u"lirait ou écrirait un fichier hors des dossiers de ZORV."_s.arg(
                    native(outcome == functions::LibraryAddition::SourceIsLink ? source : target));
     case functions::LibraryAddition::CannotWrite:
         return u"Impossible d'ajouter la fonction à la bibliothèque : le fichier « %1 » ne peut "
-               u"pas "
-               u"être écrit (le dossier « %2 » n'existe pas ou n'est pas accessible en écriture, "
-               u"ou le fichier est protégé en écriture)."_s.arg(native(target),
-                                                                native(functions::libraryFolder()));
+               u"pas être écrit (le dossier « %2 » n'existe pas ou n'est pas accessible en "
+               u"écriture, ou le fichier est protégé en écriture)."_s
+                   .arg(native(target), native(functions::libraryFolder()));
     case functions::LibraryAddition::Added:
     case functions::LibraryAddition::AlreadyThere:
         break;
