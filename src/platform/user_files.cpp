@@ -1,6 +1,6 @@
 #include "user_files.h"
 
-#include "shell/core/donnees.h"
+#include "platform/app_dir.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -83,7 +83,7 @@ void ZorvEvalTest::contract_data()
                                                      << QByteArray("17\n") << 0;
     const QByteArray unknown("erreur: caract\xc3\xa8re inconnu \xc2\xab ");
     QTest::newRow("invalid UTF-8 is an unknown character")
-        << QStringList() << QByteArray("\xff\xfe2+3\n")
+        << QStringList() << QByteArray("\xff\xfe" "2+3\n")
         << unknown + "\xef\xbf\xbd \xc2\xbb\n" << 1;
     QTest::newRow("a NUL byte is named by its code")
         << QStringList() << QByteArray("2+\0" "3\n", 5) << unknown + "U+0000 \xc2\xbb\n" << 1;

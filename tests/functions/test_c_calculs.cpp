@@ -4,7 +4,7 @@
 #include "functions/windows/e_more.h"
 #include "platform/program_font.h"
 #include "platform/twips.h"
-#include "shell/core/donnees.h"
+#include "functions/core/function_list.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
 #include "window_checks.h"

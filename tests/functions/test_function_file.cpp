@@ -1,5 +1,5 @@
 #include "functions/core/function_file.h"
-#include "shell/core/donnees.h"
+#include "functions/core/function_list.h"
 #include "support/temp_app_dir.h"
 
 #include <QDir>

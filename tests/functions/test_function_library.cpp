@@ -6,7 +6,7 @@
 #include "functions/core/replace_text.h"
 #include "functions/windows/c_calculs.h"
 #include "platform/program_font.h"
-#include "shell/core/donnees.h"
+#include "functions/core/function_list.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
 

@@ -5,7 +5,7 @@
 #include "platform/program_font.h"
 #include "platform/twips.h"
 #include "settings/core/ini.h"
-#include "shell/core/donnees.h"
+#include "platform/app_dir.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
 #include "window_checks.h"

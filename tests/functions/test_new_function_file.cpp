@@ -1,5 +1,4 @@
 #include "functions/core/new_function_file.h"
-#include "shell/core/donnees.h"
 #include "support/temp_app_dir.h"
 
 #include <QDir>

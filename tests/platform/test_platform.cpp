@@ -1,6 +1,8 @@
 #include "platform/file_replace.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
+#include "functions/core/function_list.h"
+#include "platform/app_dir.h"
 #include "shell/core/donnees.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"

@@ -2,10 +2,10 @@
 // follow it.
 
 #include "functions/core/new_function_file.h"
+#include "platform/app_dir.h"
 #include "platform/user_files.h"
 #include "settings/core/ini.h"
 #include "settings/core/options.h"
-#include "shell/core/donnees.h"
 #include "support/temp_app_dir.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "functions/core/user_library.h"
 #include "settings/core/ini.h"
-#include "shell/core/donnees.h"
+#include "functions/core/function_list.h"
 
 #include <QDir>
 #include <QFileInfo>

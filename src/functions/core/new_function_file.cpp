@@ -1,7 +1,7 @@
 #include "new_function_file.h"
 
+#include "platform/app_dir.h"
 #include "platform/user_files.h"
-#include "shell/core/donnees.h"
 
 #include <algorithm>
 

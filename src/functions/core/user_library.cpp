@@ -1,10 +1,11 @@
 #include "user_library.h"
 
+#include "functions/core/function_list.h"
 #include "functions/core/new_function_file.h"
+#include "platform/app_dir.h"
 #include "platform/file_replace.h"
 #include "platform/platform.h"
 #include "platform/user_files.h"
-#include "shell/core/donnees.h"
 
 #include <QDir>
 #include <QFileInfo>

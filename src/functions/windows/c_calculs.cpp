@@ -8,7 +8,7 @@
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
-#include "shell/core/donnees.h"
+#include "functions/core/function_list.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -7,7 +7,7 @@
 #include "platform/window_geometry.h"
 #include "settings/core/options.h"
 #include "settings/windows/d_options.h"
-#include "shell/core/donnees.h"
+#include "platform/app_dir.h"
 #include "shell/windows/about_box.h"
 #include "shell/windows/align_recovery.h"
 #include "shell/windows/b_window.h"

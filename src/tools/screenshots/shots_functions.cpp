@@ -4,7 +4,7 @@
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/e_more.h"
 #include "functions/windows/m_sdk.h"
-#include "shell/core/donnees.h"
+#include "functions/core/function_list.h"
 #include "shots.h"
 
 #include <QComboBox>
