@@ -2,8 +2,8 @@
 // compared with the same physics written out here in SI units.
 
 #include "engine/core/calcule.h"
+#include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
-#include "functions/core/replace_text.h"
 #include "functions/windows/c_calculs.h"
 #include "platform/program_font.h"
 #include "functions/core/function_list.h"
@@ -645,10 +645,11 @@ void FunctionLibraryTest::signsAndExponents()
                                   fromWindows1252(readFile(shippedDataPath(u"res/Fonc/"_s + file))))
                                   .split(u"\r\n"_s);
     // Each input goes in place of its placeholder in parentheses, as the calculator puts it.
-    std::array<QString, 6> boxes;
+    functions::FunctionInputs boxes;
     for (int k = 0; k < 6; ++k)
-        boxes[k] = u'(' + (k < inputs.size() ? inputs[k] : u"0"_s) + u')';
-    const QString expression = functions::expressionFor(rawValue(lines, u"Calc"_s, u"Fnc"_s), boxes);
+        boxes[k] = k < inputs.size() ? inputs[k] : u"0"_s;
+    const QString expression
+        = functions::substituteInputs(rawValue(lines, u"Calc"_s, u"Fnc"_s), boxes).expression;
 
     double result = 0;
     try {

@@ -1,10 +1,9 @@
 #include "c_calculs.h"
 
 #include "e_more.h"
-#include "engine/core/calcule.h"
 #include "engine/core/number_text.h"
+#include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
-#include "functions/core/replace_text.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
@@ -120,6 +119,7 @@ void c_calculs::buildDataFrame()
         box->setObjectName(u"txtDonnees"_s + QString::number(k));
         box->setAccessibleName(u"Donnée "_s + QString::number(k));
         box->setGeometry(twips(place.left + 360, place.top, 975, 285));
+        connect(box, &QLineEdit::returnPressed, this, &c_calculs::Command1_Click);
         txtDonnees[k] = box;
     }
 }
@@ -253,19 +253,24 @@ void c_calculs::cmbFonction_Scroll()
 
 void c_calculs::Command1_Click()
 {
-    std::array<QString, 6> inputs;
+    functions::FunctionInputs inputs;
     for (int k = 1; k <= 6; ++k)
         inputs[k - 1] = txtDonnees[k]->text();
-    try {
-        const double result = engine::Calcule(
-            functions::expressionFor(donnees::CurrentFormula, inputs));
-        txtResultat->setText(engine::userNumberText(result));
-    } catch (const engine::EvalError &error) {
-        // The last result stays: it is replaced only by a value.
-        platform().messageBox(error.reason(),
-                              QString(),
-                              MessageButtons::Ok,
-                              MessageIcon::Warning);
+    const int picked = selectedFunction();
+    const QString name = picked >= 0 ? donnees::FunctionNames[picked] : QString();
+    const functions::FunctionEvaluation evaluation
+        = functions::evaluateFunction(name, donnees::CurrentFormula, inputs);
+    if (evaluation.ok()) {
+        txtResultat->setText(engine::userNumberText(evaluation.value));
+        return;
+    }
+    // No number may stand beside the message: the last result belongs to other inputs.
+    txtResultat->clear();
+    platform().messageBox(evaluation.message, AppTitle, MessageButtons::Ok, MessageIcon::Warning);
+    if (evaluation.box > 0) {
+        QLineEdit *box = txtDonnees[evaluation.box];
+        box->setFocus();
+        box->selectAll();
     }
 }
 
