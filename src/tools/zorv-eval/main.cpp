@@ -6,7 +6,8 @@
 //   zorv-eval --fonction NAME VALUE...
 //                       evaluates a function file with the values as its inputs 1 to n (the others
 //                       are "0"), by the calculator's rules; NAME is a file of the program's
-//                       res/Fonc/ folder, with or without ".zvfc", or a path.
+//                       res/Fonc/ folder or of the user's own function folder, with or without
+//                       ".zvfc", or a path.
 //
 // Prints one line per expression: its value in the engine's number text ("." as decimal point,
 // at most 15 significant digits, 1E-05 and 1.5E+20 outside the plain range), or "erreur: " and the
@@ -18,6 +19,8 @@
 #include "engine/core/number_text.h"
 #include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
+#include "functions/core/function_list.h"
+#include "functions/core/user_library.h"
 #include "settings/core/ini.h"
 #include "shell/core/donnees.h"
 
@@ -69,16 +72,20 @@ void printLine(const QString &text)
     std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
 }
 
-// The function file that NAME stands for: a file of the function folder, named with or without
-// its ".zvfc", else a path; empty when there is none.
+// The function file that NAME stands for: a file of the function folder, then of the user's own
+// function folder (as the calculator lists them), named with or without its ".zvfc", else a path;
+// empty when there is none.
 QString functionFilePath(const QString &name)
 {
     if (name.isEmpty())
         return {};
     QStringList candidates;
     if (!name.contains(u'/') && !name.contains(QDir::separator())) {
-        candidates << zorv::donnees::FunctionDir + name
-                   << zorv::donnees::FunctionDir + name + QStringLiteral(".zvfc");
+        for (const QString &folder :
+             {zorv::donnees::FunctionDir, zorv::functions::userFunctionDir()}) {
+            if (!folder.isEmpty())
+                candidates << folder + name << folder + name + QStringLiteral(".zvfc");
+        }
     }
     candidates << name;
     for (const QString &candidate : candidates) {
