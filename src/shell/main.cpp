@@ -3,9 +3,11 @@
 #include "platform/program_font.h"
 #include "platform/qt_platform.h"
 #include "platform/user_files.h"
+#include "platform/window_openers.h"
 #include "shell/windows/a_start.h"
 #include "shell/windows/b_window.h"
 #include "shell/windows/program_icon.h"
+#include "values/windows/v_normalisees.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -34,6 +36,7 @@ int main(int argc, char **argv)
     zorv::QtPlatform platform;
     zorv::PlatformScope platformScope(platform);
     zorv::MainFrameHost frameHost;
+    zorv::setStandardValuesOpener(&zorv::v_normalisees::open);
 
     zorv::a_start *splash = zorv::SingleInstance<zorv::a_start>::get();
     QObject::connect(splash, &zorv::a_start::startupFailed, &app, [] {
