@@ -6,8 +6,9 @@
 // The settings file and the meaning of the texts stored in it.
 namespace zorv::settings {
 
-// The settings file below the program folder: parametres/da4bc5a4bc88a4bc88a4bc88.zorv, built
-// anew at each call from the program folder of the moment.
+// The settings file below the folder of the user's files (the program folder, or the user's data
+// folder when the program folder cannot be written): parametres/da4bc5a4bc88a4bc88a4bc88.zorv,
+// built anew at each call from the folders of the moment.
 QString settingsFilePath();
 
 // Whether a setting's stored text means "on": the text read as a number equals 1 ("1", "1.0",
