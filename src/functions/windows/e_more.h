@@ -23,7 +23,6 @@ public:
     void Form_Load();
     void Command1_Click();
 
-private:
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;

@@ -29,15 +29,6 @@ public:
     void Command2_Click();
     void Command3_Click(); // "Ajouter à la &bibliothèque": copies the new file into the library
 
-private:
-    struct GridLine;
-    static const std::array<GridLine, 10> &gridLines();
-
-    void buildGrid();
-    void setKeyboardOrder();
-    QString newFilePath() const;
-    bool acceptName();
-
     QLabel *Label1 = nullptr;
     QLineEdit *Text1 = nullptr;
     QPushButton *Command1 = nullptr;
@@ -55,6 +46,15 @@ private:
     QLineEdit *Text11 = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command3 = nullptr;
+
+private:
+    struct GridLine;
+    static const std::array<GridLine, 10> &gridLines();
+
+    void buildGrid();
+    void setKeyboardOrder();
+    QString newFilePath() const;
+    bool acceptName();
 };
 
 } // namespace zorv
