@@ -5,7 +5,9 @@
 #include "engine/core/number_text.h"
 #include "functions/core/function_file.h"
 #include "functions/core/replace_text.h"
+#include "journal/core/journal.h"
 #include "platform/platform.h"
+#include "platform/result_menu.h"
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
 #include "shell/core/donnees.h"
@@ -68,6 +70,10 @@ QString leftOutText(const QString &folder, const functions::FunctionListing &lis
                     QString::number(listed),
                     QString::number(listing.leftOut));
 }
+
+// The function picked last, for the journal; kept when the window closes, as CurrentFormula is.
+QString pickedName;
+QString pickedFile;
 
 } // namespace
 
@@ -172,6 +178,11 @@ void c_calculs::buildOptionsFrame()
     txtResultat->setAccessibleName(u"Résultat"_s);
     txtResultat->setReadOnly(true);
     txtResultat->setGeometry(twips(2760, 600, 2415, 375));
+    addResultMenu(txtResultat, [this]() -> std::optional<ShownResult> {
+        if (!m_result)
+            return std::nullopt;
+        return ShownResult{*m_result, txtResultat->text()};
+    });
 }
 
 void c_calculs::setKeyboardOrder()
@@ -243,6 +254,29 @@ void c_calculs::cmbFonction_Click()
         lstLegende->addItem(ReadAClause(file, u"Fonc"_s, u"d"_s + QString::number(k)));
     txtDesc->setPlainText(ReadAClause(file, u"ePrf"_s, u"Description"_s));
     donnees::CurrentFormula = ReadAClause(file, u"Calc"_s, u"Fnc"_s);
+    pickedName = donnees::FunctionNames[i];
+    pickedFile = file;
+}
+
+bool c_calculs::pickFunctionFile(const QString &file)
+{
+    if (file.isEmpty())
+        return false;
+    const int count = std::min(cmbFonction->count(), donnees::FunctionSlots);
+    for (int i = 0; i < count; ++i) {
+        if (donnees::FunctionFileNames[i] == file) {
+            cmbFonction->setCurrentIndex(i);
+            cmbFonction_Click();
+            return true;
+        }
+    }
+    return false;
+}
+
+void c_calculs::setDonnee(int box, const QString &text)
+{
+    if (box >= 1 && box <= 6)
+        txtDonnees[box]->setText(text);
 }
 
 void c_calculs::cmbFonction_Scroll()
@@ -255,17 +289,42 @@ void c_calculs::Command1_Click()
     std::array<QString, 6> inputs;
     for (int k = 1; k <= 6; ++k)
         inputs[k - 1] = txtDonnees[k]->text();
+    const QString expression = functions::expressionFor(donnees::CurrentFormula, inputs);
     try {
-        const double result = engine::Calcule(
-            functions::expressionFor(donnees::CurrentFormula, inputs));
+        const double result = engine::Calcule(expression);
         txtResultat->setText(engine::userNumberText(result));
+        m_result = result;
+        record(inputs, expression, result, QString());
     } catch (const engine::EvalError &error) {
+        record(inputs, expression, std::nullopt, error.reason());
         // The last result stays: it is replaced only by a value.
         platform().messageBox(error.reason(),
                               QString(),
                               MessageButtons::Ok,
                               MessageIcon::Warning);
     }
+}
+
+void c_calculs::record(const std::array<QString, 6> &inputs,
+                       const QString &expression,
+                       std::optional<double> result,
+                       const QString &reason)
+{
+    std::array<QString, 6> legends;
+    for (int k = 0; k < 6 && k < lstLegende->count(); ++k)
+        legends[k] = lstLegende->item(k)->text();
+    const bool named = !pickedFile.isEmpty() && !donnees::CurrentFormula.isEmpty();
+    journal::Entry entry = journal::functionEntry(named ? pickedName : u"Calculs"_s,
+                                                  named ? pickedFile : QString(),
+                                                  donnees::CurrentFormula,
+                                                  legends,
+                                                  inputs,
+                                                  expression);
+    if (result)
+        entry.setResult(*result);
+    else
+        entry.setRefusal(reason);
+    journal::record(entry);
 }
 
 void c_calculs::Command2_Click()
