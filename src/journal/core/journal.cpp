@@ -36,6 +36,8 @@ QString linesText(qsizetype count, const QString &one, const QString &many)
 Journal::Journal(const QString &filePath, QObject *parent)
     : QObject(parent)
     , m_path(filePath)
+    // Without a file, the journal lives in memory only.
+    , m_state(filePath.isEmpty() ? FileState::Untouchable : FileState::InSync)
 {
     m_rewriteTimer.setSingleShot(true);
     m_rewriteTimer.setInterval(0);

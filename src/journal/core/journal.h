@@ -32,7 +32,8 @@ public:
     static constexpr qsizetype Slack = 1000;
     static constexpr qint64 MaxFileSize = qint64(64) << 20;
 
-    // Reads nothing yet: the file is read at the first use, or by load().
+    // Reads nothing yet: the file is read at the first use, or by load(). An empty path gives a
+    // journal in memory only.
     explicit Journal(const QString &filePath, QObject *parent = nullptr);
     ~Journal() override;
 
