@@ -9,6 +9,8 @@
 #include "functions/core/function_file.h"
 #include "functions/windows/c_calculs.h"
 #include "platform/program_font.h"
+#include "functions/core/function_list.h"
+#include "platform/app_dir.h"
 #include "shell/core/donnees.h"
 #include "support/gui_benchmark_main.h"
 

@@ -6,10 +6,12 @@
 // difference is the recording. Pending events run inside the timing, so that the rewrite of the
 // file, which follows the calculation every 1,000 records, is paid for in the figures.
 
+#include "functions/core/function_list.h"
 #include "functions/windows/c_calculs.h"
 #include "journal/core/journal.h"
 #include "journal/core/journal_csv.h"
 #include "journal/windows/c_journal.h"
+#include "platform/app_dir.h"
 #include "shell/core/donnees.h"
 #include "support/gui_benchmark_main.h"
 

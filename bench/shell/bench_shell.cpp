@@ -6,7 +6,7 @@
 #include "first_paint.h"
 #include "platform/program_font.h"
 #include "platform/single_instance.h"
-#include "shell/core/donnees.h"
+#include "platform/app_dir.h"
 #include "shell/windows/a_start.h"
 #include "shell/windows/b_menu.h"
 #include "support/gui_benchmark_main.h"

@@ -8,7 +8,7 @@
 #include "first_paint.h"
 #include "platform/program_font.h"
 #include "platform/qt_platform.h"
-#include "shell/core/donnees.h"
+#include "platform/app_dir.h"
 #include "shell/windows/a_start.h"
 #include "shell/windows/b_menu.h"
 #include "shell/windows/b_window.h"

@@ -5,7 +5,7 @@
 // "warm": the same file again, as when the user closes the window and opens it anew.
 
 #include "platform/program_font.h"
-#include "shell/core/donnees.h"
+#include "platform/app_dir.h"
 #include "support/gui_benchmark_main.h"
 #include "values/core/values_file.h"
 #include "values/windows/c_donnees.h"

@@ -1,7 +1,8 @@
 #include "platform.h"
 
+#include "platform/file_replace.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -72,23 +73,17 @@ bool copyFileReplacing(const QString &source, const QString &destination)
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return false;
-    QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
+    FileReplacement out(destination);
     // Copy in blocks, so a large file costs no more memory than a small one.
     char buffer[64 * 1024];
     for (;;) {
         const qint64 n = in.read(buffer, sizeof buffer);
-        if (n < 0) {
-            out.cancelWriting();
+        if (n < 0)
             return false;
-        }
         if (n == 0)
             break;
-        if (out.write(buffer, n) != n) {
-            out.cancelWriting();
+        if (!out.write(QByteArrayView(buffer, n)))
             return false;
-        }
     }
     return out.commit();
 }

@@ -56,8 +56,8 @@ public:
     // Ends the program at once: every window goes, no close handler runs, nothing is asked.
     virtual void endProgram() = 0;
 
-    // Copies a file, replacing whatever is at the destination; false when it could not be done
-    // (the destination is then unchanged).
+    // Copies a file, replacing the file at the destination; false when it could not be done (the
+    // destination is then unchanged). A destination that is a link or no file is not written.
     virtual bool copyFile(const QString &source, const QString &destination) = 0;
 
     // Asks the user where to save a file (`filter` as Qt's file dialogs take it, "CSV (*.csv)");
@@ -76,8 +76,8 @@ Platform &platform();
 // back to the headless one.
 Platform *setPlatform(Platform *platform);
 
-// The copy that every platform performs: the destination is replaced whole, through a temporary
-// file, so a failure leaves it as it was.
+// The copy that every platform performs: the destination is replaced whole, in its own folder and
+// never through a link (see FileReplacement), so a failure leaves it as it was.
 bool copyFileReplacing(const QString &source, const QString &destination);
 
 // Installs a platform for the lifetime of the scope (tests).

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace zorv {
 namespace {
@@ -30,29 +31,41 @@ QMessageBox::Icon qtIcon(MessageIcon icon)
 
 } // namespace
 
+QMessageBox *createMessageBox(const QString &text,
+                              const QString &title,
+                              MessageButtons buttons,
+                              MessageIcon icon,
+                              QWidget *parent)
+{
+    auto *box = new QMessageBox(qtIcon(icon),
+                                title.isEmpty() ? AppTitle : title,
+                                text,
+                                QMessageBox::NoButton,
+                                parent);
+    switch (buttons) {
+    case MessageButtons::Ok:
+        box->addButton(QMessageBox::Ok);
+        break;
+    case MessageButtons::OkCancel:
+        box->addButton(QMessageBox::Ok);
+        box->addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+        break;
+    case MessageButtons::YesNo:
+        box->addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+        box->addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+        break;
+    }
+    return box;
+}
+
 MessageAnswer QtPlatform::messageBox(const QString &text,
                                      const QString &title,
                                      MessageButtons buttons,
                                      MessageIcon icon)
 {
-    QMessageBox box(qtIcon(icon),
-                    title.isEmpty() ? AppTitle : title,
-                    text,
-                    QMessageBox::NoButton,
-                    QApplication::activeWindow());
-    switch (buttons) {
-    case MessageButtons::Ok:
-        box.addButton(QMessageBox::Ok);
-        break;
-    case MessageButtons::OkCancel:
-        box.addButton(QMessageBox::Ok);
-        box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
-        break;
-    case MessageButtons::YesNo:
-        box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
-        break;
-    }
+    const std::unique_ptr<QMessageBox> owned(
+        createMessageBox(text, title, buttons, icon, QApplication::activeWindow()));
+    QMessageBox &box = *owned;
     box.exec();
     switch (box.buttonRole(box.clickedButton())) {
     case QMessageBox::YesRole:

@@ -2,7 +2,17 @@
 
 #include "platform/platform.h"
 
+class QMessageBox;
+class QWidget;
+
 namespace zorv {
+
+// The message box that QtPlatform::messageBox shows, built but not shown (the caller owns it).
+QMessageBox *createMessageBox(const QString &text,
+                              const QString &title,
+                              MessageButtons buttons,
+                              MessageIcon icon,
+                              QWidget *parent);
 
 // The platform of the real program: Qt's dialogs, the system beep, the clipboard.
 class QtPlatform final : public Platform

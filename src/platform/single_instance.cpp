@@ -1,6 +1,7 @@
 #include "single_instance.h"
 
 #include <QMdiSubWindow>
+#include <QPushButton>
 
 namespace zorv {
 namespace {
@@ -39,6 +40,15 @@ void closeWindow(QWidget *window)
         sub->close();
     else
         window->close();
+}
+
+void letEnterPressFocusedButtons(QWidget *window)
+{
+    // An auto-default button outside a dialog answers Enter when it has the focus, and nothing
+    // else changes: only a dialog turns auto-default buttons into its default.
+    const QList<QPushButton *> buttons = window->findChildren<QPushButton *>();
+    for (QPushButton *button : buttons)
+        button->setAutoDefault(true);
 }
 
 } // namespace zorv

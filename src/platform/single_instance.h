@@ -32,6 +32,11 @@ void showWindow(QWidget *window, WindowKind kind);
 // Closes a window, or the frame's sub-window that holds it.
 void closeWindow(QWidget *window);
 
+// Makes Enter on a focused push button of the window press it, as users expect of every button.
+// Outside a dialog Qt's buttons answer only the space bar. No button becomes the default: Enter in
+// a text box still presses nothing.
+void letEnterPressFocusedButtons(QWidget *window);
+
 // The one instance of a window class. The class declares
 //     static constexpr zorv::WindowKind windowKind = ...;
 // and a constructor callable as W(nullptr) that builds the controls and runs the load handler.
@@ -39,7 +44,7 @@ void closeWindow(QWidget *window);
 // Qt::CustomizeWindowHint without Qt::WindowMaximizeButtonHint); the frame applies them.
 //
 // The window is deleted when it is closed (Qt::WA_DeleteOnClose); the holder forgets it then, and
-// the next use creates it afresh.
+// the next use creates it afresh. Its buttons answer Enter (letEnterPressFocusedButtons).
 template<class W>
 class SingleInstance
 {
@@ -50,6 +55,7 @@ public:
         if (!s_window) {
             s_window = new W(nullptr);
             s_window->setAttribute(Qt::WA_DeleteOnClose);
+            letEnterPressFocusedButtons(s_window.data());
         }
         return s_window.data();
     }

@@ -12,11 +12,6 @@ constexpr int twipsToPixels(int twips)
     return twips >= 0 ? (twips * 2 + 15) / 30 : -((-twips * 2 + 15) / 30);
 }
 
-constexpr int pixelsToTwips(int pixels)
-{
-    return pixels * 15;
-}
-
 // Left, top, width, height in twips, as a rectangle in pixels.
 constexpr QRect twips(int left, int top, int width, int height)
 {

@@ -21,7 +21,8 @@ const QStringList ShippedDocuments = {
 
 // The documents print every worked example alone on its line, indented by two spaces, with two
 // spaces on both sides of the "=": "  2(3+4)  =  14". The value is written as the program shows
-// it in French, or "erreur" where the evaluation fails.
+// it in French, or "erreur" where the evaluation fails, followed by " : " and the reason where the
+// line has room for it: "  V-4  =  erreur : racine carrée d'un nombre négatif".
 const QRegularExpression ExampleLine(u"^  (\\S.*?)  =  (\\S.*)$"_s);
 
 QStringList documentLines(const QString &file)
@@ -41,6 +42,24 @@ struct Example
     QString expression;
     QString value;
 };
+
+// The rows of README's table of worked examples, the one headed "| typed | ZORV gives |":
+// "| `2(3+4)` | 14 |".
+QList<Example> readmeExamples()
+{
+    const QByteArray bytes = test::readFile(test::shippedDataPath(u"../README.md"_s));
+    const QStringList lines = QString::fromUtf8(bytes).split(u'\n');
+    static const QRegularExpression row(u"^\\| `([^`]+)` \\| ([^|]+) \\|$"_s);
+    QList<Example> examples;
+    qsizetype i = lines.indexOf(u"| typed | ZORV gives |"_s);
+    if (i < 0)
+        return examples;
+    for (i += 2; i < lines.size() && lines.at(i).startsWith(u'|'); ++i) {
+        const QRegularExpressionMatch match = row.match(lines.at(i));
+        examples.append({u"README.md"_s, match.captured(1), match.captured(2)});
+    }
+    return examples;
+}
 
 QList<Example> workedExamples()
 {
@@ -67,6 +86,7 @@ private slots:
     void workedExample_data();
     void workedExample();
     void engineDocumentShowsItsRulesByExamples();
+    void engineDocumentShowsEveryRefusal();
 };
 
 void ShippedDocumentsTest::document_data()
@@ -112,7 +132,9 @@ void ShippedDocumentsTest::workedExample_data()
     QTest::addColumn<QString>("value");
     const QList<Example> examples = workedExamples();
     QVERIFY(examples.size() > 10);
-    for (const Example &example : examples) {
+    const QList<Example> readme = readmeExamples();
+    QVERIFY(readme.size() >= 10);
+    for (const Example &example : examples + readme) {
         const QString tag = example.file + u": "_s + example.expression;
         QTest::newRow(qPrintable(tag)) << example.expression << example.value;
     }
@@ -122,8 +144,14 @@ void ShippedDocumentsTest::workedExample()
 {
     QFETCH(QString, expression);
     QFETCH(QString, value);
-    if (value == u"erreur"_s) {
-        QVERIFY_THROWS_EXCEPTION(engine::EvalError, engine::Calcule(expression));
+    if (value == u"erreur"_s || value.startsWith(u"erreur : "_s)) {
+        try {
+            const double result = engine::Calcule(expression);
+            QFAIL(qPrintable(u"evaluates to "_s + QString::number(result, 'g', 15)));
+        } catch (const engine::EvalError &error) {
+            if (value != u"erreur"_s)
+                QCOMPARE(u"erreur : "_s + error.reason(), value);
+        }
         return;
     }
     const double result = engine::Calcule(expression);
@@ -137,6 +165,26 @@ void ShippedDocumentsTest::engineDocumentShowsItsRulesByExamples()
         engineExamples += example.file == u"mteq.dczv"_s ? 1 : 0;
     // The engine's document shows each of its rules by an example.
     QVERIFY(engineExamples >= 20);
+}
+
+void ShippedDocumentsTest::engineDocumentShowsEveryRefusal()
+{
+    QList<engine::EvalFailure> shown;
+    for (const Example &example : workedExamples()) {
+        if (example.file != u"mteq.dczv"_s || !example.value.startsWith(u"erreur"_s))
+            continue;
+        try {
+            engine::Calcule(example.expression);
+        } catch (const engine::EvalError &error) {
+            shown.append(error.failure());
+        }
+    }
+    // Every refusal but the one for a text too long to print.
+    for (int failure = 0; failure <= int(engine::EvalFailure::TooLong); ++failure) {
+        const auto kind = engine::EvalFailure(failure);
+        if (kind != engine::EvalFailure::TooLong)
+            QVERIFY2(shown.contains(kind), qPrintable(engine::frenchReason(kind, u"x"_s)));
+    }
 }
 
 QTEST_GUILESS_MAIN(ShippedDocumentsTest)

@@ -29,6 +29,7 @@ private slots:
     void showsTheValue();
     void buttonClickComputes();
     void enterInTheExpressionDoesNotCompute();
+    void enterOnTheFocusedButtonComputes();
     void cancelKeepsTheExpression();
     void failureShowsTheReason_data();
     void failureShowsTheReason();
@@ -116,7 +117,17 @@ void QResolutionTest::enterInTheExpressionDoesNotCompute()
     QTest::keyClick(text1(), Qt::Key_Enter);
     QVERIFY(platform.inputs.isEmpty());
     QVERIFY(!command1()->isDefault());
-    QVERIFY(!command1()->autoDefault());
+}
+
+void QResolutionTest::enterOnTheFocusedButtonComputes()
+{
+    test::RecordingPlatform platform;
+    QVERIFY(QTest::qWaitForWindowActive(Window::show()));
+    QTest::keyClicks(text1(), u"1+1"_s);
+    command1()->setFocus();
+    QTest::keyClick(command1(), Qt::Key_Return);
+    QCOMPARE(platform.inputs.size(), 1);
+    QCOMPARE(platform.inputs[0].defaultText, u"2"_s);
 }
 
 void QResolutionTest::cancelKeepsTheExpression()

@@ -1,4 +1,7 @@
+#include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -9,9 +12,16 @@ class ZorvEvalTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void contract_data();
     void contract();
     void manyLines();
+    void functionFile_data();
+    void functionFile();
+
+private:
+    // A program folder holding a copy of the evaluator and function files of its own.
+    QTemporaryDir m_program;
 };
 
 namespace {
@@ -22,10 +32,12 @@ struct Run
     int exitCode = -1;
 };
 
-Run runEvaluator(const QStringList &arguments, const QByteArray &input)
+Run runEvaluator(const QStringList &arguments,
+                 const QByteArray &input,
+                 const QString &program = QString::fromUtf8(ZORV_EVAL_PATH))
 {
     QProcess process;
-    process.start(QString::fromUtf8(ZORV_EVAL_PATH), arguments);
+    process.start(program, arguments);
     if (!process.waitForStarted())
         return {};
     process.write(input);
@@ -83,7 +95,7 @@ void ZorvEvalTest::contract_data()
                                                      << QByteArray("17\n") << 0;
     const QByteArray unknown("erreur: caract\xc3\xa8re inconnu \xc2\xab ");
     QTest::newRow("invalid UTF-8 is an unknown character")
-        << QStringList() << QByteArray("\xff\xfe2+3\n")
+        << QStringList() << QByteArray("\xff\xfe" "2+3\n")
         << unknown + "\xef\xbf\xbd \xc2\xbb\n" << 1;
     QTest::newRow("a NUL byte is named by its code")
         << QStringList() << QByteArray("2+\0" "3\n", 5) << unknown + "U+0000 \xc2\xbb\n" << 1;
@@ -115,6 +127,88 @@ void ZorvEvalTest::manyLines()
     const Run run = runEvaluator({}, input);
     QCOMPARE(run.output, expected);
     QCOMPARE(run.exitCode, 0);
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(path.section(u'/', 0, -2));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+void ZorvEvalTest::initTestCase()
+{
+    const QString folder = m_program.path();
+    QVERIFY(QFile::copy(QString::fromUtf8(ZORV_EVAL_PATH), folder + u"/zorv-eval"_s));
+    writeFile(folder + u"/res/Fonc/ohm.zvfc"_s,
+              "[GeneralInfo]\r\nNomFonc=Loi d'Ohm\r\n[Calc]\r\nFnc=d1*d2\r\n");
+    writeFile(folder + u"/res/Fonc/div.zvfc"_s,
+              "[GeneralInfo]\r\nNomFonc=Division\r\n[Calc]\r\nFnc=d1/d2\r\n");
+    writeFile(folder + u"/res/Fonc/vide.zvfc"_s, "[GeneralInfo]\r\nNomFonc=Vide\r\n");
+    writeFile(folder + u"/ailleurs/somme.zvfc"_s, "[Calc]\r\nFnc=d1+d2+d3+d4+d5+d6\r\n");
+}
+
+void ZorvEvalTest::functionFile_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // after --fonction; %DIR% is the program folder
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("a file of res/Fonc, inputs in parentheses")
+        << QStringList{u"ohm.zvfc"_s, u"1+2"_s, u"3"_s} << QByteArray("9\n") << 0;
+    QTest::newRow("the name without .zvfc")
+        << QStringList{u"ohm"_s, u"2,5"_s, u"4"_s} << QByteArray("10\n") << 0;
+    QTest::newRow("missing values are 0")
+        << QStringList{u"ohm"_s, u"7"_s} << QByteArray("0\n") << 0;
+    QTest::newRow("a path, six values") << QStringList{u"%DIR%/ailleurs/somme.zvfc"_s,
+                                                       u"1"_s,
+                                                       u"2"_s,
+                                                       u"3"_s,
+                                                       u"4"_s,
+                                                       u"5"_s,
+                                                       u"0,5"_s}
+                                        << QByteArray("15.5\n") << 0;
+    QTest::newRow("an empty value names its input") << QStringList{u"ohm"_s, u"3"_s, u""_s}
+                                                    << QByteArray("erreur: la donn\xc3\xa9"
+                                                                  "e 2) est vide\n")
+                                                    << 1;
+    QTest::newRow("a refused value names its input")
+        << QStringList{u"ohm"_s, u"4k7"_s, u"1"_s}
+        << QByteArray("erreur: la donn\xc3\xa9"
+                      "e 1) \xc2\xab 4k7 \xc2\xbb : caract\xc3\xa8re inconnu \xc2\xab k \xc2\xbb\n")
+        << 1;
+    QTest::newRow("a failure of the whole names the function")
+        << QStringList{u"div"_s, u"5"_s, u"0"_s}
+        << QByteArray("erreur: impossible de calculer \xc2\xab Division \xc2\xbb : division par "
+                      "z\xc3\xa9ro\n")
+        << 1;
+    QTest::newRow("a file without formula")
+        << QStringList{u"vide"_s}
+        << QByteArray("erreur: la fonction \xc2\xab Vide \xc2\xbb n'a pas de formule : son "
+                      "fichier ne contient pas la cl\xc3\xa9 \xc2\xab Fnc \xc2\xbb de la "
+                      "section \xc2\xab Calc \xc2\xbb\n")
+        << 1;
+    QTest::newRow("an unknown function")
+        << QStringList{u"nulle"_s, u"1"_s}
+        << QByteArray("erreur: fonction introuvable \xc2\xab nulle \xc2\xbb\n") << 1;
+    QTest::newRow("no name is a usage error") << QStringList{} << QByteArray() << 2;
+    QTest::newRow("seven values is a usage error")
+        << QStringList{u"ohm"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s}
+        << QByteArray() << 2;
+}
+
+void ZorvEvalTest::functionFile()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, output);
+    QFETCH(int, exitCode);
+    arguments.replaceInStrings(u"%DIR%"_s, m_program.path());
+    const Run run = runEvaluator(QStringList{u"--fonction"_s} + arguments,
+                                 QByteArray(),
+                                 m_program.path() + u"/zorv-eval"_s);
+    QCOMPARE(run.output, output);
+    QCOMPARE(run.exitCode, exitCode);
 }
 
 QTEST_GUILESS_MAIN(ZorvEvalTest)

@@ -1,10 +1,9 @@
-#include "engine/core/calcule.h"
 #include "function_test_files.h"
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/e_more.h"
 #include "platform/program_font.h"
 #include "platform/twips.h"
-#include "shell/core/donnees.h"
+#include "functions/core/function_list.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
 #include "window_checks.h"
@@ -89,8 +88,9 @@ private slots:
     void results_data();
     void results();
     void calculerBeforeAnyPickShowsZero();
-    void failureKeepsTheResultAndTellsWhy_data();
-    void failureKeepsTheResultAndTellsWhy();
+    void failureEmptiesTheResultAndTellsWhy_data();
+    void failureEmptiesTheResultAndTellsWhy();
+    void enterInAnInputBoxComputes();
     void effacerEmptiesTheBoxesOnly();
     void pickKeepsTypedValuesAndResult();
     void formulaSurvivesReopening();
@@ -98,6 +98,7 @@ private slots:
 
 private:
     c_calculs *open();
+    void showActive();
     void writeFunctions(const QList<FunctionFileContent> &functions);
     template<class T>
     T *control(const QString &name) const;
@@ -137,6 +138,13 @@ c_calculs *CCalculsTest::open()
 {
     m_window = SingleInstance<c_calculs>::get();
     return m_window;
+}
+
+void CCalculsTest::showActive()
+{
+    open();
+    SingleInstance<c_calculs>::show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
 }
 
 void CCalculsTest::writeFunctions(const QList<FunctionFileContent> &functions)
@@ -477,19 +485,20 @@ void CCalculsTest::results_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("product of two inputs") << u"d1*d2"_s << QStringList{u"3"_s, u"4"_s} << u"12"_s;
-    QTest::newRow("typed texts get no parentheses")
-        << u"d1*d2"_s << QStringList{u"1+2"_s, u"3"_s} << u"7"_s;
+    QTest::newRow("a sum typed in a box counts as one value")
+        << u"d1*d2"_s << QStringList{u"1+2"_s, u"3"_s} << u"9"_s;
     QTest::newRow("a later placeholder typed in box 1")
         << u"d1"_s << QStringList{u"d2"_s, u"5"_s} << u"5"_s;
-    // "2d1" reads as 2 with the exponent letter D: 20. Had both placeholders gone, 2 would show.
-    QTest::newRow("d1d1 with box 1 empty keeps one d1")
-        << u"2d1d1"_s << QStringList{u""_s} << u"20"_s;
+    QTest::newRow("d1d1 multiplies the value by itself")
+        << u"2d1d1"_s << QStringList{u"3"_s} << u"18"_s;
     QTest::newRow("decimal comma typed") << u"d1*d2"_s << QStringList{u"1,5"_s, u"2"_s} << u"3"_s;
     QTest::newRow("one half in French") << u"d1/d2"_s << QStringList{u"1"_s, u"2"_s} << u"0,5"_s;
     QTest::newRow("ten to the power 20")
         << u"d1"_s << QStringList{u"100000000000000000000"_s} << u"1E+20"_s;
     QTest::newRow("one hundred-thousandth") << u"d1"_s << QStringList{u"0,00001"_s} << u"1E-05"_s;
     QTest::newRow("negative result") << u"d1-d2"_s << QStringList{u"2"_s, u"2,5"_s} << u"-0,5"_s;
+    QTest::newRow("charge of a capacitor with a typed exponent")
+        << u"d1*d2"_s << QStringList{u"1E-6"_s, u"12"_s} << u"1,2E-05"_s;
 }
 
 void CCalculsTest::results()
@@ -514,35 +523,66 @@ void CCalculsTest::calculerBeforeAnyPickShowsZero()
     QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), u"0"_s);
 }
 
-void CCalculsTest::failureKeepsTheResultAndTellsWhy_data()
+void CCalculsTest::failureEmptiesTheResultAndTellsWhy_data()
 {
     QTest::addColumn<QString>("formula");
     QTest::addColumn<QStringList>("failing");
-    QTest::addColumn<engine::EvalFailure>("reason");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focused");
     QTest::newRow("division by zero")
-        << u"d1/d2"_s << QStringList{u"6"_s, u"0"_s} << engine::EvalFailure::DivisionByZero;
-    QTest::newRow("unclosed parenthesis")
-        << u"d1/d2"_s << QStringList{u"(6"_s, u"1"_s} << engine::EvalFailure::UnclosedParenthesis;
+        << u"d1/d2"_s << QStringList{u"6"_s, u"0"_s}
+        << u"Impossible de calculer « F » : division par zéro."_s << u"Command1"_s;
+    QTest::newRow("unclosed parenthesis in box 1")
+        << u"d1/d2"_s << QStringList{u"(6"_s, u"1"_s}
+        << u"La donnée 1) « (6 » : parenthèse non fermée."_s << u"txtDonnees1"_s;
+    QTest::newRow("empty box 2") << u"d1/d2"_s << QStringList{u"6"_s, u""_s}
+                                 << u"La donnée 2) est vide."_s << u"txtDonnees2"_s;
+    QTest::newRow("unknown character in box 2")
+        << u"d1/d2"_s << QStringList{u"6"_s, u"4k7"_s}
+        << u"La donnée 2) « 4k7 » : caractère inconnu « k »."_s << u"txtDonnees2"_s;
+    QTest::newRow("missing formula")
+        << QString() << QStringList{u"6"_s}
+        << u"La fonction « F » n'a pas de formule : son fichier ne contient pas la clé « Fnc » "
+           u"de la section « Calc »."_s
+        << u"Command1"_s;
 }
 
-void CCalculsTest::failureKeepsTheResultAndTellsWhy()
+void CCalculsTest::failureEmptiesTheResultAndTellsWhy()
 {
     QFETCH(QString, formula);
     QFETCH(QStringList, failing);
-    QFETCH(engine::EvalFailure, reason);
-    writeFunctions({{.name = u"F"_s, .formula = formula}});
+    QFETCH(QString, message);
+    QFETCH(QString, focused);
+    writeFunctions({{.name = u"F"_s, .formula = u"d1/d2"_s}});
     open();
     pick(0);
     type({u"6"_s, u"1"_s});
     m_window->Command1_Click();
     QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), u"6"_s);
+    writeFunctions({{.name = u"F"_s, .formula = formula}});
+    pick(0);
     type(failing);
+    control<QPushButton>(u"Command1"_s)->setFocus();
     m_window->Command1_Click();
-    QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), u"6"_s);
+    QVERIFY(control<QLineEdit>(u"txtResultat"_s)->text().isEmpty());
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->messages[0].title, u"ZORV"_s);
-    QCOMPARE(m_platform->messages[0].text, engine::frenchReason(reason));
+    QCOMPARE(m_platform->messages[0].text, message);
+    QCOMPARE(m_window->focusWidget()->objectName(), focused);
     QCOMPARE(control<QLineEdit>(u"txtDonnees1"_s)->text(), failing[0]);
+}
+
+void CCalculsTest::enterInAnInputBoxComputes()
+{
+    writeFunctions({{.name = u"F"_s, .formula = u"d1+d2"_s}});
+    showActive();
+    pick(0);
+    type({u"2"_s, u"5"_s});
+    QTest::keyClick(control<QLineEdit>(u"txtDonnees2"_s), Qt::Key_Return);
+    QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), u"7"_s);
+    type({u"1"_s, u"1"_s});
+    QTest::keyClick(control<QLineEdit>(u"txtDonnees6"_s), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), u"2"_s);
 }
 
 void CCalculsTest::effacerEmptiesTheBoxesOnly()

@@ -1,5 +1,5 @@
 #include "functions/core/function_file.h"
-#include "shell/core/donnees.h"
+#include "functions/core/function_list.h"
 #include "support/temp_app_dir.h"
 
 #include <QStringEncoder>
@@ -88,6 +88,8 @@ void FunctionFileTest::listingOrderAndFilter_data()
         << QStringList{u"A.zvfc"_s, u"b.zvfc"_s, u"c.txt"_s};
     QTest::newRow("hidden file left out")
         << QStringList{u"b.zvfc"_s, u".hidden.zvfc"_s} << QStringList{u"b.zvfc"_s};
+    QTest::newRow("temporary file of a killed write left out")
+        << QStringList{u"b.zvfc"_s, u".b.zvfc.Ab12Cd.tmp"_s} << QStringList{u"b.zvfc"_s};
     QTest::newRow("subfolder left out")
         << QStringList{u"b.zvfc"_s, u"sub/x.zvfc"_s} << QStringList{u"b.zvfc"_s};
     QTest::newRow("any extension counts")

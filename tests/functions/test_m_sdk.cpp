@@ -4,7 +4,7 @@
 #include "platform/program_font.h"
 #include "platform/twips.h"
 #include "settings/core/ini.h"
-#include "shell/core/donnees.h"
+#include "platform/app_dir.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
 #include "window_checks.h"
@@ -92,6 +92,9 @@ private slots:
     void readOnlyPlacesAreTold_data();
     void readOnlyPlacesAreTold();
     void generateFailureIsTold();
+    void linksAreNotWrittenThrough_data();
+    void linksAreNotWrittenThrough();
+    void theLongestNameCanBeWrittenAgain();
     void textsTheFileCannotHoldAreTold_data();
     void textsTheFileCannotHoldAreTold();
     void shippedTemplateMakesAFunctionTheCalculatorReads();
@@ -439,6 +442,49 @@ void MSdkTest::generateFailureIsTold()
     QCOMPARE(m_platform->messages[0].title, u"SDK"_s);
     QVERIFY(m_platform->messages[0].text.startsWith(u"Impossible d'écrire le fichier"_s));
     QCOMPARE(readFile(m_app->filePath(u"out"_s)), QByteArray("not a folder"));
+}
+
+void MSdkTest::linksAreNotWrittenThrough_data()
+{
+    QTest::addColumn<QByteArray>("outside"); // a null array: the link leads nowhere
+    QTest::newRow("a link to a file outside the output folder") << QByteArray("[s]\r\nk=v\r\n");
+    QTest::newRow("a link to nothing") << QByteArray();
+}
+
+void MSdkTest::linksAreNotWrittenThrough()
+{
+    QFETCH(QByteArray, outside);
+    const QString target = m_app->filePath(u"outside.zvfc"_s);
+    if (!outside.isNull())
+        m_app->writeFile(u"outside.zvfc"_s, outside);
+    QVERIFY(QFile::link(target, outFile(u"l.zvfc"_s)));
+    box("Text1")->setText(u"l"_s);
+    m_window->Command1_Click();
+    m_window->Command2_Click();
+    QCOMPARE(m_platform->messages.size(), 2);
+    for (const MessageRecord &message : m_platform->messages)
+        QVERIFY2(message.text.contains(u"c'est un lien symbolique"_s), qPrintable(message.text));
+    QVERIFY(!control<QGroupBox>(u"Frame1"_s)->isEnabled());
+    QCOMPARE(QFileInfo::exists(target), !outside.isNull());
+    QCOMPARE(readFile(target), outside);
+}
+
+// The temporary file of a write has a short name of its own, so any name that the window takes
+// can be written again and again.
+void MSdkTest::theLongestNameCanBeWrittenAgain()
+{
+    const QString name(125, u'é'); // 255 bytes with ".zvfc"
+    box("Text1")->setText(name);
+    m_window->Command1_Click();
+    box("Text2")->setText(u"Longue"_s);
+    m_window->Command2_Click();
+    m_window->Command2_Click();
+    QCOMPARE(m_platform->messages.size(), 2);
+    QCOMPARE(m_platform->messages.last().text, u"Effectué!"_s);
+    const QString file = outFile(name + u".zvfc"_s);
+    QCOMPARE(QFile::encodeName(QFileInfo(file).fileName()).size(), 255);
+    QCOMPARE(ReadIniValue(u"GeneralInfo"_s, u"NomFonc"_s, file, u"absent"_s), u"Longue"_s);
+    QCOMPARE(filesBelow(m_app->filePath(u"out"_s)), QStringList{name + u".zvfc"_s});
 }
 
 void MSdkTest::textsTheFileCannotHoldAreTold_data()

@@ -1,5 +1,4 @@
 #include "functions/core/new_function_file.h"
-#include "shell/core/donnees.h"
 #include "support/temp_app_dir.h"
 
 #include <QDir>
@@ -16,8 +15,6 @@ class NewFunctionFileTest : public QObject
 private slots:
     void names_data();
     void names();
-    void storableTexts_data();
-    void storableTexts();
     void paths();
 };
 
@@ -54,31 +51,6 @@ void NewFunctionFileTest::names()
     QFETCH(QString, name);
     QFETCH(NameProblem, problem);
     QCOMPARE(checkNewFunctionName(name), problem);
-}
-
-void NewFunctionFileTest::storableTexts_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QChar>("first");
-    QTest::newRow("plain text") << u"Tension U (V)"_s << QChar();
-    QTest::newRow("empty text") << u""_s << QChar();
-    QTest::newRow("Western accents and signs") << u"Énergie ½ × µF ² ° € – …"_s << QChar();
-    QTest::newRow("question mark is itself") << u"quoi ?"_s << QChar();
-    QTest::newRow("tab") << u"a\tb"_s << QChar();
-    QTest::newRow("ohm sign") << u"R (kΩ) ≤ 10"_s << QChar(u'Ω');
-    QTest::newRow("arrow") << u"a → b"_s << QChar(u'→');
-    QTest::newRow("Greek tau") << u"τ = R × C"_s << QChar(u'τ');
-    QTest::newRow("line feed") << u"deux\nlignes"_s << QChar(u'\n');
-    QTest::newRow("carriage return") << u"a\rb"_s << QChar(u'\r');
-    QTest::newRow("NUL") << (u"a"_s + QChar(0)) << QChar(0);
-    QTest::newRow("emoji outside the basic plane") << u"ok 😀"_s << QChar(u"😀"_s[0]);
-}
-
-void NewFunctionFileTest::storableTexts()
-{
-    QFETCH(QString, text);
-    QFETCH(QChar, first);
-    QCOMPARE(firstUnstorableCharacter(text), first);
 }
 
 void NewFunctionFileTest::paths()

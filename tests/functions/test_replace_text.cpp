@@ -14,8 +14,6 @@ private slots:
     void replaces();
     void nullTextGivesEmptyText();
     void textsPastSixteenBitPositions();
-    void expressions_data();
-    void expressions();
 };
 
 void ReplaceTextTest::replaces_data()
@@ -70,46 +68,6 @@ void ReplaceTextTest::textsPastSixteenBitPositions()
     QCOMPARE(ReplaceText(text, u"d1"_s, u""_s), u"+"_s.repeated(20000));
     const QString longInput = u"9"_s.repeated(40000);
     QCOMPARE(ReplaceText(u"d1*d1"_s, u"d1"_s, longInput), longInput + u'*' + longInput);
-}
-
-void ReplaceTextTest::expressions_data()
-{
-    QTest::addColumn<QString>("formula");
-    QTest::addColumn<QStringList>("inputs");
-    QTest::addColumn<QString>("expected");
-
-    const QStringList zeros{u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s};
-    QTest::newRow("two inputs") << u"d1*d2"_s
-                                << QStringList{u"3"_s, u"4"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s}
-                                << u"3*4"_s;
-    QTest::newRow("typed texts get no parentheses")
-        << u"d1*d2"_s << QStringList{u"1+2"_s, u"3"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s}
-        << u"1+2*3"_s;
-    QTest::newRow("a later placeholder typed in box 1 is replaced in its turn")
-        << u"d1"_s << QStringList{u"d2"_s, u"5"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s} << u"5"_s;
-    QTest::newRow("box 1 holding d1 leaves d1")
-        << u"d1"_s << QStringList{u"d1"_s, u"5"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s} << u"d1"_s;
-    QTest::newRow("empty box 1 in d1d1")
-        << u"d1d1"_s << QStringList{u""_s, u""_s, u""_s, u""_s, u""_s, u""_s} << u"d1"_s;
-    QTest::newRow("empty box 1 in d1+d1")
-        << u"d1+d1"_s << QStringList{u""_s, u""_s, u""_s, u""_s, u""_s, u""_s} << u"+"_s;
-    QTest::newRow("upper-case D1 is no placeholder") << u"D1+d1"_s << zeros << u"D1+0"_s;
-    QTest::newRow("texts as typed, blanks kept")
-        << u"d6-d5"_s << QStringList{u""_s, u""_s, u""_s, u""_s, u" 2 "_s, u"1,5"_s}
-        << u"1,5- 2 "_s;
-    QTest::newRow("no formula picked yet") << QString() << zeros << u""_s;
-    QTest::newRow("missing formula has no placeholder")
-        << u"Erreur de lecture de fichier"_s << zeros << u"Erreur de lecture de fichier"_s;
-}
-
-void ReplaceTextTest::expressions()
-{
-    QFETCH(QString, formula);
-    QFETCH(QStringList, inputs);
-    QFETCH(QString, expected);
-    std::array<QString, 6> boxes;
-    std::copy(inputs.cbegin(), inputs.cend(), boxes.begin());
-    QCOMPARE(expressionFor(formula, boxes), expected);
 }
 
 QTEST_GUILESS_MAIN(ReplaceTextTest)

@@ -1,12 +1,18 @@
+#include "platform/file_replace.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
+#include "functions/core/function_list.h"
+#include "platform/app_dir.h"
 #include "shell/core/donnees.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace zorv;
 
@@ -20,6 +26,10 @@ private slots:
     void copyReplacesDestination();
     void copyFailureLeavesDestination_data();
     void copyFailureLeavesDestination();
+    void temporaryNames_data();
+    void temporaryNames();
+    void aWriteRemovesItsOwnLeftoversOnly();
+    void aLockedFolderMakesTheWriteWaitThenGiveUp();
     void recordingPlatformIsInstalledForItsLifetime();
     void globalsFollowAppDir();
 };
@@ -60,6 +70,9 @@ void PlatformTest::copyFailureLeavesDestination_data()
     QTest::newRow("missing source") << QStringLiteral("missing") << QStringLiteral("b");
     QTest::newRow("missing folder") << QStringLiteral("a") << QStringLiteral("no/such/b");
     QTest::newRow("destination is a folder") << QStringLiteral("a") << QStringLiteral("dir");
+    QTest::newRow("destination is a link") << QStringLiteral("a") << QStringLiteral("link");
+    QTest::newRow("destination is a dangling link")
+        << QStringLiteral("a") << QStringLiteral("dangling");
 }
 
 void PlatformTest::copyFailureLeavesDestination()
@@ -70,9 +83,75 @@ void PlatformTest::copyFailureLeavesDestination()
     dir.writeFile(QStringLiteral("a"), "new");
     dir.writeFile(QStringLiteral("b"), "old");
     dir.makeDir(QStringLiteral("dir"));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("b")), dir.filePath(QStringLiteral("link"))));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")),
+                        dir.filePath(QStringLiteral("dangling"))));
     QVERIFY(!copyFileReplacing(dir.filePath(source), dir.filePath(destination)));
     QCOMPARE(test::readFile(dir.filePath(QStringLiteral("b"))), QByteArray("old"));
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("dir"))).isDir());
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("gone"))));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files | QDir::System).size(), 4);
+}
+
+void PlatformTest::temporaryNames_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("other"); // another file of the same folder
+    QTest::newRow("short name") << QByteArray("f.zvfc") << QByteArray("g.zvfc");
+    QTest::newRow("a name that starts like the other") << QByteArray("f") << QByteArray("f.zvfc");
+    QTest::newRow("the longest name that a folder holds")
+        << QByteArray(250, 'a') + ".zvfc" << QByteArray(250, 'a') + ".zvfd";
+    const QByteArray accented = "a" + QByteArray(124, 'x').replace("x", "\xC3\xA9");
+    QTest::newRow("long accented names, cut between characters")
+        << accented + "1" << accented + "2";
+}
+
+// A temporary file fits in the folder whatever the name, hides, and is told apart from the
+// temporary files of every other file.
+void PlatformTest::temporaryNames()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, other);
+    const QByteArray temporary = temporaryFileName(name, "Ab12Cd");
+    QVERIFY2(temporary.size() <= 255, temporary.constData());
+    QVERIFY(temporary.startsWith('.'));
+    QCOMPARE(QString::fromUtf8(temporary).toUtf8(), temporary);
+    QVERIFY(isTemporaryFileOf(temporary, name));
+    QVERIFY(!isTemporaryFileOf(temporary, other));
+    QVERIFY(!isTemporaryFileOf(temporaryFileName(other, "Ab12Cd"), name));
+    QVERIFY(!isTemporaryFileOf(name, name));
+    QVERIFY(!isTemporaryFileOf(temporaryFileName(name, "Ab12C"), name));
+    QVERIFY(!isTemporaryFileOf(temporaryFileName(name, "Ab.2Cd"), name));
+}
+
+void PlatformTest::aWriteRemovesItsOwnLeftoversOnly()
+{
+    test::TempAppDir dir;
+    const QString own = QString::fromUtf8(temporaryFileName("f.zvfc", "Ab12Cd"));
+    const QString others = QString::fromUtf8(temporaryFileName("g.zvfc", "Ab12Cd"));
+    dir.writeFile(own, "killed");
+    dir.writeFile(others, "killed");
+    dir.writeFile(QStringLiteral("a"), "new");
+    QVERIFY(copyFileReplacing(dir.filePath(QStringLiteral("a")),
+                              dir.filePath(QStringLiteral("f.zvfc"))));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{others, QStringLiteral("a"), QStringLiteral("f.zvfc")}));
+}
+
+void PlatformTest::aLockedFolderMakesTheWriteWaitThenGiveUp()
+{
+    test::TempAppDir dir;
+    const QString path = dir.filePath(QStringLiteral("f"));
+    FileReplacement holder(path);
+    QCOMPARE(holder.problem(), ReplaceProblem::None);
+    QElapsedTimer waited;
+    waited.start();
+    FileReplacement second(path);
+    QCOMPARE(second.problem(), ReplaceProblem::Busy);
+    QVERIFY(waited.elapsed() >= FileReplacement::LockTimeoutMs);
+    QVERIFY(!second.commit());
+    QVERIFY(holder.write("x") && holder.commit());
+    QCOMPARE(test::readFile(path), QByteArray("x"));
 }
 
 void PlatformTest::recordingPlatformIsInstalledForItsLifetime()

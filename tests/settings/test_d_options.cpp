@@ -7,12 +7,14 @@
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFile>
 #include <QFontMetrics>
 #include <QTest>
 
 using namespace zorv;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -46,6 +48,8 @@ private slots:
     void click_data();
     void click();
     void uncheckingStoresZero();
+    void everyWayOfTogglingStores_data();
+    void everyWayOfTogglingStores();
     void storedText_data();
     void storedText();
     void failedClick_data();
@@ -171,6 +175,44 @@ void DOptionsTest::uncheckingStoresZero()
     window->Check2->click();
     QVERIFY(!window->Check2->isChecked());
     QCOMPARE(test::readFile(app.filePath(SettingsFile)), QByteArray("[a.zorv]\r\nwww=0\r\n"));
+}
+
+void DOptionsTest::everyWayOfTogglingStores_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("mouse") << u"mouse"_s;
+    QTest::newRow("space bar") << u"space"_s;
+    QTest::newRow("accessibility toggle action") << u"accessibility"_s;
+}
+
+void DOptionsTest::everyWayOfTogglingStores()
+{
+    QFETCH(QString, way);
+    test::TempAppDir app;
+    app.makeDir(QStringLiteral("parametres"));
+    test::RecordingPlatform platform;
+    d_options *window = SingleInstance<d_options>::show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    const auto toggle = [&way](QCheckBox *box) {
+        if (way == u"mouse") {
+            clickOn(box);
+        } else if (way == u"space") {
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Space);
+        } else {
+            QAccessibleActionInterface *actions
+                = QAccessible::queryAccessibleInterface(box)->actionInterface();
+            QVERIFY(actions);
+            actions->doAction(QAccessibleActionInterface::toggleAction());
+        }
+    };
+    toggle(window->Check1);
+    QVERIFY(window->Check1->isChecked());
+    QCOMPARE(d_options::Loado(u"_1988"_s, u"log"_s), u"1"_s);
+    toggle(window->Check1);
+    QVERIFY(!window->Check1->isChecked());
+    QCOMPARE(d_options::Loado(u"_1988"_s, u"log"_s), u"0"_s);
+    QVERIFY(platform.messages.isEmpty());
 }
 
 void DOptionsTest::storedText_data()

@@ -1,7 +1,10 @@
-// A write killed at any moment leaves the old file or the new one, never a mix or a piece.
+// A write killed at any moment leaves the old file or the new one, never a mix or a piece, and
+// what it leaves beside the file goes with the next write. Two processes writing one file lose
+// none of each other's updates.
 
 #include "settings/core/ini.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -32,6 +35,18 @@ QByteArray readBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QStringList filesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
 } // namespace
 
 class IniCrashTest : public QObject
@@ -40,6 +55,7 @@ class IniCrashTest : public QObject
 
 private slots:
     void killedWritesLeaveOneWholeVersion();
+    void twoWritersLoseNoUpdate();
 };
 
 void IniCrashTest::killedWritesLeaveOneWholeVersion()
@@ -47,14 +63,12 @@ void IniCrashTest::killedWritesLeaveOneWholeVersion()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("crash.ini"));
     const QByteArray pad = padding();
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(version(pad, 0));
-    }
+    writeBytes(path, version(pad, 0));
     QRandomGenerator random(QRandomGenerator::global()->generate());
     qint64 last = 0;
-    for (int round = 0; round < 25; ++round) {
+    constexpr int Kills = 200;
+    int leftovers = 0; // kills that left a temporary file behind
+    for (int round = 0; round < Kills; ++round) {
         QProcess writer;
         writer.start(QStringLiteral(ZORV_CRASH_WRITER), {path, QString::number(last + 1)});
         QVERIFY2(writer.waitForStarted(), qPrintable(writer.errorString()));
@@ -81,7 +95,35 @@ void IniCrashTest::killedWritesLeaveOneWholeVersion()
                                 .arg(QString::fromLatin1(bytes.right(20)))));
         last = ReadIniValue(QStringLiteral("c"), QStringLiteral("n"), path, QString()).toLongLong();
         QVERIFY(last == reported || last == reported + 1);
+
+        // The write of a value that is there already changes nothing but the leftovers.
+        if (filesOf(dir.path()).size() > 1)
+            ++leftovers;
+        QCOMPARE(WriteIniValue(QStringLiteral("c"), QStringLiteral("n"), QString::number(last), path),
+                 1);
+        QCOMPARE(filesOf(dir.path()), QStringList{QStringLiteral("crash.ini")});
     }
+    qInfo("%d kills, %d of them left a temporary file, removed by the next write", Kills, leftovers);
+}
+
+void IniCrashTest::twoWritersLoseNoUpdate()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("shared.ini"));
+    writeBytes(path, padding());
+    constexpr int Writes = 300;
+    QProcess writers[2];
+    const QString keys[2] = {QStringLiteral("a"), QStringLiteral("b")};
+    for (int i = 0; i < 2; ++i)
+        writers[i].start(QStringLiteral(ZORV_CRASH_WRITER),
+                         {path, QStringLiteral("1"), keys[i], QString::number(Writes)});
+    for (QProcess &writer : writers) {
+        QVERIFY(writer.waitForFinished(120000));
+        // 3: the writer found its last value gone; 1: a write failed.
+        QCOMPARE(writer.exitCode(), 0);
+    }
+    for (const QString &key : keys)
+        QCOMPARE(ReadIniValue(QStringLiteral("c"), key, path, QString()), QString::number(Writes));
 }
 
 QTEST_GUILESS_MAIN(IniCrashTest)

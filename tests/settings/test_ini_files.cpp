@@ -68,6 +68,8 @@ enum class Obstacle {
     ReadOnlyFolder,
     NewFileInReadOnlyFolder,
     NamedPipe,
+    LinkToAFileElsewhere,
+    LinkToNothing,
 };
 
 enum class OutsideChange {
@@ -90,6 +92,7 @@ private slots:
     void cleanup();
     void failedWrites_data();
     void failedWrites();
+    void aWriteThatWouldPassTheSizeCapIsRefused();
     void aWriteCutShortByTheSystemLeavesTheOldFile();
     void aWriteWhoseFolderIsMissingReadsTheDefaultAfterwards();
     void outsideChanges_data();
@@ -138,6 +141,9 @@ void IniFilesTest::failedWrites_data()
     QTest::newRow("a new file in a read-only folder")
         << Obstacle::NewFileInReadOnlyFolder << "(défaut)";
     QTest::newRow("the path is a named pipe") << Obstacle::NamedPipe << "(défaut)";
+    QTest::newRow("the path is a link to a file elsewhere")
+        << Obstacle::LinkToAFileElsewhere << "old";
+    QTest::newRow("the path is a link to nothing") << Obstacle::LinkToNothing << "(défaut)";
 }
 
 void IniFilesTest::failedWrites()
@@ -145,6 +151,7 @@ void IniFilesTest::failedWrites()
     QFETCH(Obstacle, obstacle);
     QFETCH(QString, readAfter);
     const QString folder = freshFolder();
+    const QString elsewhere = freshFolder();
     QString path = folder + QStringLiteral("/p.ini");
     const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
     switch (obstacle) {
@@ -168,13 +175,40 @@ void IniFilesTest::failedWrites()
     case Obstacle::NamedPipe:
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
         break;
+    case Obstacle::LinkToAFileElsewhere:
+        writeBytes(elsewhere + QStringLiteral("/target.ini"), "[s]\r\nk=old\r\n");
+        QVERIFY(QFile::link(elsewhere + QStringLiteral("/target.ini"), path));
+        break;
+    case Obstacle::LinkToNothing:
+        QVERIFY(QFile::link(elsewhere + QStringLiteral("/target.ini"), path));
+        break;
     }
     QCOMPARE(read(path), readAfter); // a pipe must not make the read wait for a writer
     const auto before = contents(folder);
+    const auto beforeElsewhere = contents(elsewhere);
     QCOMPARE(WriteIniValue(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("new"), path),
              0);
     QCOMPARE(contents(folder), before);
+    QCOMPARE(contents(elsewhere), beforeElsewhere);
     QCOMPARE(read(path), readAfter);
+}
+
+// Past the cap a file reads as missing and cannot be written any more: the write that would take
+// it there is refused, and the file stays readable.
+void IniFilesTest::aWriteThatWouldPassTheSizeCapIsRefused()
+{
+    const QString path = freshFolder() + QStringLiteral("/big.ini");
+    const QByteArray head("[s]\r\nk=old\r\n");
+    writeBytes(path, head);
+    QVERIFY(QFile::resize(path, settings::MaxProfileFileSize - 8)); // sparse: NUL bytes
+    QCOMPARE(read(path), Old);
+    QCOMPARE(WriteIniValue(QStringLiteral("s"),
+                           QStringLiteral("k"),
+                           QStringLiteral("0123456789ab"),
+                           path),
+             0);
+    QCOMPARE(QFileInfo(path).size(), settings::MaxProfileFileSize - 8);
+    QCOMPARE(read(path), Old);
 }
 
 void IniFilesTest::aWriteCutShortByTheSystemLeavesTheOldFile()

@@ -3,6 +3,7 @@
 
 #include "settings/core/ini.h"
 #include "settings/core/profile_codec.h"
+#include "settings/core/profile_store.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -45,12 +46,15 @@ private slots:
     void read();
     void write_data();
     void write();
-    void valueIsWrittenAsItStands_data();
-    void valueIsWrittenAsItStands();
+    void valueIsStoredAsItReadsBack_data();
+    void valueIsStoredAsItReadsBack();
+    void rewritingAValueWithBlanksKeepsTheLineAsItWas();
     void writingTwiceLeavesOneLineWithTheLastValue();
     void writingTheSameValueLeavesTheFileAlone();
     void refusedWrites_data();
     void refusedWrites();
+    void unstorableCharacters_data();
+    void unstorableCharacters();
     void roundTrip_data();
     void roundTrip();
     void decodingAgreesWithQtForEveryByte();
@@ -319,6 +323,18 @@ void IniRulesTest::write_data()
         << true << QByteArray("[CL]\r\n") << "cl"
         << "aubcdaub"
         << "1" << QByteArray("[CL]\r\naubcdaub=1\r\n");
+    QTest::newRow("a dotless ı finds the section I")
+        << true << QByteArray("\xEF\xBB\xBF[I]\r\n") << "ı"
+        << "k"
+        << "1" << QByteArray("\xEF\xBB\xBF[I]\r\nk=1\r\n");
+    QTest::newRow("a dotted İ finds the section i")
+        << true << QByteArray("\xEF\xBB\xBF[i]\r\nk=0\r\n") << "İ"
+        << "K"
+        << "1" << QByteArray("\xEF\xBB\xBF[i]\r\nk=1\r\n");
+    QTest::newRow("a final sigma finds the section of capital Σ")
+        << true << QByteArray("\xEF\xBB\xBF[\xCE\xA3]\r\n") << "ς"
+        << "k"
+        << "1" << QByteArray("\xEF\xBB\xBF[\xCE\xA3]\r\nk=1\r\n");
     QTest::newRow("blanks around the names are not written")
         << false << QByteArray() << " cl "
         << " k\t"
@@ -364,18 +380,20 @@ void IniRulesTest::write()
     QCOMPARE(ReadIniValue(section, key, path, QStringLiteral("(défaut)")), value);
 }
 
-void IniRulesTest::valueIsWrittenAsItStands_data()
+void IniRulesTest::valueIsStoredAsItReadsBack_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QString>("readBack");
-    QTest::newRow("blanks at the ends are written and read back without")
-        << QStringLiteral(" 1 ") << QByteArray("k= 1 \r\n") << QStringLiteral("1");
+    QTest::newRow("blanks at the ends are not written, as they are not read")
+        << QStringLiteral(" \t1 ") << QByteArray("k=1\r\n") << QStringLiteral("1");
     QTest::newRow("enclosing quotes are written and read back without")
         << QStringLiteral("'x'") << QByteArray("k='x'\r\n") << QStringLiteral("x");
+    QTest::newRow("blanks inside quotes are written and read back")
+        << QStringLiteral(" ' x ' ") << QByteArray("k=' x '\r\n") << QStringLiteral(" x ");
 }
 
-void IniRulesTest::valueIsWrittenAsItStands()
+void IniRulesTest::valueIsStoredAsItReadsBack()
 {
     QFETCH(QString, value);
     QFETCH(QByteArray, line);
@@ -384,6 +402,21 @@ void IniRulesTest::valueIsWrittenAsItStands()
     QCOMPARE(WriteIniValue(QStringLiteral("s"), QStringLiteral("k"), value, path), 1);
     QCOMPARE(readBytes(path), QByteArray("[s]\r\n") + line);
     QCOMPARE(ReadIniValue(QStringLiteral("s"), QStringLiteral("k"), path, QString()), readBack);
+}
+
+// A value with blanks at its ends, written again and again (the authoring window writes its boxes
+// as they are), neither grows the line nor loses the blanks that the line had by hand.
+void IniRulesTest::rewritingAValueWithBlanksKeepsTheLineAsItWas()
+{
+    const QString path = freshPath();
+    writeBytes(path, "[s]\r\nk = old \r\n");
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(WriteIniValue(QStringLiteral("s"),
+                               QStringLiteral("k"),
+                               QStringLiteral("  v  "),
+                               path),
+                 1);
+    QCOMPARE(readBytes(path), QByteArray("[s]\r\nk = v \r\n"));
 }
 
 void IniRulesTest::writingTwiceLeavesOneLineWithTheLastValue()
@@ -469,6 +502,54 @@ void IniRulesTest::refusedWrites()
     const QString absent = freshPath();
     QCOMPARE(WriteIniValue(section, key, value, absent), 0);
     QVERIFY(!QFile::exists(absent));
+}
+
+void IniRulesTest::unstorableCharacters_data()
+{
+    QTest::addColumn<QByteArray>("before"); // a null array: no file
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("at"); // the first character refused, -1 for none
+    const QByteArray file("[s]\r\nk=old\r\n");
+    const QByteArray utf8File("\xEF\xBB\xBF[s]\r\nk=old\r\n");
+    const QString emoji = QStringLiteral("ok 😀");
+    QTest::newRow("plain text") << file << QStringLiteral("Tension U (V)") << -1;
+    QTest::newRow("empty text") << file << QString() << -1;
+    QTest::newRow("Western accents and signs")
+        << file << QStringLiteral("Énergie ½ × µF ² ° € – …") << -1;
+    QTest::newRow("question mark is itself") << file << QStringLiteral("quoi ?") << -1;
+    QTest::newRow("tab") << file << QStringLiteral("a\tb") << -1;
+    QTest::newRow("ohm sign") << file << QStringLiteral("R (kΩ) ≤ 10") << 4;
+    QTest::newRow("arrow") << file << QStringLiteral("a → b") << 2;
+    QTest::newRow("Greek tau") << file << QStringLiteral("τ = R × C") << 0;
+    QTest::newRow("line feed") << file << QStringLiteral("deux\nlignes") << 4;
+    QTest::newRow("carriage return") << file << QStringLiteral("a\rb") << 1;
+    QTest::newRow("NUL") << file << (QStringLiteral("a") + QChar(0)) << 1;
+    QTest::newRow("emoji outside the basic plane") << file << emoji << 3;
+    QTest::newRow("a new file is Windows-1252") << QByteArray() << QStringLiteral("kΩ") << 1;
+    QTest::newRow("UTF-8 file: ohm sign and emoji") << utf8File << QStringLiteral("kΩ 😀") << -1;
+    QTest::newRow("UTF-8 file: a line feed") << utf8File << QStringLiteral("a\nb") << 1;
+    QTest::newRow("UTF-8 file: a lone high surrogate") << utf8File << emoji.left(4) + u'x' << 3;
+    QTest::newRow("UTF-8 file: a lone low surrogate") << utf8File << emoji.mid(4) << 0;
+    QTest::newRow("UTF-8 file: a pair the wrong way round")
+        << utf8File << QString(emoji[4]) + emoji[3] << 0;
+}
+
+// The authoring window asks the store which character it would refuse, and the store refuses
+// exactly that.
+void IniRulesTest::unstorableCharacters()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, text);
+    QFETCH(int, at);
+    const QString path = freshPath();
+    if (!before.isNull())
+        writeBytes(path, before);
+    QCOMPARE(settings::firstUnstorableCharacter(path, text), qsizetype(at));
+    QCOMPARE(WriteIniValue(QStringLiteral("s"), QStringLiteral("k"), text, path), at < 0 ? 1 : 0);
+    if (at < 0)
+        QCOMPARE(ReadIniValue(QStringLiteral("s"), QStringLiteral("k"), path, QString()), text);
+    else
+        QCOMPARE(readBytes(path), before);
 }
 
 void IniRulesTest::roundTrip_data()

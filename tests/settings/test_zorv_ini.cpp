@@ -1,6 +1,7 @@
 // zorv-ini, run as a user runs it: arguments in, text and exit status out, the file on disk.
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +23,9 @@ class ZorvIniTest : public QObject
 private slots:
     void run_data();
     void run();
+    void help();
+    void lostOutput_data();
+    void lostOutput();
 };
 
 void ZorvIniTest::run_data()
@@ -57,6 +61,18 @@ void ZorvIniTest::run_data()
     QTest::newRow("write into a missing folder prints 0 and fails")
         << QByteArray() << QStringList{"write", "s", "k", "v", "FILE/../missing/p.ini"}
         << QByteArray("0\n") << 1 << QByteArray();
+    QTest::newRow("write stores the value without the blanks at its ends")
+        << file << QStringList{"write", "Fonc", "d2", "  v  ", "FILE"} << QByteArray("1\n") << 0
+        << file + "d2=v\r\n";
+    QTest::newRow("write through a symbolic link prints 0 and fails")
+        << file << QStringList{"write", "Fonc", "d1", "v", "FILE.link"} << QByteArray("0\n") << 1
+        << file;
+    QTest::newRow("version") << file << QStringList{"--version"}
+                             << QByteArray("zorv-ini " ZORV_VERSION "\n") << 0 << file;
+    QTest::newRow("an unknown option")
+        << file << QStringList{"--bogus"} << QByteArray() << 2 << file;
+    QTest::newRow("help with an argument")
+        << file << QStringList{"--help", "read"} << QByteArray() << 2 << file;
     QTest::newRow("no arguments") << file << QStringList{} << QByteArray() << 2 << file;
     QTest::newRow("read with too few arguments")
         << file << QStringList{"read", "Fonc", "d1", "FILE"} << QByteArray() << 2 << file;
@@ -81,6 +97,7 @@ void ZorvIniTest::run()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(before);
     }
+    QVERIFY(QFile::link(path, path + QStringLiteral(".link")));
     arguments.replaceInStrings(QStringLiteral("FILE"), path);
 
     QProcess tool;
@@ -91,6 +108,56 @@ void ZorvIniTest::run()
     const QByteArray err = tool.readAllStandardError();
     QCOMPARE(tool.exitCode(), status);
     QCOMPARE(err.startsWith("usage: zorv-ini"), status == 2);
+    QCOMPARE(readBytes(path), after);
+}
+
+void ZorvIniTest::help()
+{
+    QProcess tool;
+    tool.start(QStringLiteral(ZORV_INI), {QStringLiteral("--help")});
+    QVERIFY(tool.waitForFinished(30000));
+    QCOMPARE(tool.exitCode(), 0);
+    const QString out = QString::fromUtf8(tool.readAllStandardOutput());
+    QVERIFY(out.startsWith(QStringLiteral("usage: zorv-ini read SECTION KEY FILE DEFAULT\n")));
+    QVERIFY(out.contains(QStringLiteral("Code de sortie")));
+    QCOMPARE(tool.readAllStandardError(), QByteArray());
+}
+
+void ZorvIniTest::lostOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray file("[s]\r\nk=old\r\n");
+    QTest::newRow("read") << QStringList{"read", "s", "k", "FILE", "x"} << 3 << file;
+    QTest::newRow("a write that was done")
+        << QStringList{"write", "s", "k", "new", "FILE"} << 3 << QByteArray("[s]\r\nk=new\r\n");
+    QTest::newRow("a write that was not done")
+        << QStringList{"write", "s", "k", "Ω", "FILE"} << 1 << file;
+    QTest::newRow("version") << QStringList{"--version"} << 3 << file;
+}
+
+// Standard output on a full device: the status says what became of the file and of the output.
+void ZorvIniTest::lostOutput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QByteArray, after);
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        QSKIP("no /dev/full on this system");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("f.ini"));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[s]\r\nk=old\r\n");
+    }
+    arguments.replaceInStrings(QStringLiteral("FILE"), path);
+    QProcess tool;
+    tool.setStandardOutputFile(QStringLiteral("/dev/full"));
+    tool.start(QStringLiteral(ZORV_INI), arguments);
+    QVERIFY(tool.waitForFinished(30000));
+    QCOMPARE(tool.exitCode(), status);
     QCOMPARE(readBytes(path), after);
 }
 

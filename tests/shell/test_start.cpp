@@ -1,4 +1,6 @@
 #include "platform/program_font.h"
+#include "functions/core/function_list.h"
+#include "platform/app_dir.h"
 #include "shell/core/donnees.h"
 #include "shell/windows/program_icon.h"
 #include "shell_test_support.h"

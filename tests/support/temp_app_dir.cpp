@@ -1,5 +1,6 @@
 #include "temp_app_dir.h"
 
+#include "platform/app_dir.h"
 #include "shell/core/donnees.h"
 
 #include <QDir>

@@ -6,6 +6,7 @@
 #include "values/windows/c_donnees.h"
 #include "values/windows/r_chargement_data.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -55,6 +56,7 @@ private slots:
     void closedBefore80OpensNoValuesWindow();
     void openedAgainTheCountGoesOn();
     void counterReadsAsAPercentage();
+    void screenReadersHearTheCount();
     void comesBackToTheFrontWithinTheProgram();
     void takesNoFocusFromAnotherProgram();
 
@@ -214,6 +216,17 @@ void RChargementDataTest::counterReadsAsAPercentage()
         const int end = window->Label2->x() + metrics.horizontalAdvance(QString::number(counter));
         QVERIFY2(end + space <= window->Label3->x() + 1, qPrintable(QString::number(counter)));
     }
+}
+
+void RChargementDataTest::screenReadersHearTheCount()
+{
+    r_chargement_data *window = openStill();
+    QAccessibleInterface *counter = QAccessible::queryAccessibleInterface(window->Label2);
+    QVERIFY(counter);
+    QCOMPARE(counter->text(QAccessible::Name), u"0"_s);
+    tick(window, 42);
+    QCOMPARE(counter->text(QAccessible::Name), u"42"_s);
+    QVERIFY(counter->text(QAccessible::Description).contains(u"Avancement"_s));
 }
 
 void RChargementDataTest::comesBackToTheFrontWithinTheProgram()

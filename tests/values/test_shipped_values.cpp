@@ -1,8 +1,11 @@
+#include "engine/core/calcule.h"
 #include "support/temp_app_dir.h"
 #include "values/core/values_file.h"
 
+#include <QDir>
 #include <QMap>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 #include <QTest>
 
@@ -57,6 +60,45 @@ RawValuesFile readRaw()
     return raw;
 }
 
+// A value that holds one quantity: the value alone, so that what "C&opier" puts on the clipboard
+// can be pasted into a calculator box. Lists (" ; "), ranges (" à ") and texts stay text.
+bool isOneQuantity(const QString &value)
+{
+    static const QRegularExpression startsAsNumber(u"^-?[0-9]"_s);
+    return startsAsNumber.match(value).hasMatch() && !value.contains(u" ; "_s)
+           && !value.contains(u" à "_s);
+}
+
+// The number a value writes, read without the engine and rounded to the 15 significant digits of
+// the program's arithmetic.
+double writtenNumber(const QString &value)
+{
+    bool ok = false;
+    const double number = QString(value).replace(u',', u'.').toDouble(&ok);
+    return ok ? QString::number(number, 'g', 15).toDouble() : qQNaN();
+}
+
+// The units in which the values file gives each subject's quantity: for the names
+// "Cuivre recuit : résistivité (ohm·m)", subject "Cuivre recuit", unit "ohm·m".
+QMap<QString, QSet<QString>> unitsBySubject(const RawValuesFile &raw, const QString &quantity)
+{
+    const QRegularExpression named(u"^(.+) : "_s + QRegularExpression::escape(quantity)
+                                   + u" \\((.+)\\)$"_s);
+    QMap<QString, QSet<QString>> units;
+    for (const Section &section : raw.sections) {
+        const QRegularExpressionMatch match = named.match(section.keys.value(u"name"_s));
+        if (match.hasMatch())
+            units[match.captured(1)].insert(match.captured(2));
+    }
+    return units;
+}
+
+// A unit as a function's legend writes it ("Ohm.mm²/m"), in the spelling of the values file.
+QString valuesFileUnit(const QString &legendUnit)
+{
+    return legendUnit.toLower().replace(u'.', u'·');
+}
+
 } // namespace
 
 class ShippedValuesTest : public QObject
@@ -69,6 +111,12 @@ private slots:
     void everySectionIsAFilledSlot();
     void valuesAreWrittenForAFrenchReader();
     void readsBackExactlyAsWritten();
+    void everyQuantityPastesIntoACalculatorBox_data();
+    void everyQuantityPastesIntoACalculatorBox();
+    void wellKnownValues_data();
+    void wellKnownValues();
+    void unitsThatFunctionsAskFor_data();
+    void unitsThatFunctionsAskFor();
 
 private:
     RawValuesFile m_raw;
@@ -137,6 +185,103 @@ void ShippedValuesTest::readsBackExactlyAsWritten()
         QCOMPARE(names.at(slot - 1), section.keys.value(u"name"_s, FreeSlotName));
         QCOMPARE(table[slot], section.keys.value(u"val"_s, EmptyValue));
     }
+}
+
+void ShippedValuesTest::everyQuantityPastesIntoACalculatorBox_data()
+{
+    QTest::addColumn<QString>("value");
+    int quantities = 0;
+    for (auto it = m_raw.sections.cbegin(); it != m_raw.sections.cend(); ++it) {
+        const QString value = it->keys.value(u"val"_s);
+        if (!isOneQuantity(value))
+            continue;
+        ++quantities;
+        QTest::newRow(qPrintable(it.key() + u": "_s + it->keys.value(u"name"_s))) << value;
+    }
+    QVERIFY(quantities >= 150);
+}
+
+void ShippedValuesTest::everyQuantityPastesIntoACalculatorBox()
+{
+    QFETCH(QString, value);
+    // The unit belongs in the name: after the number it would be refused in a calculator box.
+    static const QRegularExpression plainNumber(u"^-?[0-9]+(,[0-9]+)?(E[+-][0-9]+)?$"_s);
+    QVERIFY2(plainNumber.match(value).hasMatch(), qPrintable(value));
+    // The calculator puts a box's text in place of its placeholder in parentheses.
+    double computed = qQNaN();
+    try {
+        computed = engine::Calcule(u"("_s + value + u")"_s);
+    } catch (const engine::EvalError &error) {
+        QFAIL(qPrintable(error.reason()));
+    }
+    QVERIFY2(computed == writtenNumber(value), qPrintable(QString::number(computed, 'g', 17)));
+}
+
+void ShippedValuesTest::wellKnownValues_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("c") << u"Vitesse de la lumière dans le vide c (m/s)"_s << 299792458.0;
+    QTest::newRow("h") << u"Constante de Planck h (J·s)"_s << 6.62607015e-34;
+    QTest::newRow("e") << u"Charge élémentaire e (C)"_s << 1.602176634e-19;
+    QTest::newRow("me") << u"Masse de l'électron (kg)"_s << 9.1093837015e-31;
+    QTest::newRow("e/me") << u"Charge massique de l'électron e/me (C/kg)"_s << -1.75882001076e11;
+    QTest::newRow("gn") << u"Pesanteur normale gn (m/s²)"_s << 9.80665;
+    QTest::newRow("Hg") << u"Point triple du mercure (°C)"_s << -38.8344;
+    QTest::newRow("Cu, SI") << u"Cuivre recuit : résistivité (ohm·m)"_s << 1.7241e-8;
+    QTest::newRow("Cu, wire") << u"Cuivre recuit : résistivité (ohm·mm²/m)"_s << 0.017241;
+    QTest::newRow("Al, wire") << u"Aluminium : résistivité (ohm·mm²/m)"_s << 0.028264;
+}
+
+void ShippedValuesTest::wellKnownValues()
+{
+    QFETCH(QString, name);
+    QFETCH(double, expected);
+    QStringList found;
+    for (const Section &section : m_raw.sections)
+        if (section.keys.value(u"name"_s) == name)
+            found << section.keys.value(u"val"_s);
+    QCOMPARE(found.size(), 1);
+    // Exactly: the double nearest to the value as published.
+    const double computed = engine::Calcule(u"("_s + found.first() + u")"_s);
+    QVERIFY2(computed == expected, qPrintable(QString::number(computed, 'g', 17)));
+}
+
+void ShippedValuesTest::unitsThatFunctionsAskFor_data()
+{
+    // A legend that begins with the quantity, and the name under which the values file gives it.
+    QTest::addColumn<QString>("legendQuantity");
+    QTest::addColumn<QString>("valuesQuantity");
+    QTest::newRow("resistivity") << u"Résistivité"_s << u"résistivité"_s;
+    QTest::newRow("wire section") << u"Section"_s << u"section"_s;
+}
+
+void ShippedValuesTest::unitsThatFunctionsAskFor()
+{
+    QFETCH(QString, legendQuantity);
+    QFETCH(QString, valuesQuantity);
+    const QMap<QString, QSet<QString>> units = unitsBySubject(m_raw, valuesQuantity);
+    QVERIFY(!units.isEmpty());
+
+    // The unit is what the legend's parentheses open with: "(Ohm.mm²/m ; cuivre 0,0172)".
+    const QRegularExpression legend(u"^d[1-6]="_s + legendQuantity + u" [^(]*\\(([^ ;,)]+)"_s);
+    const QDir functions(test::shippedDataPath(u"res/Fonc"_s));
+    int asked = 0;
+    for (const QString &file : functions.entryList(QDir::Files)) {
+        QStringDecoder decoder("windows-1252");
+        const QString text = decoder.decode(test::readFile(functions.filePath(file)));
+        for (const QString &line : text.split(u"\r\n"_s)) {
+            const QRegularExpressionMatch match = legend.match(line);
+            if (!match.hasMatch())
+                continue;
+            ++asked;
+            const QString unit = valuesFileUnit(match.captured(1));
+            for (auto it = units.cbegin(); it != units.cend(); ++it)
+                QVERIFY2(it->contains(unit),
+                         qPrintable(file + u": no "_s + it.key() + u" in "_s + unit));
+        }
+    }
+    QVERIFY(asked >= 2);
 }
 
 QTEST_GUILESS_MAIN(ShippedValuesTest)

@@ -1,58 +1,50 @@
 #include "link_label.h"
 
-#include "hand_cursor.h"
+#include "documents/windows/hand_cursor.h"
 #include "platform/program_font.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
-
-#include <mutex>
 
 namespace zorv {
 
 namespace {
 
+// A button to Qt, but a link to a screen reader: that is what the user sees.
 class LinkLabelAccessible : public QAccessibleWidget
 {
 public:
-    explicit LinkLabelAccessible(LinkLabel *label)
+    explicit LinkLabelAccessible(QWidget *label)
         : QAccessibleWidget(label, QAccessible::Link)
-    {
-        addControllingSignal(QStringLiteral("clicked()"));
-    }
+    {}
 
     QStringList actionNames() const override { return {pressAction()}; }
 
     void doAction(const QString &actionName) override
     {
         if (actionName == pressAction())
-            emit static_cast<LinkLabel *>(widget())->clicked();
+            static_cast<QAbstractButton *>(widget())->click();
     }
 };
 
 QAccessibleInterface *linkLabelFactory(const QString &className, QObject *object)
 {
     if (className == QLatin1String("zorv::LinkLabel") && object && object->isWidgetType())
-        return new LinkLabelAccessible(static_cast<LinkLabel *>(object));
+        return new LinkLabelAccessible(static_cast<QWidget *>(object));
     return nullptr;
 }
 
 } // namespace
 
-void LinkLabel::installAccessibility()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { QAccessible::installFactory(&linkLabelFactory); });
-}
-
 LinkLabel::LinkLabel(const QString &text, QWidget *parent)
-    : QLabel(text, parent)
+    : QAbstractButton(parent)
 {
-    installAccessibility();
+    static const bool accessibilityInstalled = (QAccessible::installFactory(&linkLabelFactory), true);
+    Q_UNUSED(accessibilityInstalled);
+    setText(text);
     QFont font = programFont(8.25);
     font.setUnderline(true);
     setFont(font);
@@ -61,58 +53,30 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     setAccessibleName(text);
 }
 
-void LinkLabel::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton) {
-        m_pressed = true;
-        event->accept();
-        return;
-    }
-    QLabel::mousePressEvent(event);
-}
-
-void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
-{
-    // Like a button: the click counts only when the press and the release are both on the label.
-    const bool wasPressed = m_pressed;
-    m_pressed = false;
-    if (event->button() == Qt::LeftButton && wasPressed
-        && rect().contains(event->position().toPoint())) {
-        event->accept();
-        emit clicked();
-        return;
-    }
-    QLabel::mouseReleaseEvent(event);
-}
-
+// Space clicks any button; a link opens with Enter too.
 void LinkLabel::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (!event->isAutoRepeat())
-            emit clicked();
+            click();
         event->accept();
         return;
-    default:
-        QLabel::keyPressEvent(event);
     }
+    QAbstractButton::keyPressEvent(event);
 }
 
-void LinkLabel::paintEvent(QPaintEvent *event)
+void LinkLabel::paintEvent(QPaintEvent *)
 {
-    QLabel::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, text());
     if (!hasFocus())
         return;
-    // The label draws no focus of its own; without this a keyboard user cannot tell which
-    // document Enter would open.
+    // Without a focus frame a keyboard user cannot tell which document Enter would open.
     QStyleOptionFocusRect option;
     option.initFrom(this);
-    const int textWidth = qMin(fontMetrics().horizontalAdvance(text()) + 2, width());
-    option.rect = QRect(0, 0, textWidth, height());
+    option.rect = QRect(0, 0, qMin(fontMetrics().horizontalAdvance(text()) + 2, width()), height());
     option.backgroundColor = palette().color(QPalette::Window);
-    QPainter painter(this);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 

@@ -5,7 +5,7 @@
 #include "platform/program_font.h"
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
-#include "shell/core/donnees.h"
+#include "platform/app_dir.h"
 
 #include <QPlainTextEdit>
 

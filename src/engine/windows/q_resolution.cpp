@@ -41,8 +41,7 @@ q_resolution::q_resolution(QWidget *parent)
     Command1->setObjectName(u"Command1"_s);
     Command1->setGeometry(twips(3840, 120, 855, 375));
     Command1->setAccessibleName(u"Calculer"_s);
-    // Not the default button: Enter in Text1 does not compute.
-    Command1->setAutoDefault(false);
+    // Not the default button: Enter in Text1 does not compute; Enter on the focused button does.
     Command1->setDefault(false);
     connect(Command1, &QPushButton::clicked, this, &q_resolution::Command1_Click);
 
@@ -74,8 +73,8 @@ void q_resolution::Command1_Click()
     } catch (const engine::EvalError &error) {
         record(std::nullopt, error.reason());
         // The expression stays in Text1, so that the user can correct it.
-        platform().messageBox(u"Impossible de calculer cette expression : "_s
-                                  + error.reason() + u'.',
+        platform().messageBox(u"Impossible de calculer cette expression : "_s + error.reason()
+                                  + u'.',
                               AppTitle,
                               MessageButtons::Ok,
                               MessageIcon::Warning);

@@ -1,7 +1,7 @@
 #include "function_file.h"
 
 #include "settings/core/ini.h"
-#include "shell/core/donnees.h"
+#include "functions/core/function_list.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,6 @@
 #include "new_function_file.h"
 
-#include "shell/core/donnees.h"
-
-#include <QFileInfo>
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "platform/app_dir.h"
 
 #include <algorithm>
 
@@ -31,30 +27,6 @@ NameProblem checkNewFunctionName(const QString &name)
     if ((name + Extension).toUtf8().size() > 255)
         return NameProblem::TooLong;
     return NameProblem::None;
-}
-
-QChar firstUnstorableCharacter(const QString &text)
-{
-    QStringEncoder toWindows1252("windows-1252");
-    QStringDecoder fromWindows1252("windows-1252");
-    for (const QChar c : text) {
-        if (c == u'\r' || c == u'\n' || c == u'\0' || c.isSurrogate())
-            return c;
-        // A character the code page lacks comes back as something else ("?" or a look-alike).
-        const QByteArray encoded = toWindows1252(QStringView(&c, 1));
-        const QString back = fromWindows1252(encoded);
-        if (back.size() != 1 || back[0] != c)
-            return c;
-    }
-    return QChar();
-}
-
-bool isMarkedReadOnly(const QString &path)
-{
-    const QFileInfo info(path);
-    constexpr QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteGroup
-                                            | QFile::WriteOther;
-    return info.exists() && !(info.permissions() & anyWrite);
 }
 
 QString templatePath()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QChar>
 #include <QString>
 
 namespace zorv::functions {
@@ -16,17 +15,9 @@ enum class NameProblem {
 };
 
 // Checks the name of a new function file (the part before ".zvfc"). The empty name is accepted: it
-// makes the file ".zvfc".
+// makes the file ".zvfc". Every name accepted can be written again and again: the temporary file
+// of a write has a short name of its own.
 NameProblem checkNewFunctionName(const QString &name);
-
-// The first character of `text` that a line of a function file cannot hold: one that Windows-1252
-// has no code for ("Ω", "≤", "→"), a line break or a NUL. A null QChar when there is none.
-QChar firstUnstorableCharacter(const QString &text);
-
-// Whether a file or folder that exists carries no write permission for anybody. Such a path is
-// not written even by a user whom the system would let write (the superuser), as the profile
-// store does: the mark is what the user asked for.
-bool isMarkedReadOnly(const QString &path);
 
 // The template that every new function file starts as: AppDir followed by "Template.zvfc".
 QString templatePath();

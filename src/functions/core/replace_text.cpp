@@ -29,12 +29,4 @@ QString ReplaceText(const QString &text, const QString &sought, const QString &r
     return result;
 }
 
-QString expressionFor(const QString &formula, const std::array<QString, 6> &inputs)
-{
-    QString expression = formula;
-    for (int k = 1; k <= 6; ++k)
-        expression = ReplaceText(expression, u'd' + QString::number(k), inputs[k - 1]);
-    return expression;
-}
-
 } // namespace zorv::functions

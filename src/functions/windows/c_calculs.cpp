@@ -1,16 +1,15 @@
 #include "c_calculs.h"
 
 #include "e_more.h"
-#include "engine/core/calcule.h"
 #include "engine/core/number_text.h"
+#include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
-#include "functions/core/replace_text.h"
 #include "journal/core/journal.h"
 #include "platform/platform.h"
 #include "platform/result_menu.h"
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
-#include "shell/core/donnees.h"
+#include "functions/core/function_list.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -126,6 +125,7 @@ void c_calculs::buildDataFrame()
         box->setObjectName(u"txtDonnees"_s + QString::number(k));
         box->setAccessibleName(u"Donnée "_s + QString::number(k));
         box->setGeometry(twips(place.left + 360, place.top, 975, 285));
+        connect(box, &QLineEdit::returnPressed, this, &c_calculs::Command1_Click);
         txtDonnees[k] = box;
     }
 }
@@ -286,29 +286,32 @@ void c_calculs::cmbFonction_Scroll()
 
 void c_calculs::Command1_Click()
 {
-    std::array<QString, 6> inputs;
+    functions::FunctionInputs inputs;
     for (int k = 1; k <= 6; ++k)
         inputs[k - 1] = txtDonnees[k]->text();
-    const QString expression = functions::expressionFor(donnees::CurrentFormula, inputs);
-    try {
-        const double result = engine::Calcule(expression);
-        txtResultat->setText(engine::userNumberText(result));
-        m_result = result;
-        record(inputs, expression, result, QString());
-    } catch (const engine::EvalError &error) {
-        record(inputs, expression, std::nullopt, error.reason());
-        // The last result stays: it is replaced only by a value.
-        platform().messageBox(error.reason(),
-                              QString(),
-                              MessageButtons::Ok,
-                              MessageIcon::Warning);
+    const int picked = selectedFunction();
+    const QString name = picked >= 0 ? donnees::FunctionNames[picked] : QString();
+    const functions::FunctionEvaluation evaluation
+        = functions::evaluateFunction(name, donnees::CurrentFormula, inputs);
+    record(inputs, evaluation);
+    if (evaluation.ok()) {
+        txtResultat->setText(engine::userNumberText(evaluation.value));
+        m_result = evaluation.value;
+        return;
+    }
+    // No number may stand beside the message: the last result belongs to other inputs.
+    txtResultat->clear();
+    m_result.reset();
+    platform().messageBox(evaluation.message, AppTitle, MessageButtons::Ok, MessageIcon::Warning);
+    if (evaluation.box > 0) {
+        QLineEdit *box = txtDonnees[evaluation.box];
+        box->setFocus();
+        box->selectAll();
     }
 }
 
-void c_calculs::record(const std::array<QString, 6> &inputs,
-                       const QString &expression,
-                       std::optional<double> result,
-                       const QString &reason)
+void c_calculs::record(const functions::FunctionInputs &inputs,
+                       const functions::FunctionEvaluation &evaluation)
 {
     std::array<QString, 6> legends;
     for (int k = 0; k < 6 && k < lstLegende->count(); ++k)
@@ -319,11 +322,11 @@ void c_calculs::record(const std::array<QString, 6> &inputs,
                                                   donnees::CurrentFormula,
                                                   legends,
                                                   inputs,
-                                                  expression);
-    if (result)
-        entry.setResult(*result);
+                                                  evaluation.expression);
+    if (evaluation.ok())
+        entry.setResult(evaluation.value);
     else
-        entry.setRefusal(reason);
+        entry.setRefusal(evaluation.message);
     journal::record(entry);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "functions/core/function_evaluation.h"
 #include "platform/single_instance.h"
 
 #include <QString>
@@ -57,10 +58,8 @@ private:
     void buildLegendAndDescription();
     void buildOptionsFrame();
     void setKeyboardOrder();
-    void record(const std::array<QString, 6> &inputs,
-                const QString &expression,
-                std::optional<double> result,
-                const QString &reason);
+    void record(const functions::FunctionInputs &inputs,
+                const functions::FunctionEvaluation &evaluation);
 
     QGroupBox *Frame1 = nullptr;
     QComboBox *cmbFonction = nullptr;

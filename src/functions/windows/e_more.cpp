@@ -4,7 +4,7 @@
 #include "info_failure_component.h"
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
-#include "shell/core/donnees.h"
+#include "functions/core/function_list.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -5,6 +5,7 @@
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
 #include "settings/core/ini.h"
+#include "settings/core/profile_store.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -41,14 +42,37 @@ QString nameRefusal(const QString &name, functions::NameProblem problem)
     return QString();
 }
 
+// Why the file cannot be written, as the profile store sees it.
 QString cannotWrite(const QString &file)
 {
-    if (functions::isMarkedReadOnly(file))
-        return u"Impossible d'écrire le fichier « %1 » : il est protégé en écriture."_s.arg(
-            QDir::toNativeSeparators(file));
-    return u"Impossible d'écrire le fichier « %1 » : le dossier « %2 » n'existe pas ou n'est pas "
-           u"accessible en écriture."_s.arg(QDir::toNativeSeparators(file),
-                                            QDir::toNativeSeparators(functions::outputFolder()));
+    const QString head = u"Impossible d'écrire le fichier « %1 » : "_s.arg(
+        QDir::toNativeSeparators(file));
+    const QString folder = QDir::toNativeSeparators(functions::outputFolder());
+    switch (settings::profileFileProblem(file)) {
+    case ReplaceProblem::ReadOnlyFile:
+        return head + u"il est protégé en écriture."_s;
+    case ReplaceProblem::Link:
+        return head
+               + u"c'est un lien symbolique. ZORV n'écrit pas au travers d'un lien, qui peut "
+                 u"mener hors du dossier « %1 » : supprimez le lien ou choisissez un autre nom."_s
+                     .arg(folder);
+    case ReplaceProblem::NotAFile:
+        return head
+               + u"ce nom est celui d'un dossier ou d'un autre élément qui n'est pas un "
+                 u"fichier."_s;
+    case ReplaceProblem::MissingFolder:
+    case ReplaceProblem::ReadOnlyFolder:
+        return head
+               + u"le dossier « %1 » n'existe pas ou n'est pas accessible en écriture."_s.arg(
+                   folder);
+    case ReplaceProblem::None:
+    case ReplaceProblem::Busy:
+    case ReplaceProblem::Failed:
+        break;
+    }
+    return head
+           + u"l'écriture a échoué (disque plein, ou une autre écriture en cours dans le "
+             u"dossier). Réessayez."_s;
 }
 
 QString unstorable(const QString &box, QChar c)
@@ -198,8 +222,7 @@ void m_sdk::Command1_Click()
         return;
     const QString source = functions::templatePath();
     const QString destination = newFilePath();
-    if (functions::isMarkedReadOnly(functions::outputFolder())
-        || functions::isMarkedReadOnly(destination)) {
+    if (settings::profileFileProblem(destination) != ReplaceProblem::None) {
         warn(cannotWrite(destination));
         return;
     }
@@ -220,15 +243,15 @@ void m_sdk::Command2_Click()
 {
     if (!acceptName())
         return;
+    const QString file = newFilePath();
     // Checked before the first write, so that a refused text leaves no half-written file.
     for (const GridLine &line : gridLines()) {
-        const QChar c = functions::firstUnstorableCharacter((this->*line.box)->text());
-        if (!c.isNull()) {
-            warn(unstorable(QString::fromUtf16(line.caption), c));
+        const QString text = (this->*line.box)->text();
+        if (const qsizetype at = settings::firstUnstorableCharacter(file, text); at >= 0) {
+            warn(unstorable(QString::fromUtf16(line.caption), text[at]));
             return;
         }
     }
-    const QString file = newFilePath();
     for (const GridLine &line : gridLines()) {
         if (WriteIniValue(QString::fromUtf16(line.section),
                           QString::fromUtf16(line.key),

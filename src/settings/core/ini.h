@@ -34,19 +34,23 @@ QString ReadIniValue(const QString &section,
 // exists. Every other line keeps its bytes, its line ending and its place. Added lines end with
 // the file's own line ending (CR LF in a new file or one without line breaks).
 //
-// The value is written as it stands; like every value, it reads back without the blanks at its
-// ends and without one pair of enclosing quotes.
+// The value is written without the blanks at its ends, which every read removes anyway; one
+// pair of enclosing quotes is written and, like every such pair, removed by the read.
 //
 // Returns 1 when written and 0 when not; a 0 leaves the file as it was. Not written: a missing
-// folder, a path that is a folder or other non-file, a read-only file or folder (see
-// profile_store.h), a failure of the disk, an empty section or key name, a CR, LF or NUL in any
-// of the texts, a "]" in the section name, an "=" in the key name or a "[" at its start, and a
-// text holding a character that Windows-1252 cannot hold ("Ω", "≤", "→"...). The last is
-// refused rather than stored with a stand-in character: the caller learns that the text it asked
-// for is not what the file would hold, and the file keeps its old value.
+// folder, a path that is a folder or other non-file, a symbolic link (a write through it could
+// change a file anywhere), a read-only file or folder (see profile_store.h), a failure of the
+// disk, a file that would pass 256 MiB, an empty section or key name, a CR, LF or NUL in any of
+// the texts, a "]" in the section name, an "=" in the key name or a "[" at its start, and a text
+// holding a character that Windows-1252 cannot hold ("Ω", "≤", "→"...; in a UTF-8 file, half
+// of a surrogate pair). The last is refused rather than stored with a stand-in character: the
+// caller learns that the text it asked for is not what the file would hold, and the file keeps its
+// old value.
 //
-// The file is replaced whole through a temporary file in the same folder, so a crash, a kill or a
-// full disk leaves either the old file or the new one, never part of one.
+// The file is replaced whole through a hidden temporary file in the same folder, so a crash, a
+// kill or a full disk leaves either the old file or the new one, never part of one. Writers in
+// several processes (the program and zorv-ini run by a script) take turns on a lock of the folder
+// and wait for it at most two seconds (then 0): none of them loses another's update.
 qint32 WriteIniValue(const QString &section,
                      const QString &key,
                      const QString &value,

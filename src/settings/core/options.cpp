@@ -1,6 +1,6 @@
 #include "options.h"
 
-#include "shell/core/donnees.h"
+#include "platform/app_dir.h"
 
 namespace zorv::settings {
 

@@ -29,6 +29,36 @@ std::optional<char> windows1252Byte(char16_t c)
     return std::nullopt;
 }
 
+// Whether the character at `i` is half of a surrogate pair without its other half.
+bool isUnpairedSurrogate(QStringView text, qsizetype i)
+{
+    const QChar c = text[i];
+    if (c.isHighSurrogate())
+        return i + 1 == text.size() || !text[i + 1].isLowSurrogate();
+    return c.isLowSurrogate() && (i == 0 || !text[i - 1].isHighSurrogate());
+}
+
+// The comparison form of a name (see appendFoldedName); half a surrogate pair stands for U+FFFD,
+// as invalid bytes do when a UTF-8 file is read.
+QByteArray foldedUtf8(QStringView name)
+{
+    QString folded;
+    folded.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        char32_t c = name[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(name[i], name[i + 1]);
+            ++i;
+        } else if (QChar::isSurrogate(c))
+            c = QChar::ReplacementCharacter;
+        // Qt files the lower case of "İ" under the special cases ("i" and a combining dot) and
+        // gives no simple one; the simple mapping of the character data is "i".
+        c = c == U'\u0130' ? U'i' : QChar::toCaseFolded(QChar::toUpper(QChar::toLower(c)));
+        folded.append(QStringView(QChar::fromUcs4(c)));
+    }
+    return folded.toUtf8();
+}
+
 bool isAscii(QByteArrayView bytes)
 {
     for (const char c : bytes) {
@@ -53,8 +83,13 @@ QString decodeProfileText(ProfileEncoding encoding, QByteArrayView bytes)
 
 std::optional<QByteArray> encodeProfileText(ProfileEncoding encoding, QStringView text)
 {
-    if (encoding == ProfileEncoding::Utf8)
+    if (encoding == ProfileEncoding::Utf8) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (isUnpairedSurrogate(text, i))
+                return std::nullopt;
+        }
         return text.toUtf8();
+    }
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char *out = bytes.data();
     for (const QChar c : text) {
@@ -66,10 +101,22 @@ std::optional<QByteArray> encodeProfileText(ProfileEncoding encoding, QStringVie
     return bytes;
 }
 
+qsizetype firstUnstorableCharacter(ProfileEncoding encoding, QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'\r' || c == u'\n' || c == u'\0')
+            return i;
+        if (encoding == ProfileEncoding::Utf8 ? isUnpairedSurrogate(text, i) : !windows1252Byte(c))
+            return i;
+    }
+    return -1;
+}
+
 void appendFoldedName(ProfileEncoding encoding, QByteArrayView name, QByteArray &folded)
 {
     if (!isAscii(name)) {
-        folded += decodeProfileText(encoding, name).toCaseFolded().toUtf8();
+        folded += foldedUtf8(decodeProfileText(encoding, name));
         return;
     }
     const qsizetype start = folded.size();
@@ -85,7 +132,7 @@ QByteArrayView foldedRequestName(QStringView name, QVarLengthArray<char, 64> &bu
     for (qsizetype i = 0; i < name.size(); ++i) {
         const char16_t c = name[i].unicode();
         if (c >= 0x80) {
-            const QByteArray folded = name.toString().toCaseFolded().toUtf8();
+            const QByteArray folded = foldedUtf8(name);
             buffer.resize(folded.size());
             std::memcpy(buffer.data(), folded.constData(), size_t(folded.size()));
             break;

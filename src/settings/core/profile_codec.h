@@ -24,13 +24,19 @@ enum class ProfileEncoding {
 QString decodeProfileText(ProfileEncoding encoding, QByteArrayView bytes);
 
 // The text as bytes, or nothing when one of its characters has no byte in Windows-1252 (an "Ω",
-// a "≤", an emoji): such a text cannot be stored as it is, and the store says so rather than
-// writing another text in its place.
+// a "≤", an emoji) or, in UTF-8, is half of a surrogate pair: such a text cannot be stored as it
+// is, and the store says so rather than writing another text in its place.
 std::optional<QByteArray> encodeProfileText(ProfileEncoding encoding, QStringView text);
 
+// Where the first character of `text` lies that a line of a profile file cannot hold: a CR, LF or
+// NUL, or one that encodeProfileText refuses. -1 when there is none.
+qsizetype firstUnstorableCharacter(ProfileEncoding encoding, QStringView text);
+
 // Appends a section or key name taken from the file in the form in which names are compared: the
-// UTF-8 of its Unicode case folding, so that "É" and "é", "Œ" and "œ", and also "µ" and the
-// Greek "Μ" are one.
+// UTF-8 of each character taken to its lower case, then its upper case, then its case folding.
+// Names that differ only in letter case are thus one, also where the cases do not map both ways:
+// "É" and "é", "Œ" and "œ", "µ" and the Greek "Μ", "ſ" and "s", and the Turkish "ı" and "İ"
+// with "I" and "i".
 void appendFoldedName(ProfileEncoding encoding, QByteArrayView name, QByteArray &folded);
 
 // A name asked for by a caller, in the same form; `buffer` holds the bytes the result points to.

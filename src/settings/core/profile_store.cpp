@@ -1,8 +1,6 @@
 #include "profile_store.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -43,11 +41,6 @@ FileStamp stampOf(const struct stat &st)
 bool isRegularProfile(const struct stat &st)
 {
     return S_ISREG(st.st_mode) && st.st_size <= MaxProfileFileSize;
-}
-
-bool isWritable(const QByteArray &nativePath, const struct stat &st)
-{
-    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(nativePath, W_OK) == 0;
 }
 
 struct Loaded
@@ -99,16 +92,6 @@ std::optional<Loaded> load(const QByteArray &nativePath)
     ::close(fd);
     loaded.bytes.truncate(filled);
     return loaded;
-}
-
-// QSaveFile takes a write that the system cut short (a full disk, a file size limit) for a whole
-// one and would commit the truncated file, so the size on disk and the flush to the device are
-// checked here before the commit; a QSaveFile that is not committed leaves the old file.
-bool writeWhole(QSaveFile &file, const QByteArray &bytes)
-{
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size())
-        return false;
-    return ::fsync(file.handle()) == 0 || errno == EINVAL;
 }
 
 struct Cached
@@ -298,35 +281,40 @@ bool storeProfileValue(const QString &section,
 {
     if (path.isEmpty())
         return false;
-    const QByteArray nativePath = QFile::encodeName(path);
-    struct stat st;
-    const bool exists = ::stat(nativePath, &st) == 0;
-    if (exists ? !isRegularProfile(st) || !isWritable(nativePath, st) : errno != ENOENT)
-        return false;
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    struct stat folderSt;
-    if (::stat(folder, &folderSt) != 0 || !S_ISDIR(folderSt.st_mode)
-        || !isWritable(folder, folderSt))
+    // Held to the end, so that a writer in another process neither reads the file before this
+    // write is in place nor has its own update overwritten by it.
+    FileReplacement replacement(path);
+    if (replacement.problem() != ReplaceProblem::None)
         return false;
 
     const ProfileText empty{QByteArray()};
     // The file as it is now, not as a read scope last saw it: the write keeps everything else.
-    const ProfileText *base = exists ? store().current(path, false) : &empty;
+    const ProfileText *base = replacement.existed() ? store().current(path, false) : &empty;
     if (!base)
         return false;
     std::optional<QByteArray> updated = base->withValue(section, key, value);
-    if (!updated)
+    if (!updated || updated->size() > MaxProfileFileSize)
         return false;
-    if (exists && *updated == base->bytes())
+    if (replacement.existed() && *updated == base->bytes())
         return true;
 
     const qint64 before = wallClockNs();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, *updated) || !file.commit())
+    if (!replacement.write(*updated) || !replacement.commit())
         return false;
     store().remember(path, std::move(*updated), before);
     store().written();
     return true;
+}
+
+ReplaceProblem profileFileProblem(const QString &path)
+{
+    return path.isEmpty() ? ReplaceProblem::NotAFile : replaceProblem(path);
+}
+
+qsizetype firstUnstorableCharacter(const QString &path, QStringView text)
+{
+    const ProfileText *file = currentProfile(path);
+    return firstUnstorableCharacter(file ? file->encoding() : ProfileEncoding::Windows1252, text);
 }
 
 void openReadScope()

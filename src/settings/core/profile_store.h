@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/file_replace.h"
 #include "settings/core/profile_text.h"
 
 #include <QByteArray>
@@ -41,17 +42,27 @@ bool isRacy(const FileStamp &stamp, qint64 readTimeNs);
 // (or it exceeds MaxProfileFileSize). Valid until the next call into the store.
 const ProfileText *currentProfile(const QString &path);
 
-// Stores the value (see ProfileText::withValue) and replaces the file whole through a temporary
-// file, so that a crash, a kill or a full disk leaves the old file or the new one. False, with
-// nothing changed, when the file cannot hold the texts, when its folder is missing, when the path
-// is something else than a regular file, or when the file or its folder is read-only. "Read-only"
-// includes a file or folder that carries no write permission at all for anybody: the store keeps
-// to that mark even for a user whom the system would let write (root), as one expects of a file
-// marked read-only.
+// Stores the value (see ProfileText::withValue) and replaces the file whole through a
+// FileReplacement: a crash, a kill or a full disk leaves the old file or the new one, a link is
+// not written through, and the read of the file and the write of its new version happen under
+// the folder's lock, so that no update of another process in between is lost. False, with
+// nothing changed, when the file cannot hold the texts, when the new file would pass
+// MaxProfileFileSize, or for a problem of the path (profileFileProblem).
 bool storeProfileValue(const QString &section,
                        const QString &key,
                        const QString &value,
                        const QString &path);
+
+// Why no value at all could be stored in the profile file at `path` now: a missing or read-only
+// folder, a read-only file, a path that is a link or no file (see replaceProblem). None when a
+// write may go ahead. Callers that explain a refusal ask here rather than judge the path
+// themselves.
+ReplaceProblem profileFileProblem(const QString &path);
+
+// Where the first character of `text` lies that a value of the profile file at `path` cannot
+// hold in the file's encoding (Windows-1252 for a new file), or a line break or a NUL; -1 when
+// there is none. storeProfileValue refuses a value holding one.
+qsizetype firstUnstorableCharacter(const QString &path, QStringView text);
 
 // Read scopes (see IniReadScope in ini.h).
 void openReadScope();

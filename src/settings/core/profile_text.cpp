@@ -43,15 +43,6 @@ bool isQuote(char c)
     return c == '"' || c == '\'';
 }
 
-bool holdsLineBreakOrNul(QStringView text)
-{
-    for (const QChar c : text) {
-        if (c == u'\r' || c == u'\n' || c == u'\0')
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 template<class Matches>
@@ -267,11 +258,16 @@ std::optional<QByteArray> ProfileText::withValue(const QString &section,
 {
     const QStringView sectionName = trimBlanks(section);
     const QStringView keyName = trimBlanks(key);
-    if (sectionName.isEmpty() || keyName.isEmpty() || holdsLineBreakOrNul(sectionName)
-        || holdsLineBreakOrNul(keyName) || holdsLineBreakOrNul(value) || sectionName.contains(u']')
-        || keyName.contains(u'=') || keyName.front() == u'[')
+    // Stored without the blanks at its ends, which a read would drop: written as it stands, a
+    // value would gain the blanks of the old one at each rewrite, around the ones it brings.
+    const QStringView storedValue = trimBlanks(value);
+    if (sectionName.isEmpty() || keyName.isEmpty() || sectionName.contains(u']')
+        || keyName.contains(u'=') || keyName.front() == u'['
+        || firstUnstorableCharacter(m_encoding, sectionName) >= 0
+        || firstUnstorableCharacter(m_encoding, keyName) >= 0
+        || firstUnstorableCharacter(m_encoding, storedValue) >= 0)
         return std::nullopt;
-    const std::optional<QByteArray> encodedValue = encodeProfileText(m_encoding, value);
+    const std::optional<QByteArray> encodedValue = encodeProfileText(m_encoding, storedValue);
     const std::optional<QByteArray> encodedKey = encodeProfileText(m_encoding, keyName);
     const std::optional<QByteArray> encodedSection = encodeProfileText(m_encoding, sectionName);
     if (!encodedValue || !encodedKey || !encodedSection)

@@ -39,11 +39,12 @@ public:
     // added at the end of the file. Every other byte stays as it was. Added lines end with the
     // file's own line ending (the first one in it), CR LF in a file that has none.
     //
-    // The value is stored as it stands (the read removes blanks at its ends and enclosing quotes).
+    // The value is stored without the blanks at its ends, which a read removes anyway, so that a
+    // value written again and again does not grow; enclosing quotes stay (the read removes them).
     //
-    // Nothing when the file cannot hold the texts: an empty name, a CR, LF or NUL anywhere, a "]"
-    // in the section name, an "=" in the key name or a "[" at its start, or a character that the
-    // file's encoding has no byte for.
+    // Nothing when the file cannot hold the texts: an empty name, a "]" in the section name, an
+    // "=" in the key name or a "[" at its start, or a character that firstUnstorableCharacter
+    // finds in any of them.
     std::optional<QByteArray> withValue(const QString &section,
                                         const QString &key,
                                         const QString &value) const;

@@ -7,6 +7,7 @@
 #include "settings/core/options.h"
 
 #include <QCheckBox>
+#include <QSignalBlocker>
 
 namespace zorv {
 namespace {
@@ -41,10 +42,12 @@ d_options::d_options(QWidget *parent)
     setClientSize(this, 4440, 1500);
     setTabOrder(Co, Check1);
     setTabOrder(Check1, Check2);
-    // clicked, not toggled: only the user's click stores, not the state set by Form_Load.
-    connect(Co, &QCheckBox::clicked, this, &d_options::Co_Click);
-    connect(Check1, &QCheckBox::clicked, this, &d_options::Check1_Click);
-    connect(Check2, &QCheckBox::clicked, this, &d_options::Check2_Click);
+    // toggled, not clicked: a screen reader's toggle action changes the state without a click,
+    // and the box must not show a state that is not stored. Form_Load shows what is stored
+    // without storing it again.
+    connect(Co, &QCheckBox::toggled, this, &d_options::Co_Click);
+    connect(Check1, &QCheckBox::toggled, this, &d_options::Check1_Click);
+    connect(Check2, &QCheckBox::toggled, this, &d_options::Check2_Click);
     Form_Load();
 }
 
@@ -60,6 +63,9 @@ QString d_options::Savo(const QString &rubrique, const QString &variable, const 
 
 void d_options::Form_Load()
 {
+    const QSignalBlocker quietCo(Co);
+    const QSignalBlocker quietCheck1(Check1);
+    const QSignalBlocker quietCheck2(Check2);
     Check1->setChecked(settings::optionIsOn(Loado(QStringLiteral("_1988"), QStringLiteral("log"))));
     Check2->setChecked(settings::optionIsOn(Loado(QStringLiteral("a.zorv"), QStringLiteral("www"))));
     Co->setChecked(settings::optionIsOn(Loado(QStringLiteral("cl"), QStringLiteral("aubcdaub"))));
@@ -95,6 +101,8 @@ void d_options::store(QCheckBox *box, const QString &rubrique, const QString &va
                           AppTitle,
                           MessageButtons::Ok,
                           MessageIcon::Warning);
+    // Put back without storing: the file holds that state already.
+    const QSignalBlocker quiet(box);
     box->setChecked(settings::optionIsOn(Loado(rubrique, variable)));
 }
 

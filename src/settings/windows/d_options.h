@@ -8,7 +8,7 @@ class QCheckBox;
 
 namespace zorv {
 
-// The options window: three switches, each stored in the settings file the moment it is clicked.
+// The options window: three switches, each stored in the settings file the moment it changes.
 class d_options : public QWidget
 {
     Q_OBJECT

@@ -1,45 +1,11 @@
 #include "donnees.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "functions/core/function_list.h"
+#include "platform/app_dir.h"
 
 namespace zorv::donnees {
-namespace {
-
-QString overriddenAppDir;
-
-QString withoutTrailingSeparator(QString directory)
-{
-    directory = QDir::toNativeSeparators(directory);
-    while (directory.size() > 1 && directory.endsWith(QDir::separator()))
-        directory.chop(1);
-    return directory;
-}
-
-} // namespace
 
 QString AppVersion;
-QString FunctionDir;
-std::array<QString, FunctionSlots> FunctionFileNames;
-std::array<QString, FunctionSlots> FunctionNames;
-QString CurrentFormula;
-
-QString AppDir()
-{
-    if (!overriddenAppDir.isEmpty())
-        return overriddenAppDir;
-    return withoutTrailingSeparator(QCoreApplication::applicationDirPath());
-}
-
-void setAppDir(const QString &directory)
-{
-    overriddenAppDir = directory.isEmpty() ? QString() : withoutTrailingSeparator(directory);
-}
-
-QString appPath(const QString &relative)
-{
-    return AppDir() + QDir::separator() + QDir::toNativeSeparators(relative);
-}
 
 void InitGlobals()
 {

@@ -1,6 +1,7 @@
 #include "about_box.h"
 
 #include "platform/program_font.h"
+#include "platform/app_dir.h"
 #include "shell/core/donnees.h"
 
 #include <QDialogButtonBox>

@@ -8,9 +8,8 @@
 #include "platform/window_geometry.h"
 #include "settings/core/options.h"
 #include "settings/windows/d_options.h"
-#include "shell/core/donnees.h"
+#include "platform/app_dir.h"
 #include "shell/windows/about_box.h"
-#include "shell/windows/align_recovery.h"
 #include "shell/windows/b_window.h"
 #include "shell/windows/c_outils.h"
 #include "shell/windows/e_tri.h"
@@ -213,7 +212,9 @@ void b_menu::WindowsAlign_Timer()
 
 void b_menu::errinit()
 {
-    AlignRecoveryComponent().Recover();
+    // The align recovery: a maximized frame covered the menu, so the menu goes back above every
+    // other window (without taking the keyboard focus), ready for the frame to hang below it.
+    raise();
     b_window *frame = SingleInstance<b_window>::get();
     frame->setWindowState(frame->windowState() & ~UnplaceableStates);
 }

@@ -2,6 +2,7 @@
 // offscreen platform, in French, on a copy of the program folder (nothing of the real one changes).
 
 #include "platform/program_font.h"
+#include "platform/app_dir.h"
 #include "shell/core/donnees.h"
 #include "shots.h"
 

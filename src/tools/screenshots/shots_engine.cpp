@@ -1,4 +1,4 @@
-// Pictures of the equation engine window.
+// Pictures of the equation engine window, with an expression and with a refused one.
 
 #include "engine/windows/q_resolution.h"
 #include "platform/single_instance.h"
@@ -16,6 +16,13 @@ void engineWindow(zorv::shots::Shots &shots)
     zorv::q_resolution *window = Window::show();
     window->findChild<QLineEdit *>(u"Text1"_s)->setText(u"2(3+4) * 1,5 + V9 - 2°3"_s);
     shots.take(window, u"q_resolution"_s);
+
+    // A power of a power needs its parentheses: refused, and the expression stays.
+    window->findChild<QLineEdit *>(u"Text1"_s)->setText(u"2°3°2"_s);
+    {
+        const zorv::shots::DialogShots dialogs(shots, window, u"q_resolution-refus"_s);
+        window->Command1_Click();
+    }
     Window::close();
 }
 

@@ -1,10 +1,10 @@
-// Pictures of the function library: the calculator with a result, the information window, and the
-// authoring window before and after "o&k".
+// Pictures of the function library: the calculator with a result and with a refused input, the
+// information window, and the authoring window before and after "o&k".
 
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/e_more.h"
 #include "functions/windows/m_sdk.h"
-#include "shell/core/donnees.h"
+#include "functions/core/function_list.h"
 #include "shots.h"
 
 #include <QComboBox>
@@ -20,23 +20,42 @@ void setText(QWidget *window, const QString &box, const QString &text)
     window->findChild<QLineEdit *>(box)->setText(text);
 }
 
-void calculator(shots::Shots &s)
+// The calculator with the function of a shipped file picked and its first two inputs typed.
+c_calculs *calculatorWith(const QString &fileName, const QString &input1, const QString &input2)
 {
     c_calculs *window = SingleInstance<c_calculs>::show();
     const auto file = std::find(donnees::FunctionFileNames.cbegin(),
                                 donnees::FunctionFileNames.cend(),
-                                u"frequence_coupure_rc.zvfc"_s);
+                                fileName);
     window->findChild<QComboBox *>(u"cmbFonction"_s)
         ->setCurrentIndex(int(file - donnees::FunctionFileNames.cbegin()));
     window->cmbFonction_Click();
-    setText(window, u"txtDonnees1"_s, u"10"_s);
-    setText(window, u"txtDonnees2"_s, u"22"_s);
+    setText(window, u"txtDonnees1"_s, input1);
+    setText(window, u"txtDonnees2"_s, input2);
+    return window;
+}
+
+void calculator(shots::Shots &s)
+{
+    c_calculs *window = calculatorWith(u"frequence_coupure_rc.zvfc"_s, u"10"_s, u"22"_s);
     window->Command1_Click();
     s.take(window, u"c_calculs"_s);
 
     window->Command3_Click();
     s.take(SingleInstance<e_more>::find(), u"e_more"_s);
     SingleInstance<e_more>::close();
+    SingleInstance<c_calculs>::close();
+}
+
+// A value typed with its unit's prefix, as engineers write it on schematics: refused, with the
+// input named.
+void refusedInput(shots::Shots &s)
+{
+    c_calculs *window = calculatorWith(u"ohm_tension.zvfc"_s, u"4k7"_s, u"2"_s);
+    {
+        const shots::DialogShots dialogs(s, window, u"c_calculs-refus"_s);
+        window->Command1_Click();
+    }
     SingleInstance<c_calculs>::close();
 }
 
@@ -60,6 +79,7 @@ void authoring(shots::Shots &s)
 void functions(shots::Shots &s)
 {
     calculator(s);
+    refusedInput(s);
     authoring(s);
 }
 

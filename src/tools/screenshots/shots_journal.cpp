@@ -1,13 +1,12 @@
 // Pictures of the journal of the calculations, after a few calculations in the calculator and the
 // equation window, one of them refused.
 
-#include "engine/core/calcule.h"
 #include "engine/windows/q_resolution.h"
-#include "functions/core/replace_text.h"
+#include "functions/core/function_evaluation.h"
+#include "functions/core/function_list.h"
 #include "functions/windows/c_calculs.h"
 #include "journal/core/journal.h"
 #include "journal/windows/c_journal.h"
-#include "shell/core/donnees.h"
 #include "shell/windows/b_window.h"
 #include "shots.h"
 
@@ -41,18 +40,16 @@ void refused(const QString &file, const QStringList &inputs)
         texts[k] = k < inputs.size() ? inputs[k] : u"0"_s;
     }
     const QString formula = c_calculs::ReadAClause(file, u"Calc"_s, u"Fnc"_s);
-    const QString expression = functions::expressionFor(formula, texts);
-    journal::Entry entry = journal::functionEntry(donnees::FunctionNames[index],
-                                                  file,
-                                                  formula,
-                                                  legends,
-                                                  texts,
-                                                  expression);
-    try {
-        entry.setResult(engine::Calcule(expression));
-    } catch (const engine::EvalError &error) {
-        entry.setRefusal(error.reason());
-    }
+    const QString name = donnees::FunctionNames[index];
+    const functions::FunctionEvaluation evaluation = functions::evaluateFunction(name,
+                                                                                 formula,
+                                                                                 texts);
+    journal::Entry entry
+        = journal::functionEntry(name, file, formula, legends, texts, evaluation.expression);
+    if (evaluation.ok())
+        entry.setResult(evaluation.value);
+    else
+        entry.setRefusal(evaluation.message);
     journal::record(entry);
 }
 

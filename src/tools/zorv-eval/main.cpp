@@ -2,20 +2,33 @@
 //
 //   zorv-eval EXPR...   evaluates each argument;
 //   zorv-eval           evaluates each line of standard input (LF or CR LF ends a line; an empty
-//                       line is an expression too, and reads as 0).
+//                       line is an expression too, and reads as 0);
+//   zorv-eval --fonction NAME VALUE...
+//                       evaluates a function file with the values as its inputs 1 to n (the others
+//                       are "0"), by the calculator's rules; NAME is a file of the program's
+//                       res/Fonc/ folder, with or without ".zvfc", or a path.
 //
 // Prints one line per expression: its value in the engine's number text ("." as decimal point,
 // at most 15 significant digits, 1E-05 and 1.5E+20 outside the plain range), or "erreur: " and the
-// French reason. Exit status 0 when every expression evaluated, 1 otherwise. Input is UTF-8;
+// French reason (for a function, the calculator's, naming the input at fault). Exit status 0 when
+// every expression evaluated, 1 otherwise. Input is UTF-8;
 // invalid bytes become replacement characters, which the engine reads as any other character.
 
 #include "engine/core/calcule.h"
 #include "engine/core/number_text.h"
+#include "functions/core/function_evaluation.h"
+#include "functions/core/function_file.h"
+#include "settings/core/ini.h"
+#include "shell/core/donnees.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QString>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -50,10 +63,86 @@ bool readLine(std::string &line)
     return true;
 }
 
+void printLine(const QString &text)
+{
+    const QByteArray line = text.toUtf8() + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+}
+
+// The function file that NAME stands for: a file of the function folder, named with or without
+// its ".zvfc", else a path; empty when there is none.
+QString functionFilePath(const QString &name)
+{
+    if (name.isEmpty())
+        return {};
+    QStringList candidates;
+    if (!name.contains(u'/') && !name.contains(QDir::separator())) {
+        candidates << zorv::donnees::FunctionDir + name
+                   << zorv::donnees::FunctionDir + name + QStringLiteral(".zvfc");
+    }
+    candidates << name;
+    for (const QString &candidate : candidates) {
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+    }
+    return {};
+}
+
+// The calculator's message as a reason after "erreur: ", written as the engine's reasons are:
+// lower case first, no final stop.
+QString asReason(QString message)
+{
+    if (message.endsWith(u'.'))
+        message.chop(1);
+    if (!message.isEmpty())
+        message[0] = message[0].toLower();
+    return message;
+}
+
+// zorv-eval --fonction NAME VALUE... (the arguments after --fonction): prints the line for the
+// function; the exit status. Needs the application object, which knows the program's folder.
+int functionMode(const QStringList &arguments)
+{
+    zorv::donnees::InitGlobals();
+    if (arguments.isEmpty() || arguments.size() > 7) {
+        std::fputs("usage: zorv-eval --fonction NOM [VALEUR...] (six valeurs au plus)\n", stderr);
+        return 2;
+    }
+    const QString &name = arguments.first();
+    const QString path = functionFilePath(name);
+    if (path.isEmpty()) {
+        printLine(QStringLiteral("erreur: fonction introuvable « %1 »").arg(name));
+        return 1;
+    }
+    zorv::functions::FunctionInputs inputs;
+    for (int k = 1; k <= 6; ++k)
+        inputs[k - 1] = k < arguments.size() ? arguments[k] : QStringLiteral("0");
+    const QString functionName = zorv::ReadIniValue(QStringLiteral("GeneralInfo"),
+                                                    QStringLiteral("NomFonc"),
+                                                    path,
+                                                    QFileInfo(path).fileName());
+    const QString formula = zorv::ReadIniValue(QStringLiteral("Calc"),
+                                               QStringLiteral("Fnc"),
+                                               path,
+                                               zorv::functions::ReadFailureText);
+    const zorv::functions::FunctionEvaluation evaluation
+        = zorv::functions::evaluateFunction(functionName, formula, inputs);
+    if (!evaluation.ok()) {
+        printLine(QStringLiteral("erreur: ") + asReason(evaluation.message));
+        return 1;
+    }
+    printLine(zorv::engine::numberText(evaluation.value));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (argc > 1 && std::strcmp(argv[1], "--fonction") == 0) {
+        const QCoreApplication application(argc, argv);
+        return functionMode(QCoreApplication::arguments().mid(2));
+    }
     bool allEvaluated = true;
     if (argc > 1) {
         for (int i = 1; i < argc; ++i)

@@ -1,7 +1,7 @@
 #include "values_file.h"
 
 #include "settings/core/ini.h"
-#include "shell/core/donnees.h"
+#include "platform/app_dir.h"
 
 namespace zorv::values {
 

@@ -45,7 +45,9 @@ r_chargement_data::r_chargement_data(QWidget *parent)
     // the left edge of its box and the "%" after it reads as "80 %".
     Label2
         = makeLabel(QStringLiteral("Label2"), QStringLiteral("0"), twips(120, 720, 615, 255), this);
-    Label2->setAccessibleName(QStringLiteral("Avancement"));
+    // A screen reader names a label by its text, so that the count is heard; the description
+    // tells what the count means.
+    Label2->setAccessibleDescription(QStringLiteral("Avancement du chargement, en pour cent"));
     Label3
         = makeLabel(QStringLiteral("Label3"), QStringLiteral("%"), twips(360, 720, 495, 255), this);
 

@@ -1,0 +1,137 @@
+#include "function_evaluation.h"
+
+#include "engine/core/calcule.h"
+#include "functions/core/function_file.h"
+#include "functions/core/replace_text.h"
+
+#include <QList>
+
+namespace zorv::functions {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Past this length a box's text is shortened in a message, which must stay readable.
+constexpr qsizetype QuotedTextLength = 40;
+
+QString placeholder(int k)
+{
+    return u'd' + QString::number(k);
+}
+
+// Parentheses make the box's text one value whatever operators stand around its placeholder.
+QString asValue(const QString &text)
+{
+    return u'(' + text + u')';
+}
+
+QString quoted(QString text)
+{
+    if (text.size() > QuotedTextLength) {
+        qsizetype cut = QuotedTextLength - 1;
+        if (text.at(cut - 1).isHighSurrogate())
+            --cut;
+        text = text.left(cut) + u'…';
+    }
+    return u"« "_s + text + u" »"_s;
+}
+
+QString functionCalled(const QString &name)
+{
+    return name.isEmpty() ? u"cette fonction"_s : quoted(name);
+}
+
+// Box k's text as the engine will see it: the placeholders of later boxes in it replaced in their
+// turn, as in the whole expression.
+QString valueText(int k, const FunctionInputs &inputs)
+{
+    QString text = inputs[k - 1];
+    for (int j = k + 1; j <= 6; ++j)
+        text = ReplaceText(text, placeholder(j), asValue(inputs[j - 1]));
+    return text;
+}
+
+// Appends box k to the checking order after the later boxes that its text names, so that a box
+// holding "d3" is checked after box 3: a fault typed in box 3 is then told as box 3's.
+void appendInCheckingOrder(int k, const FunctionInputs &inputs, QList<int> &order)
+{
+    if (order.contains(k))
+        return;
+    for (int j = k + 1; j <= 6; ++j) {
+        if (inputs[k - 1].contains(placeholder(j)))
+            appendInCheckingOrder(j, inputs, order);
+    }
+    order.append(k);
+}
+
+FunctionEvaluation failure(const QString &expression, int box, const QString &message)
+{
+    return {.value = 0, .expression = expression, .box = box, .message = message};
+}
+
+// The fault of box k on its own, or an empty text.
+QString boxFault(int k, const FunctionInputs &inputs)
+{
+    const QString &typed = inputs[k - 1];
+    const QString label = u"La donnée "_s + QString::number(k) + u')';
+    if (typed.trimmed().isEmpty())
+        return label + u" est vide."_s;
+    try {
+        engine::Calcule(valueText(k, inputs));
+    } catch (const engine::EvalError &error) {
+        return label + u' ' + quoted(typed) + u" : "_s + error.reason() + u'.';
+    }
+    return {};
+}
+
+} // namespace
+
+Substitution substituteInputs(const QString &formula, const FunctionInputs &inputs)
+{
+    Substitution substitution{.expression = formula};
+    for (int k = 1; k <= 6; ++k) {
+        substitution.used[k - 1] = substitution.expression.contains(placeholder(k));
+        substitution.expression = ReplaceText(substitution.expression,
+                                              placeholder(k),
+                                              asValue(inputs[k - 1]));
+    }
+    return substitution;
+}
+
+FunctionEvaluation evaluateFunction(const QString &name,
+                                    const QString &formula,
+                                    const FunctionInputs &inputs)
+{
+    if (formula == ReadFailureText) {
+        QString subject = name.isEmpty() ? u"Cette fonction"_s : u"La fonction "_s + quoted(name);
+        return failure({},
+                       0,
+                       subject
+                           + u" n'a pas de formule : son fichier ne contient pas la clé « Fnc » "
+                             u"de la section « Calc »."_s);
+    }
+
+    const Substitution substitution = substituteInputs(formula, inputs);
+    QList<int> order;
+    for (int k = 1; k <= 6; ++k) {
+        if (substitution.used[k - 1])
+            appendInCheckingOrder(k, inputs, order);
+    }
+    for (const int k : order) {
+        if (const QString fault = boxFault(k, inputs); !fault.isEmpty())
+            return failure(substitution.expression, k, fault);
+    }
+
+    try {
+        const double value = engine::Calcule(substitution.expression);
+        return {.value = value, .expression = substitution.expression, .box = 0, .message = {}};
+    } catch (const engine::EvalError &error) {
+        return failure(substitution.expression,
+                       0,
+                       u"Impossible de calculer "_s + functionCalled(name) + u" : "_s
+                           + error.reason() + u'.');
+    }
+}
+
+} // namespace zorv::functions

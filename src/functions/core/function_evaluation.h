@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace zorv::functions {
+
+// The texts of the six input boxes, for the placeholders "d1" to "d6".
+using FunctionInputs = std::array<QString, 6>;
+
+// The formula with its placeholders replaced, and which boxes that took.
+struct Substitution
+{
+    QString expression;
+    std::array<bool, 6> used{}; // used[k - 1]: the placeholder of box k was in the text at its turn
+};
+
+// Each placeholder "dk" in turn, k from 1 to 6, replaced by "(" + text of box k + ")" through
+// ReplaceText: a sum typed in a box counts as one value, a negative value squared is positive, and
+// a placeholder of a later box typed in an earlier one is replaced in its turn.
+Substitution substituteInputs(const QString &formula, const FunctionInputs &inputs);
+
+// What evaluating a function gave: its value, or the French sentence that tells why there is none.
+struct FunctionEvaluation
+{
+    double value = 0;   // meaningful only when ok()
+    QString expression; // the text given to the engine; empty when the formula is missing
+    int box = 0;        // the input box at fault (1 to 6), 0 when the fault lies in no one box
+    QString message;    // empty on success
+
+    bool ok() const { return message.isEmpty(); }
+};
+
+// Evaluates a function's formula with the texts of its input boxes, as the calculator does: the
+// expression of substituteInputs, evaluated by the engine.
+//
+// Only the boxes that the substitution used are looked at. Each is checked on its own before the
+// whole is evaluated, in the order of the boxes, but after the later boxes that its text names (so
+// that a fault is told in the box where it was typed); the first fault is told:
+// - a blank box: "La donnée 2) est vide." (box 2);
+// - a box refused by the engine, as it stands once the later placeholders in it are replaced:
+//   "La donnée 1) « 4k7 » : caractère inconnu « k »." (box 1; a long text is shortened).
+// Faults that lie in no one box (box 0):
+// - a formula read from a file that has none (ReadFailureText), before anything else:
+//   "La fonction « NAME » n'a pas de formule : ...";
+// - the whole refused or failing: "Impossible de calculer « NAME » : division par zéro."
+// `name` is the function's name as listed; when it is empty the messages say "cette fonction".
+FunctionEvaluation evaluateFunction(const QString &name,
+                                    const QString &formula,
+                                    const FunctionInputs &inputs);
+
+} // namespace zorv::functions

@@ -1,0 +1,10 @@
+#include "function_list.h"
+
+namespace zorv::donnees {
+
+QString FunctionDir;
+std::array<QString, FunctionSlots> FunctionFileNames;
+std::array<QString, FunctionSlots> FunctionNames;
+QString CurrentFormula;
+
+} // namespace zorv::donnees
