@@ -18,8 +18,9 @@
 #include "engine/core/number_text.h"
 #include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
+#include "functions/core/function_list.h"
+#include "platform/app_dir.h"
 #include "settings/core/ini.h"
-#include "shell/core/donnees.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -103,7 +104,7 @@ QString asReason(QString message)
 // function; the exit status. Needs the application object, which knows the program's folder.
 int functionMode(const QStringList &arguments)
 {
-    zorv::donnees::InitGlobals();
+    zorv::donnees::FunctionDir = zorv::donnees::appPath(QStringLiteral("res/Fonc/"));
     if (arguments.isEmpty() || arguments.size() > 7) {
         std::fputs("usage: zorv-eval --fonction NOM [VALEUR...] (six valeurs au plus)\n", stderr);
         return 2;
