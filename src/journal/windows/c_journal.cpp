@@ -89,6 +89,8 @@ void c_journal::buildControls()
     lstJournal->setSelectionBehavior(QAbstractItemView::SelectRows);
     lstJournal->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstJournal->setContextMenuPolicy(Qt::CustomContextMenu);
+    // A long line keeps its result in sight; the tooltip shows it whole.
+    lstJournal->setTextElideMode(Qt::ElideMiddle);
     // Measured on the text of a date rather than on 10,000 rows.
     lstJournal->header()->resizeSection(journal::JournalModel::DateColumn,
                                         lstJournal->fontMetrics().horizontalAdvance(

@@ -40,9 +40,7 @@ QVariant JournalModel::data(const QModelIndex &index, int role) const
                    + entry.time.toString(u"HH:mm:ss"_s);
         return lineText(entry, m_locale);
     case Qt::ToolTipRole:
-        return entry.refused()
-                   ? u"Expression : %1\nRefusée : %2"_s.arg(entry.expression, entry.reason)
-                   : u"Expression : %1"_s.arg(entry.expression);
+        return lineText(entry, m_locale) + u"\nExpression : "_s + entry.expression;
     case Qt::ForegroundRole:
         if (entry.refused())
             return QColor(Qt::darkRed);
