@@ -3,10 +3,12 @@
 #include "journal/core/journal.h"
 #include "platform/program_font.h"
 #include "platform/qt_platform.h"
+#include "platform/window_openers.h"
 #include "shell/windows/a_start.h"
 #include "shell/windows/b_window.h"
 #include "shell/windows/program_icon.h"
 #include "shell/windows/result_links.h"
+#include "values/windows/v_normalisees.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -38,6 +40,7 @@ int main(int argc, char **argv)
     zorv::ProgramResultLinks resultLinks;
     zorv::journal::Journal journal(zorv::journal::journalFilePath());
     zorv::journal::JournalScope journalScope(journal);
+    zorv::setStandardValuesOpener(&zorv::v_normalisees::open);
 
     zorv::a_start *splash = zorv::SingleInstance<zorv::a_start>::get();
     QObject::connect(splash, &zorv::a_start::startupFailed, &app, [] {

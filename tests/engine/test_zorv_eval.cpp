@@ -22,6 +22,12 @@ private slots:
 private:
     // A program folder holding a copy of the evaluator and function files of its own.
     QTemporaryDir m_program;
+    void standardValues_data();
+    void standardValues();
+    void helpAndVersion_data();
+    void helpAndVersion();
+    void lostOutputIsNotSuccess_data();
+    void lostOutputIsNotSuccess();
 };
 
 namespace {
@@ -209,6 +215,99 @@ void ZorvEvalTest::functionFile()
                                  m_program.path() + u"/zorv-eval"_s);
     QCOMPARE(run.output, output);
     QCOMPARE(run.exitCode, exitCode);
+}
+
+void ZorvEvalTest::standardValues_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<int>("exitCode");
+
+    const auto normalisee = [](const QStringList &rest) {
+        return QStringList{u"--normalisee"_s} + rest;
+    };
+    QTest::newRow("below, above and nearest, decimal comma")
+        << normalisee({u"E24"_s, u"723,43"_s}) << QByteArray("680 750 750\n") << 0;
+    QTest::newRow("one line per value, across a decade, lower on a tie")
+        << normalisee({u"E12"_s, u"0.95"_s, u"1,1"_s, u"47"_s})
+        << QByteArray("0.82 1 1\n1 1.2 1\n47 47 47\n") << 0;
+    QTest::newRow("the published E192 value, not the geometric one")
+        << normalisee({u"e192"_s, u"9,195"_s}) << QByteArray("9.09 9.2 9.2\n") << 0;
+    QTest::newRow("engine number texts at the far decades")
+        << normalisee({u"E6"_s, u"1E-15"_s, u" 9D14 "_s})
+        << QByteArray("1E-15 1E-15 1E-15\n680000000000000 1E+15 1E+15\n") << 0;
+    QTest::newRow("what is not a positive number is an error line")
+        << normalisee({u"E24"_s, u"0"_s, u"-5"_s, u"12abc"_s, u"2"_s})
+        << QByteArray("erreur: \xc2\xab 0 \xc2\xbb n'est pas un nombre positif\n"
+                      "erreur: \xc2\xab -5 \xc2\xbb n'est pas un nombre positif\n"
+                      "erreur: \xc2\xab 12abc \xc2\xbb n'est pas un nombre\n2 2 2\n")
+        << 1;
+    QTest::newRow("an unknown series is a usage error")
+        << normalisee({u"E7"_s, u"1"_s}) << QByteArray() << 2;
+    QTest::newRow("no value is a usage error") << normalisee({u"E12"_s}) << QByteArray() << 2;
+    QTest::newRow("an unknown option is a usage error")
+        << QStringList{u"--normalise"_s, u"E12"_s, u"1"_s} << QByteArray() << 2;
+    QTest::newRow("after --, an option name is an expression")
+        << QStringList{u"--"_s, u"--normalisee"_s, u"2"_s}
+        << QByteArray("erreur: caract\xc3\xa8re inconnu \xc2\xab n \xc2\xbb\n2\n") << 1;
+}
+
+void ZorvEvalTest::standardValues()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, output);
+    QFETCH(int, exitCode);
+    const Run run = runEvaluator(arguments, QByteArray());
+    QCOMPARE(run.output, output);
+    QCOMPARE(run.exitCode, exitCode);
+}
+
+void ZorvEvalTest::helpAndVersion_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("help names every mode and the exit statuses")
+        << u"--help"_s << QByteArray("3 si la sortie n'a pas pu");
+    QTest::newRow("version") << u"--version"_s << QByteArray("zorv-eval " ZORV_VERSION "\n");
+}
+
+void ZorvEvalTest::helpAndVersion()
+{
+    QFETCH(QString, option);
+    QFETCH(QByteArray, expected);
+    const Run run = runEvaluator({option}, QByteArray());
+    QVERIFY2(run.output.contains(expected), run.output.constData());
+    QCOMPARE(run.exitCode, 0);
+}
+
+void ZorvEvalTest::lostOutputIsNotSuccess_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+
+    QTest::newRow("arguments") << QStringList{u"1+1"_s} << QByteArray();
+    QTest::newRow("standard input") << QStringList() << QByteArray("1+1\n2+2\n");
+    QTest::newRow("standard values")
+        << QStringList{u"--normalisee"_s, u"E6"_s, u"2"_s} << QByteArray();
+}
+
+void ZorvEvalTest::lostOutputIsNotSuccess()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    const QString full = u"/dev/full"_s;
+    if (!QFile::exists(full))
+        QSKIP("no device that is always full");
+    QProcess process;
+    process.setStandardOutputFile(full);
+    process.start(QString::fromUtf8(ZORV_EVAL_PATH), arguments);
+    QVERIFY(process.waitForStarted());
+    process.write(input);
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 3);
 }
 
 QTEST_GUILESS_MAIN(ZorvEvalTest)

@@ -4,7 +4,9 @@
 #include "journal/windows/c_journal.h"
 #include "platform/program_font.h"
 #include "shell/shell_test_support.h"
+#include "platform/window_openers.h"
 #include "shell/windows/result_links.h"
+#include "values/windows/v_normalisees.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -94,6 +96,7 @@ void JournalWindowsTest::init()
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     m_shell = std::make_unique<ShellScope>();
     m_links = std::make_unique<ProgramResultLinks>();
+    setStandardValuesOpener(&v_normalisees::open);
     m_journal = std::make_unique<journal::Journal>(journal::journalFilePath());
     m_journalScope = std::make_unique<journal::JournalScope>(*m_journal);
     writeFunctionFile(m_shell->folder,
@@ -109,6 +112,8 @@ void JournalWindowsTest::init()
 void JournalWindowsTest::cleanup()
 {
     SingleInstance<c_journal>::close();
+    SingleInstance<v_normalisees>::close();
+    setStandardValuesOpener(nullptr);
     m_shell.reset();
     m_journalScope.reset();
     m_journal.reset();
@@ -224,13 +229,17 @@ void JournalWindowsTest::resultBoxMenus()
     menu = openContextMenu(resultBox);
     QVERIFY(menu);
     // Qt's own items first (copy, select all…), then ours.
-    const std::unique_ptr<QMenu> standard(resultBox->createStandardContextMenu());
+    const std::unique_ptr<QMenu> qtItems(resultBox->createStandardContextMenu());
     const QStringList ours{u"Copier le &résultat"_s,
                            u"&Journal des calculs"_s,
                            u"Valeurs &normalisées"_s};
-    QCOMPARE(itemTexts(menu), itemTexts(standard.get()) + ours);
+    QCOMPARE(itemTexts(menu), itemTexts(qtItems.get()) + ours);
     item(menu, u"CopierResultat"_s)->trigger();
     QCOMPARE(m_shell->platform.clipboard, copied);
+    item(menu, u"ValeursNormalisees"_s)->trigger();
+    v_normalisees *standard = SingleInstance<v_normalisees>::find();
+    QVERIFY(standard && standard->isVisible());
+    QCOMPARE(standard->txtValeur->text(), copied);
     item(menu, u"JournalDesCalculs"_s)->trigger();
     menu->close();
     c_journal *journal = SingleInstance<c_journal>::find();

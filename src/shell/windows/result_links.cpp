@@ -1,6 +1,7 @@
 #include "result_links.h"
 
 #include "journal/windows/c_journal.h"
+#include "platform/window_openers.h"
 
 #include <QShortcut>
 
@@ -20,14 +21,15 @@ void ProgramResultLinks::showJournal()
     SingleInstance<c_journal>::show();
 }
 
-// The standard values window is not part of the program yet: its menu items stay disabled until
-// these two open it.
 bool ProgramResultLinks::canShowStandardValues() const
 {
-    return false;
+    return true;
 }
 
-void ProgramResultLinks::showStandardValues(double) {}
+void ProgramResultLinks::showStandardValues(double value)
+{
+    openStandardValues(value);
+}
 
 QShortcut *addJournalShortcut(QWidget *owner)
 {

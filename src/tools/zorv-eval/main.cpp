@@ -1,18 +1,6 @@
 // zorv-eval: evaluates expressions with the equation engine, from the command line.
 //
-//   zorv-eval EXPR...   evaluates each argument;
-//   zorv-eval           evaluates each line of standard input (LF or CR LF ends a line; an empty
-//                       line is an expression too, and reads as 0);
-//   zorv-eval --fonction NAME VALUE...
-//                       evaluates a function file with the values as its inputs 1 to n (the others
-//                       are "0"), by the calculator's rules; NAME is a file of the program's
-//                       res/Fonc/ folder, with or without ".zvfc", or a path.
-//
-// Prints one line per expression: its value in the engine's number text ("." as decimal point,
-// at most 15 significant digits, 1E-05 and 1.5E+20 outside the plain range), or "erreur: " and the
-// French reason (for a function, the calculator's, naming the input at fault). Exit status 0 when
-// every expression evaluated, 1 otherwise. Input is UTF-8;
-// invalid bytes become replacement characters, which the engine reads as any other character.
+// The usage text below is the contract; each mode is one function, chosen by the first argument.
 
 #include "engine/core/calcule.h"
 #include "engine/core/number_text.h"
@@ -21,20 +9,86 @@
 #include "functions/core/function_list.h"
 #include "platform/app_dir.h"
 #include "settings/core/ini.h"
+#include "values/core/standard_values.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QString>
+#include <QStringList>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace {
 
-// Prints the line for one expression; false when it could not be evaluated.
+constexpr char Synopsis[] = "usage : zorv-eval [--] [EXPR...]\n"
+                            "        zorv-eval --fonction NOM [VALEUR...]\n"
+                            "        zorv-eval --normalisee SÉRIE VALEUR...\n"
+                            "        zorv-eval --help | --version\n";
+
+constexpr char Details[]
+    = "Sans option, calcule chaque argument, ou chaque ligne de l'entrée standard s'il n'y en a\n"
+      "aucun (une ligne vide vaut 0). Écrit une ligne par expression : sa valeur (« . » comme\n"
+      "séparateur décimal, au plus 15 chiffres significatifs, 1E-05 et 1.5E+20 hors de la plage\n"
+      "ordinaire), ou « erreur: » et la raison.\n"
+      "\n"
+      "--fonction NOM [VALEUR...]  calcule le fichier de fonction NOM (un fichier du dossier\n"
+      "    res/Fonc/ du programme, avec ou sans « .zvfc », ou un chemin) avec les valeurs comme\n"
+      "    données 1 à 6 (« 0 » pour les manquantes), selon les règles de la calculatrice : chaque\n"
+      "    valeur entre parenthèses, une donnée illisible refusée en la nommant.\n"
+      "\n"
+      "--normalisee SÉRIE VALEUR...  pour chaque valeur positive, les valeurs de la série (E6, "
+      "E12,\n"
+      "    E24, E48, E96 ou E192) juste en dessous, juste au-dessus et la plus proche (la plus\n"
+      "    basse à écart égal) : « 680 750 750 » pour E24 723,43. La virgule décimale est admise.\n"
+      "\n"
+      "Code de sortie : 0 si tout a été calculé, 1 si une ligne est une erreur, 2 pour une erreur\n"
+      "d'utilisation, 3 si la sortie n'a pas pu être écrite (disque plein, tube fermé).\n";
+
+enum ExitStatus {
+    AllEvaluated = 0,
+    SomeFailed = 1,
+    UsageError = 2,
+    OutputLost = 3,
+};
+
+// Set once a write to standard output fails: the output is incomplete, whatever follows.
+bool outputLost = false;
+
+void writeOut(const QByteArray &text)
+{
+    if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) != size_t(text.size())
+        || std::ferror(stdout))
+        outputLost = true;
+}
+
+// One answer per question, at once: another program may be waiting for it. A full disk shows
+// only when the buffer is written, so the flush is checked too.
+void flushOut()
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        outputLost = true;
+}
+
+// The status of a mode, unless its output did not all reach its destination.
+int finish(bool allEvaluated)
+{
+    flushOut();
+    if (outputLost)
+        return OutputLost;
+    return allEvaluated ? AllEvaluated : SomeFailed;
+}
+
+int usageError(const QString &reason)
+{
+    const QByteArray text = "zorv-eval: " + reason.toUtf8() + "\n" + Synopsis;
+    std::fputs(text.constData(), stderr);
+    return UsageError;
+}
+
+// Writes the line for one expression; false when it could not be evaluated.
 bool evaluate(const QString &expression)
 {
     QByteArray line;
@@ -45,8 +99,7 @@ bool evaluate(const QString &expression)
         line = QByteArray("erreur: ") + error.reason().toUtf8();
         evaluated = false;
     }
-    line.append('\n');
-    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    writeOut(line + '\n');
     return evaluated;
 }
 
@@ -64,10 +117,53 @@ bool readLine(std::string &line)
     return true;
 }
 
-void printLine(const QString &text)
+int expressionsMode(const QStringList &expressions)
 {
-    const QByteArray line = text.toUtf8() + '\n';
-    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    bool allEvaluated = true;
+    if (!expressions.isEmpty()) {
+        for (const QString &expression : expressions)
+            allEvaluated = evaluate(expression) && allEvaluated;
+        return finish(allEvaluated);
+    }
+    std::string line;
+    while (!outputLost && readLine(line)) {
+        allEvaluated = evaluate(QString::fromUtf8(line.data(), qsizetype(line.size())))
+                       && allEvaluated;
+        flushOut();
+    }
+    return finish(allEvaluated);
+}
+
+// Writes the line for one value; false when it is not a positive number.
+bool standardValues(zorv::values::Series series, const QString &text)
+{
+    using namespace zorv::values;
+    const ValueReading reading = readValue(text);
+    if (!reading.value) {
+        writeOut("erreur: " + reading.reason.toUtf8() + '\n');
+        return false;
+    }
+    const NearestValues values = *nearestValues(series, *reading.value);
+    const QStringList texts{zorv::engine::numberText(values.below.value()),
+                            zorv::engine::numberText(values.above.value()),
+                            zorv::engine::numberText(values.nearest.value())};
+    writeOut(texts.join(u' ').toUtf8() + '\n');
+    return true;
+}
+
+int standardValuesMode(const QStringList &arguments)
+{
+    if (arguments.size() < 2)
+        return usageError(QStringLiteral("--normalisee attend une série et au moins une valeur"));
+    const std::optional<zorv::values::Series> series = zorv::values::seriesNamed(arguments[0]);
+    if (!series) {
+        return usageError(QStringLiteral("série inconnue « %1 » (E6, E12, E24, E48, E96 ou E192)")
+                              .arg(arguments[0]));
+    }
+    bool allEvaluated = true;
+    for (const QString &value : arguments.mid(1))
+        allEvaluated = standardValues(*series, value) && allEvaluated;
+    return finish(allEvaluated);
 }
 
 // The function file that NAME stands for: a file of the function folder, named with or without
@@ -100,20 +196,17 @@ QString asReason(QString message)
     return message;
 }
 
-// zorv-eval --fonction NAME VALUE... (the arguments after --fonction): prints the line for the
-// function; the exit status. Needs the application object, which knows the program's folder.
+// The arguments after --fonction. Needs the application object, which knows the program folder.
 int functionMode(const QStringList &arguments)
 {
+    if (arguments.isEmpty() || arguments.size() > 7)
+        return usageError(QStringLiteral("--fonction attend un nom et six valeurs au plus"));
     zorv::donnees::FunctionDir = zorv::donnees::appPath(QStringLiteral("res/Fonc/"));
-    if (arguments.isEmpty() || arguments.size() > 7) {
-        std::fputs("usage: zorv-eval --fonction NOM [VALEUR...] (six valeurs au plus)\n", stderr);
-        return 2;
-    }
     const QString &name = arguments.first();
     const QString path = functionFilePath(name);
     if (path.isEmpty()) {
-        printLine(QStringLiteral("erreur: fonction introuvable « %1 »").arg(name));
-        return 1;
+        writeOut(QStringLiteral("erreur: fonction introuvable « %1 »\n").arg(name).toUtf8());
+        return finish(false);
     }
     zorv::functions::FunctionInputs inputs;
     for (int k = 1; k <= 6; ++k)
@@ -128,34 +221,53 @@ int functionMode(const QStringList &arguments)
                                                zorv::functions::ReadFailureText);
     const zorv::functions::FunctionEvaluation evaluation
         = zorv::functions::evaluateFunction(functionName, formula, inputs);
-    if (!evaluation.ok()) {
-        printLine(QStringLiteral("erreur: ") + asReason(evaluation.message));
-        return 1;
-    }
-    printLine(zorv::engine::numberText(evaluation.value));
-    return 0;
+    const QString line = evaluation.ok() ? zorv::engine::numberText(evaluation.value)
+                                         : QStringLiteral("erreur: ") + asReason(evaluation.message);
+    writeOut(line.toUtf8() + '\n');
+    return finish(evaluation.ok());
+}
+
+int helpMode()
+{
+    writeOut(QByteArray(Synopsis) + '\n' + Details);
+    return finish(true);
+}
+
+int versionMode()
+{
+    writeOut("zorv-eval " ZORV_VERSION "\n");
+    return finish(true);
+}
+
+// "--name": an option. "--5" or "-2+3" stay expressions.
+bool looksLikeOption(const QString &argument)
+{
+    return argument.size() > 2 && argument.startsWith(QStringLiteral("--"))
+           && argument[2].isLetter();
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc > 1 && std::strcmp(argv[1], "--fonction") == 0) {
-        const QCoreApplication application(argc, argv);
-        return functionMode(QCoreApplication::arguments().mid(2));
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    const QString mode = arguments.value(0);
+    if (mode == u"--help")
+        return helpMode();
+    if (mode == u"--version")
+        return versionMode();
+    if (mode == u"--fonction") {
+        QCoreApplication application(argc, argv);
+        return functionMode(arguments.mid(1));
     }
-    bool allEvaluated = true;
-    if (argc > 1) {
-        for (int i = 1; i < argc; ++i)
-            allEvaluated = evaluate(QString::fromLocal8Bit(argv[i])) && allEvaluated;
-        return allEvaluated ? 0 : 1;
-    }
-    std::string line;
-    while (readLine(line)) {
-        allEvaluated = evaluate(QString::fromUtf8(line.data(), qsizetype(line.size())))
-                       && allEvaluated;
-        // One answer per question, at once: another program may be waiting for it.
-        std::fflush(stdout);
-    }
-    return allEvaluated ? 0 : 1;
+    if (mode == u"--normalisee")
+        return standardValuesMode(arguments.mid(1));
+    if (mode == u"--")
+        return expressionsMode(arguments.mid(1));
+    if (looksLikeOption(mode))
+        return usageError(QStringLiteral("option inconnue « %1 »").arg(mode));
+    return expressionsMode(arguments);
 }

@@ -2,6 +2,7 @@
 #include "shots.h"
 #include "values/windows/c_donnees.h"
 #include "values/windows/r_chargement_data.h"
+#include "values/windows/v_normalisees.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -33,10 +34,20 @@ void valuesWindow(zorv::shots::Shots &shots)
     zorv::SingleInstance<zorv::c_donnees>::close();
 }
 
+// The cut-off frequency of an RC filter (10 kOhm, 22 nF), as the calculator gives it.
+void standardValuesWindow(zorv::shots::Shots &shots)
+{
+    auto *window = zorv::SingleInstance<zorv::v_normalisees>::get();
+    window->showFor(723.431559508615, QStringLiteral("Hz"));
+    shots.take(zorv::SingleInstance<zorv::v_normalisees>::show(), QStringLiteral("v_normalisees"));
+    zorv::SingleInstance<zorv::v_normalisees>::close();
+}
+
 void shootValues(zorv::shots::Shots &shots)
 {
     loadingWindow(shots);
     valuesWindow(shots);
+    standardValuesWindow(shots);
 }
 
 const zorv::shots::Registrar reg("4-values", &shootValues);
