@@ -3,8 +3,8 @@
 #include "journal/core/journal_csv.h"
 #include "journal/windows/c_journal.h"
 #include "platform/program_font.h"
-#include "shell/shell_test_support.h"
 #include "platform/window_openers.h"
+#include "shell/shell_test_support.h"
 #include "shell/windows/result_links.h"
 #include "values/windows/v_normalisees.h"
 
