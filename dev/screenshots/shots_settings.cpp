@@ -6,7 +6,7 @@ namespace {
 void settingsShots(zorv::shots::Shots &shots)
 {
     // The program folder is a copy: storing a setting here changes nothing of the real one.
-    zorv::d_options::Savo(QStringLiteral("cl"), QStringLiteral("aubcdaub"), QStringLiteral("1"));
+    zorv::d_options::Savo(zorv::settings::ConfirmClosing, QStringLiteral("1"));
     shots.take(zorv::SingleInstance<zorv::d_options>::show(), QStringLiteral("d_options"));
     zorv::SingleInstance<zorv::d_options>::close();
 }

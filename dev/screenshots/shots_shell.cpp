@@ -23,7 +23,7 @@ using zorv::SingleInstance;
 
 void menuWithInternetOption(zorv::shots::Shots &s, const QString &stored, const QString &name)
 {
-    zorv::d_options::Savo(QStringLiteral("a.zorv"), QStringLiteral("www"), stored);
+    zorv::d_options::Savo(zorv::settings::InternetButton, stored);
     s.take(SingleInstance<zorv::b_menu>::show(), name);
     SingleInstance<zorv::b_menu>::close();
 }
@@ -36,10 +36,10 @@ void shell(zorv::shots::Shots &s)
     SingleInstance<zorv::a_start>::close();
 
     // The Internet button shows only when its option was on as the menu loaded.
-    const QString internet = zorv::d_options::Loado(QStringLiteral("a.zorv"), QStringLiteral("www"));
+    const QString internet = zorv::d_options::Loado(zorv::settings::InternetButton);
     menuWithInternetOption(s, QStringLiteral("0"), QStringLiteral("b_menu"));
     menuWithInternetOption(s, QStringLiteral("1"), QStringLiteral("b_menu-internet"));
-    zorv::d_options::Savo(QStringLiteral("a.zorv"), QStringLiteral("www"), internet);
+    zorv::d_options::Savo(zorv::settings::InternetButton, internet);
 
     s.take(SingleInstance<zorv::c_outils>::show(), QStringLiteral("c_outils"));
     SingleInstance<zorv::c_outils>::close();

@@ -3,6 +3,7 @@
 #include "journal/core/journal.h"
 #include "platform/program_font.h"
 #include "platform/qt_platform.h"
+#include "platform/user_files.h"
 #include "platform/window_openers.h"
 #include "shell/windows/a_start.h"
 #include "shell/windows/b_window.h"
@@ -19,7 +20,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zorv"));
+    QApplication::setApplicationName(zorv::ApplicationName);
     // The program ends only through the menu: the splash closing before the menu shows, or the
     // main frame closing, must not end it.
     QApplication::setQuitOnLastWindowClosed(false);

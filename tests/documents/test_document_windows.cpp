@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
+#include "support/window_checks.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -274,7 +275,7 @@ void DocumentWindowsTest::labels()
     QCOMPARE(label->geometry(), geometry);
     QVERIFY(label->font().underline());
     QCOMPARE(label->font().pointSizeF(), 8.25);
-    QVERIFY(label->fontMetrics().horizontalAdvance(caption) <= geometry.width());
+    QVERIFY(test::captionWidth(label, caption) <= geometry.width());
     QCOMPARE(label->cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(label->cursor().hotSpot(), QPoint(12, 1));
     QCOMPARE(label->cursor().pixmap().size(), QSize(32, 32));

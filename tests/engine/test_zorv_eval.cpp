@@ -18,16 +18,17 @@ private slots:
     void manyLines();
     void functionFile_data();
     void functionFile();
-
-private:
-    // A program folder holding a copy of the evaluator and function files of its own.
-    QTemporaryDir m_program;
+    void functionOfTheUsersOwnFolder();
     void standardValues_data();
     void standardValues();
     void helpAndVersion_data();
     void helpAndVersion();
     void lostOutputIsNotSuccess_data();
     void lostOutputIsNotSuccess();
+
+private:
+    // A program folder holding a copy of the evaluator and function files of its own.
+    QTemporaryDir m_program;
 };
 
 namespace {
@@ -215,6 +216,31 @@ void ZorvEvalTest::functionFile()
                                  m_program.path() + u"/zorv-eval"_s);
     QCOMPARE(run.output, output);
     QCOMPARE(run.exitCode, exitCode);
+}
+
+// An installed program folder, which the user cannot write to: the user's functions are in the
+// data folder, and found by name after the shipped ones.
+void ZorvEvalTest::functionOfTheUsersOwnFolder()
+{
+    QTemporaryDir installed;
+    QTemporaryDir data;
+    QVERIFY(QFile::copy(QString::fromUtf8(ZORV_EVAL_PATH), installed.path() + u"/zorv-eval"_s));
+    writeFile(installed.path() + u"/res/Fonc/ohm.zvfc"_s, "[Calc]\r\nFnc=d1*d2\r\n");
+    writeFile(data.path() + u"/zorv/Fonc/mienne.zvfc"_s, "[Calc]\r\nFnc=d1-d2\r\n");
+    QVERIFY(QFile::setPermissions(installed.path(), QFile::ReadOwner | QFile::ExeOwner));
+    const bool wasSet = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    const QByteArray before = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    const QString program = installed.path() + u"/zorv-eval"_s;
+    const Run shipped = runEvaluator({u"--fonction"_s, u"ohm"_s, u"5"_s, u"2"_s}, {}, program);
+    const Run own = runEvaluator({u"--fonction"_s, u"mienne"_s, u"5"_s, u"2"_s}, {}, program);
+    if (wasSet)
+        qputenv("XDG_DATA_HOME", before);
+    else
+        qunsetenv("XDG_DATA_HOME");
+    QFile::setPermissions(installed.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(shipped.output, QByteArray("10\n"));
+    QCOMPARE(own.output, QByteArray("3\n"));
 }
 
 void ZorvEvalTest::standardValues_data()

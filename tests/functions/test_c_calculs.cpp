@@ -6,7 +6,7 @@
 #include "functions/core/function_list.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
-#include "window_checks.h"
+#include "support/window_checks.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "platform/twips.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
-#include "window_checks.h"
+#include "support/window_checks.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,6 +2,8 @@
 #include "functions/core/function_list.h"
 #include "support/temp_app_dir.h"
 
+#include <QDir>
+#include <QFile>
 #include <QStringEncoder>
 #include <QTest>
 
@@ -21,6 +23,15 @@ QByteArray functionFile(const QString &name)
                                 + u"\r\nNomAuteur=Test\r\n[Calc]\r\nFnc=d1\r\n"_s);
 }
 
+// Writes a file into the user's own function folder of `app`'s data folder.
+bool writeUserFunction(const test::TempAppDir &app, const QString &file, const QString &name)
+{
+    const QString folder = app.userDataPath() + u"/Fonc/"_s;
+    QFile out(folder + file);
+    return QDir().mkpath(folder) && out.open(QIODevice::WriteOnly)
+           && out.write(functionFile(name)) > 0;
+}
+
 } // namespace
 
 class FunctionFileTest : public QObject
@@ -38,6 +49,9 @@ private slots:
     void missingFolder();
     void moreFilesThanSlots();
     void relistingEmptiesLeftoverSlots();
+    void usersOwnFunctions_data();
+    void usersOwnFunctions();
+    void usersFunctionsShareTheSlots();
 };
 
 void FunctionFileTest::readAClause_data()
@@ -186,6 +200,55 @@ void FunctionFileTest::relistingEmptiesLeftoverSlots()
     QCOMPARE(donnees::FunctionFileNames[0], u"a.zvfc"_s);
     QVERIFY(donnees::FunctionFileNames[1].isEmpty());
     QVERIFY(donnees::FunctionNames[1].isEmpty());
+}
+
+void FunctionFileTest::usersOwnFunctions_data()
+{
+    QTest::addColumn<bool>("programFolderWritable");
+    QTest::addColumn<QStringList>("expectedNames");
+    QTest::newRow("read-only program folder: the user's functions follow the shipped ones")
+        << false << QStringList{u"Ay"_s, u"Bee"_s, u"Mienne"_s, u"Zed"_s};
+    // There the user's functions are in res/Fonc/: the data folder is not the user's place.
+    QTest::newRow("writable program folder: the data folder is not listed")
+        << true << QStringList{u"Ay"_s, u"Bee"_s};
+}
+
+void FunctionFileTest::usersOwnFunctions()
+{
+    QFETCH(bool, programFolderWritable);
+    QFETCH(QStringList, expectedNames);
+    test::TempAppDir app;
+    app.writeFile(u"res/Fonc/b.zvfc"_s, functionFile(u"Bee"_s));
+    app.writeFile(u"res/Fonc/a.zvfc"_s, functionFile(u"Ay"_s));
+    QVERIFY(writeUserFunction(app, u"z.zvfc"_s, u"Zed"_s));
+    QVERIFY(writeUserFunction(app, u"M.zvfc"_s, u"Mienne"_s));
+    if (!programFolderWritable)
+        QVERIFY(QFile::setPermissions(app.path(), QFile::ReadOwner | QFile::ExeOwner));
+
+    const FunctionListing listing = listFunctions();
+    QCOMPARE(listing.names, expectedNames);
+    QCOMPARE(donnees::FunctionFileNames[1], u"b.zvfc"_s);
+    if (!programFolderWritable) {
+        // A user's file is entered by its full path, through which every reader finds it.
+        QCOMPARE(donnees::FunctionFileNames[2],
+                 QDir::toNativeSeparators(app.userDataPath() + u"/Fonc/M.zvfc"_s));
+        QCOMPARE(ReadAClause(donnees::FunctionFileNames[3], u"Calc"_s, u"Fnc"_s), u"d1"_s);
+    }
+    QVERIFY(donnees::FunctionFileNames[expectedNames.size()].isEmpty());
+}
+
+void FunctionFileTest::usersFunctionsShareTheSlots()
+{
+    test::TempAppDir app;
+    for (int i = 0; i < donnees::FunctionSlots - 1; ++i)
+        app.writeFile(u"res/Fonc/%1.zvfc"_s.arg(i, 4, 10, QChar(u'0')), functionFile(u"f"_s));
+    QVERIFY(writeUserFunction(app, u"a.zvfc"_s, u"a.zvfc"_s));
+    QVERIFY(writeUserFunction(app, u"b.zvfc"_s, u"b.zvfc"_s));
+    QVERIFY(QFile::setPermissions(app.path(), QFile::ReadOwner | QFile::ExeOwner));
+    const FunctionListing listing = listFunctions();
+    QCOMPARE(listing.names.size(), donnees::FunctionSlots);
+    QCOMPARE(listing.names.last(), u"a.zvfc"_s);
+    QCOMPARE(listing.leftOut, 1);
 }
 
 QTEST_GUILESS_MAIN(FunctionFileTest)

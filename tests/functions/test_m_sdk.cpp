@@ -1,4 +1,5 @@
 #include "functions/core/function_file.h"
+#include "functions/core/new_function_file.h"
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/m_sdk.h"
 #include "platform/program_font.h"
@@ -7,7 +8,7 @@
 #include "platform/app_dir.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
-#include "window_checks.h"
+#include "support/window_checks.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -98,6 +100,13 @@ private slots:
     void textsTheFileCannotHoldAreTold_data();
     void textsTheFileCannotHoldAreTold();
     void shippedTemplateMakesAFunctionTheCalculatorReads();
+    void libraryButtonFollowsTheGeneratedFile();
+    void addsToTheLibrary_data();
+    void addsToTheLibrary();
+    void replacingAFunctionIsAskedFirst();
+    void linksAreNotFollowed_data();
+    void linksAreNotFollowed();
+    void libraryThatCannotBeWrittenIsTold();
 
 private:
     template<class T>
@@ -161,6 +170,8 @@ void MSdkTest::layout_data()
                             << twips(120, 1080, 5295, 3015);
     QTest::newRow("Command2") << u"Command2"_s << u"m_sdk"_s << u"&Générer"_s
                               << twips(4320, 4200, 1095, 495);
+    QTest::newRow("Command3") << u"Command3"_s << u"m_sdk"_s << u"Ajouter à la &bibliothèque"_s
+                              << twips(120, 4200, 2775, 495);
 
     const struct
     {
@@ -241,6 +252,7 @@ void MSdkTest::windowKind()
     QVERIFY(box("Text1")->isEnabled());
     QVERIFY(control<QPushButton>(u"Command1"_s)->isEnabled());
     QVERIFY(control<QPushButton>(u"Command2"_s)->isEnabled());
+    QVERIFY(!control<QPushButton>(u"Command3"_s)->isEnabled());
 }
 
 void MSdkTest::captionsFit()
@@ -262,7 +274,8 @@ void MSdkTest::keyboardOrder()
                                u"Text4"_s,
                                u"Text3"_s,
                                u"Command1"_s,
-                               u"Command2"_s};
+                               u"Command2"_s,
+                               u"Command3"_s};
     QCOMPARE(focusOrder(m_window, expected), expected);
 }
 
@@ -546,6 +559,135 @@ void MSdkTest::shippedTemplateMakesAFunctionTheCalculatorReads()
     QCOMPARE(legend->item(0)->text(), u"Tension U (V)"_s);
     for (int line = 3; line < 6; ++line)
         QCOMPARE(legend->item(line)->text(), u"(Vide)"_s);
+}
+
+// Enabled while the file of the name shown holds what "&Générer" wrote.
+void MSdkTest::libraryButtonFollowsTheGeneratedFile()
+{
+    auto *add = control<QPushButton>(u"Command3"_s);
+    box("Text1")->setText(u"brut"_s);
+    m_window->Command2_Click();
+    QVERIFY(add->isEnabled());
+    box("Text1")->setText(u"autre"_s);
+    QVERIFY(!add->isEnabled());
+    m_window->Command1_Click();
+    QVERIFY(!add->isEnabled());
+    m_window->Command2_Click();
+    QVERIFY(add->isEnabled());
+    m_window->Command1_Click(); // the file is the template again
+    QVERIFY(!add->isEnabled());
+}
+
+void MSdkTest::addsToTheLibrary_data()
+{
+    QTest::addColumn<bool>("programFolderWritable");
+    QTest::newRow("writable program folder: into res/Fonc") << true;
+    QTest::newRow("read-only program folder: into the user's Fonc") << false;
+}
+
+void MSdkTest::addsToTheLibrary()
+{
+    QFETCH(bool, programFolderWritable);
+    m_app->makeDir(u"res/Fonc"_s);
+    m_app->writeFile(u"res/Fonc/livree.zvfc"_s,
+                     "[GeneralInfo]\r\nNomFonc=Livr\xe9"
+                     "e\r\n");
+    if (!programFolderWritable)
+        QVERIFY(QFile::setPermissions(m_app->path(), QFile::ReadOwner | QFile::ExeOwner));
+    const QString library = programFolderWritable ? m_app->filePath(u"res/Fonc"_s)
+                                                  : m_app->userDataPath() + u"/Fonc"_s;
+    box("Text1")->setText(u"nouvelle"_s);
+    m_window->Command1_Click();
+    box("Text2")->setText(u"Ma fonction"_s);
+    m_window->Command2_Click();
+    QTest::mouseClick(control<QPushButton>(u"Command3"_s), Qt::LeftButton);
+
+    const QString added = QDir::toNativeSeparators(library + u"/nouvelle.zvfc"_s);
+    QCOMPARE(readFile(added), readFile(functions::newFunctionFilePath(u"nouvelle"_s)));
+    QCOMPARE(m_platform->messages.size(), 2);
+    const MessageRecord told = m_platform->messages[1];
+    QCOMPARE(told.title, u"SDK"_s);
+    QCOMPARE(told.icon, MessageIcon::Information);
+    QCOMPARE(told.text,
+             u"La fonction « Ma fonction » est ajoutée à la bibliothèque (%1). La calculatrice la "
+             u"proposera à sa prochaine ouverture."_s.arg(added));
+
+    // At its next opening the calculator lists it after the shipped functions.
+    const auto *list = SingleInstance<c_calculs>::get()->findChild<QComboBox *>(u"cmbFonction"_s);
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->itemText(0), u"Livrée"_s);
+    QCOMPARE(list->itemText(1), u"Ma fonction"_s);
+}
+
+void MSdkTest::replacingAFunctionIsAskedFirst()
+{
+    const QByteArray old = "[GeneralInfo]\r\nNomFonc=Ancienne\r\n";
+    m_app->writeFile(u"res/Fonc/essai.zvfc"_s, old);
+    box("Text1")->setText(u"essai"_s);
+    m_window->Command1_Click();
+    m_window->Command2_Click();
+    m_platform->messages.clear();
+
+    m_platform->answerNextMessage(MessageAnswer::No);
+    m_window->Command3_Click();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].buttons, MessageButtons::YesNo);
+    QVERIFY2(m_platform->messages[0].text.contains(u"(fonction « Ancienne »)"_s),
+             qPrintable(m_platform->messages[0].text));
+    QCOMPARE(readFile(m_app->filePath(u"res/Fonc/essai.zvfc"_s)), old);
+
+    m_platform->answerNextMessage(MessageAnswer::Yes);
+    m_window->Command3_Click();
+    QCOMPARE(m_platform->messages.size(), 3);
+    QVERIFY(m_platform->messages[2].text.startsWith(u"La fonction « 0 » est ajoutée"_s));
+    QCOMPARE(readFile(m_app->filePath(u"res/Fonc/essai.zvfc"_s)),
+             readFile(outFile(u"essai.zvfc"_s)));
+}
+
+void MSdkTest::linksAreNotFollowed_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::newRow("the new function file is a link") << u"out/essai.zvfc"_s;
+    QTest::newRow("the library file is a link") << u"res/Fonc/essai.zvfc"_s;
+}
+
+void MSdkTest::linksAreNotFollowed()
+{
+    QFETCH(QString, link);
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath(u"secret.zvfc"_s);
+    const QByteArray secret = "[GeneralInfo]\r\nNomFonc=Secret\r\n";
+    QFile file(outside);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(secret) == secret.size());
+    file.close();
+    m_app->makeDir(u"res/Fonc"_s);
+    box("Text1")->setText(u"essai"_s);
+    m_window->Command1_Click();
+    m_window->Command2_Click();
+    m_platform->messages.clear();
+    QFile::remove(m_app->filePath(link));
+    QVERIFY(QFile::link(outside, m_app->filePath(link)));
+
+    m_window->Command3_Click();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY2(m_platform->messages[0].text.contains(u"est un lien symbolique"_s),
+             qPrintable(m_platform->messages[0].text));
+    QCOMPARE(readFile(outside), secret);
+    QCOMPARE(QDir(m_app->filePath(u"res/Fonc"_s)).entryList(QDir::Files | QDir::System),
+             link.startsWith(u"res"_s) ? QStringList{u"essai.zvfc"_s} : QStringList());
+}
+
+void MSdkTest::libraryThatCannotBeWrittenIsTold()
+{
+    box("Text1")->setText(u"essai"_s); // no res/Fonc in the program folder
+    m_window->Command1_Click();
+    m_window->Command2_Click();
+    m_window->Command3_Click();
+    QCOMPARE(m_platform->messages.size(), 2);
+    QVERIFY2(m_platform->messages[1].text.startsWith(
+                 u"Impossible d'ajouter la fonction à la bibliothèque : le fichier « %1 »"_s.arg(
+                     donnees::appPath(u"res/Fonc/essai.zvfc"_s))),
+             qPrintable(m_platform->messages[1].text));
 }
 
 QTEST_MAIN(MSdkTest)

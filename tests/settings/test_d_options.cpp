@@ -6,6 +6,7 @@
 #include "settings/windows/d_options.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
+#include "support/window_checks.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -110,8 +111,8 @@ void DOptionsTest::windowHasItsCaptionSizeAndTabOrder()
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     static_assert(d_options::windowKind == WindowKind::FrameChild);
-    QCOMPARE(window->Co->nextInFocusChain(), window->Check1);
-    QCOMPARE(window->Check1->nextInFocusChain(), window->Check2);
+    const QStringList order{QStringLiteral("Co"), QStringLiteral("Check1"), QStringLiteral("Check2")};
+    QCOMPARE(test::focusOrder(window, order), order);
 }
 
 void DOptionsTest::withoutSettingsFileAllBoxesAreUnchecked()

@@ -34,13 +34,14 @@ const QMap<QString, std::function<QWidget *()>> &programWindows()
     return windows;
 }
 
-// The buttons a user can reach with Tab and press; check boxes answer the space bar only.
+// The buttons a user can reach with Tab and press (a disabled one is passed over until it is
+// enabled); check boxes answer the space bar only.
 QList<QAbstractButton *> pressableButtons(const QWidget *window)
 {
     QList<QAbstractButton *> buttons;
     const QList<QAbstractButton *> all = window->findChildren<QAbstractButton *>();
     for (QAbstractButton *button : all) {
-        if (!button->isCheckable() && (button->focusPolicy() & Qt::TabFocus)
+        if (!button->isCheckable() && button->isEnabled() && (button->focusPolicy() & Qt::TabFocus)
             && !button->objectName().isEmpty())
             buttons.append(button);
     }

@@ -1,6 +1,7 @@
 #include "temp_app_dir.h"
 
 #include "platform/app_dir.h"
+#include "platform/user_files.h"
 #include "shell/core/donnees.h"
 
 #include <QDir>
@@ -36,12 +37,14 @@ void copyRecursively(const QString &from, const QString &to)
 TempAppDir::TempAppDir()
 {
     donnees::setAppDir(m_dir.path());
+    setUserDataDir(m_userData.path());
     donnees::InitGlobals();
 }
 
 TempAppDir::~TempAppDir()
 {
     donnees::setAppDir(QString());
+    setUserDataDir(QString());
     // Leave nothing read-only behind, or the temporary folder could not be removed.
     QDirIterator it(m_dir.path(),
                     QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,

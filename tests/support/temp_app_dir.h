@@ -6,8 +6,9 @@
 namespace zorv::test {
 
 // A fresh program folder for one test: an empty temporary directory that AppDir() answers for
-// the lifetime of the object, with InitGlobals() run on it. Nothing of the real program folder is
-// touched.
+// the lifetime of the object, with InitGlobals() run on it, and another one that stands for the
+// user's data folder (userDataDir()). Nothing of the real program folder or of the user's real
+// files is touched.
 class TempAppDir
 {
 public:
@@ -17,6 +18,10 @@ public:
     TempAppDir &operator=(const TempAppDir &) = delete;
 
     QString path() const { return m_dir.path(); }
+
+    // The stand-in for the user's data folder, where the user's files go when the program folder
+    // cannot be written.
+    QString userDataPath() const { return m_userData.path(); }
 
     // The full path of a file or folder below it ("res/Fonc").
     QString filePath(const QString &relative) const { return m_dir.filePath(relative); }
@@ -32,6 +37,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_userData;
 };
 
 // The shipped data folder of the source tree.

@@ -3,6 +3,7 @@
 #include "platform/twips.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
+#include "support/window_checks.h"
 #include "values/windows/c_donnees.h"
 
 #include <QApplication>
@@ -116,7 +117,7 @@ void CDonneesTest::windowAndControlsAsDesigned()
     QCOMPARE(window->copyPressepapier->text(), u"C&opier"_s);
     for (QPushButton *button : {window->Command1, window->copyPressepapier}) {
         const int room = button->width() - 8;
-        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text().remove(u'&')) <= room,
+        QVERIFY2(test::captionWidth(button, button->text()) <= room,
                  qPrintable(button->text()));
     }
 
@@ -133,7 +134,7 @@ void CDonneesTest::windowAndControlsAsDesigned()
     QVERIFY(!window->Label1->autoFillBackground());
     // The label box runs past the window's edge; the word itself must show whole, inside the frame.
     const int wordEnd = window->Label1->x()
-                        + window->Label1->fontMetrics().horizontalAdvance(window->Label1->text());
+                        + test::captionWidth(window->Label1, window->Label1->text());
     QVERIFY(wordEnd <= window->Shape1->geometry().right());
     QVERIFY(window->Shape1->isVisible());
 
@@ -288,7 +289,7 @@ void CDonneesTest::shippedNamesFitTheList()
     const QFontMetrics metrics = window->liste->fontMetrics();
     for (int i = 0; i < window->liste->count(); ++i) {
         const QString name = window->liste->itemText(i);
-        QVERIFY2(metrics.horizontalAdvance(name) <= field.width(), qPrintable(name));
+        QVERIFY2(test::captionWidth(window->liste, name) <= field.width(), qPrintable(name));
     }
 }
 

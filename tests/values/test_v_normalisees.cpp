@@ -1,4 +1,4 @@
-#include "../functions/window_checks.h"
+#include "support/window_checks.h"
 #include "platform/program_font.h"
 #include "platform/single_instance.h"
 #include "platform/window_openers.h"
@@ -176,7 +176,7 @@ void VNormaliseesTest::captionsFitAndControlsAreNamed()
     const QFontMetrics metrics(header->font());
     for (int column = SeriesName; column <= Bands; ++column) {
         const QString caption = m_window->tblSeries->horizontalHeaderItem(column)->text();
-        QVERIFY2(metrics.horizontalAdvance(caption) < header->sectionSize(column),
+        QVERIFY2(test::captionWidth(header, caption) < header->sectionSize(column),
                  qPrintable(caption));
         for (const values::Series series : values::AllSeries) {
             const QTableWidgetItem *item = m_window->tblSeries->item(int(series), column);

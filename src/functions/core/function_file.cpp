@@ -1,5 +1,6 @@
 #include "function_file.h"
 
+#include "functions/core/user_library.h"
 #include "settings/core/ini.h"
 #include "functions/core/function_list.h"
 
@@ -12,7 +13,9 @@ namespace zorv::functions {
 
 QString ReadAClause(const QString &File, const QString &Category, const QString &StringC)
 {
-    return ReadIniValue(Category, StringC, donnees::FunctionDir + File, ReadFailureText);
+    // The user's own functions are listed by their full path; a listed name never is one.
+    const QString path = QDir::isAbsolutePath(File) ? File : donnees::FunctionDir + File;
+    return ReadIniValue(Category, StringC, path, ReadFailureText);
 }
 
 QStringList functionFileNames(const QString &folder)
@@ -33,7 +36,12 @@ FunctionListing listFunctions()
     const QFileInfo folder(donnees::FunctionDir);
     listing.folderReadable = folder.isDir() && folder.isReadable() && folder.isExecutable();
 
-    const QStringList files = functionFileNames(donnees::FunctionDir);
+    QStringList files = functionFileNames(donnees::FunctionDir);
+    const QString own = userFunctionDir();
+    if (!own.isEmpty()) {
+        for (const QString &name : functionFileNames(own))
+            files.append(own + name);
+    }
     const qsizetype listed = std::min<qsizetype>(files.size(), donnees::FunctionSlots);
     listing.leftOut = files.size() - listed;
     listing.names.reserve(listed);

@@ -8,7 +8,8 @@ namespace zorv::functions {
 // What a missing file, section or key of a function file reads as.
 inline const QString ReadFailureText = QStringLiteral("Erreur de lecture de fichier");
 
-// One entry of a function file: FunctionDir followed by File, section Category, key StringC. The
+// One entry of a function file: FunctionDir followed by File (or File itself when it is a full
+// path, as for the user's own functions), section Category, key StringC. The
 // value as the profile store reads it (at most 254 characters), or ReadFailureText when the file,
 // the section or the key does not exist. No other check is made.
 QString ReadAClause(const QString &File, const QString &Category, const QString &StringC);
@@ -26,10 +27,12 @@ struct FunctionListing
     bool folderReadable = true; // false when FunctionDir is missing or cannot be read
 };
 
-// Lists FunctionDir into donnees::FunctionFileNames and donnees::FunctionNames (entries 0 to n-1;
-// the entries after them are emptied, so no name of an earlier listing lingers). When the folder
-// holds more files than the arrays, the first ones in listing order are taken and the number of
-// the others is reported.
+// Lists FunctionDir, then the user's own function folder (userFunctionDir(), when there is one),
+// into donnees::FunctionFileNames and donnees::FunctionNames (entries 0 to n-1; the entries after
+// them are emptied, so no name of an earlier listing lingers). A file of FunctionDir is entered by
+// its name, a file of the user's folder by its full path, which ReadAClause takes as it is. When
+// the folders hold more files than the arrays, the first ones in listing order are taken and the
+// number of the others is reported.
 FunctionListing listFunctions();
 
 } // namespace zorv::functions

@@ -1,6 +1,7 @@
 #include "new_function_file.h"
 
 #include "platform/app_dir.h"
+#include "platform/user_files.h"
 
 #include <algorithm>
 
@@ -36,12 +37,12 @@ QString templatePath()
 
 QString outputFolder()
 {
-    return donnees::appPath(QStringLiteral("out"));
+    return userPath(QStringLiteral("out"));
 }
 
 QString newFunctionFilePath(const QString &name)
 {
-    return donnees::appPath(QStringLiteral("out/") + name + Extension);
+    return userPath(QStringLiteral("out/") + name + Extension);
 }
 
 } // namespace zorv::functions

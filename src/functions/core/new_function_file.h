@@ -22,7 +22,8 @@ NameProblem checkNewFunctionName(const QString &name);
 // The template that every new function file starts as: AppDir followed by "Template.zvfc".
 QString templatePath();
 
-// The folder where new function files are written: AppDir followed by "out".
+// The folder where new function files are written: "out" in the folder of the user's files
+// (UserDir()).
 QString outputFolder();
 
 // The new function file for a name: the output folder, the name and ".zvfc".

@@ -220,8 +220,9 @@ void c_calculs::ListerFonctionsDansCombo()
 
     const QString folder = QDir::toNativeSeparators(donnees::FunctionDir);
     if (!listing.folderReadable) {
+        // The user's own functions may still be listed: only this folder's are missing.
         platform().messageBox(u"Le dossier des fonctions « %1 » est introuvable ou illisible : "
-                              u"aucune fonction ne peut être proposée."_s.arg(folder),
+                              u"ses fonctions ne peuvent pas être proposées."_s.arg(folder),
                               QString(),
                               MessageButtons::Ok,
                               MessageIcon::Warning);

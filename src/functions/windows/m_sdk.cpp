@@ -1,6 +1,8 @@
 #include "m_sdk.h"
 
+#include "functions/core/function_file.h"
 #include "functions/core/new_function_file.h"
+#include "functions/core/user_library.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
@@ -91,6 +93,51 @@ void warn(const QString &text)
     platform().messageBox(text, Title, MessageButtons::Ok, MessageIcon::Warning);
 }
 
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString functionNameIn(const QString &file)
+{
+    return functions::ReadAClause(file, u"GeneralInfo"_s, u"NomFonc"_s);
+}
+
+bool replaceInLibrary(const QString &target)
+{
+    const QString question
+        = u"La bibliothèque contient déjà le fichier « %1 » (fonction « %2 »).\n\n"
+          u"Voulez-vous le remplacer par la nouvelle fonction ?"_s.arg(native(target),
+                                                                       functionNameIn(target));
+    return platform().messageBox(question, Title, MessageButtons::YesNo, MessageIcon::Warning)
+           == MessageAnswer::Yes;
+}
+
+QString additionRefusal(functions::LibraryAddition outcome,
+                        const QString &source,
+                        const QString &target)
+{
+    switch (outcome) {
+    case functions::LibraryAddition::NotGenerated:
+        return u"Le fichier « %1 » n'existe pas : générez d'abord la fonction."_s.arg(
+            native(source));
+    case functions::LibraryAddition::SourceIsLink:
+    case functions::LibraryAddition::TargetIsLink:
+        return u"« %1 » est un lien symbolique : la fonction n'est pas ajoutée, car la copie "
+               u"lirait ou écrirait un fichier hors des dossiers de ZORV."_s.arg(
+                   native(outcome == functions::LibraryAddition::SourceIsLink ? source : target));
+    case functions::LibraryAddition::CannotWrite:
+        return u"Impossible d'ajouter la fonction à la bibliothèque : le fichier « %1 » ne peut "
+               u"pas être écrit (le dossier « %2 » n'existe pas ou n'est pas accessible en "
+               u"écriture, ou le fichier est protégé en écriture)."_s
+                   .arg(native(target), native(functions::libraryFolder()));
+    case functions::LibraryAddition::Added:
+    case functions::LibraryAddition::AlreadyThere:
+        break;
+    }
+    return QString();
+}
+
 } // namespace
 
 // One line of the entry grid, in the order in which "&Générer" writes the entries.
@@ -161,6 +208,15 @@ m_sdk::m_sdk(QWidget *parent)
     Command2->setGeometry(twips(4320, 4200, 1095, 495));
     connect(Command2, &QPushButton::clicked, this, &m_sdk::Command2_Click);
 
+    Command3 = new QPushButton(u"Ajouter à la &bibliothèque"_s, this);
+    Command3->setObjectName(u"Command3"_s);
+    Command3->setGeometry(twips(120, 4200, 2775, 495));
+    Command3->setEnabled(false);
+    connect(Command3, &QPushButton::clicked, this, &m_sdk::Command3_Click);
+    // The button stands for the file that "&Générer" wrote under the name shown: another name is
+    // another file, perhaps never generated.
+    connect(Text1, &QLineEdit::textChanged, Command3, [this] { Command3->setEnabled(false); });
+
     setKeyboardOrder();
 }
 
@@ -197,7 +253,8 @@ void m_sdk::setKeyboardOrder()
                                  Text4,
                                  Text3,
                                  Command1,
-                                 Command2};
+                                 Command2,
+                                 Command3};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -237,6 +294,8 @@ void m_sdk::Command1_Click()
     }
     Frame1->setEnabled(true);
     Text1->setEnabled(false);
+    // The file is the template again until the next "&Générer".
+    Command3->setEnabled(false);
 }
 
 void m_sdk::Command2_Click()
@@ -262,7 +321,33 @@ void m_sdk::Command2_Click()
             return;
         }
     }
+    Command3->setEnabled(true);
     platform().messageBox(u"Effectué!"_s, Title, MessageButtons::Ok);
+}
+
+void m_sdk::Command3_Click()
+{
+    if (!acceptName())
+        return;
+    const QString name = Text1->text();
+    const QString source = newFilePath();
+    const QString target = functions::libraryFilePath(name);
+    functions::LibraryAddition outcome = functions::addToLibrary(name, false);
+    if (outcome == functions::LibraryAddition::AlreadyThere) {
+        if (!replaceInLibrary(target))
+            return;
+        outcome = functions::addToLibrary(name, true);
+    }
+    if (outcome != functions::LibraryAddition::Added) {
+        warn(additionRefusal(outcome, source, target));
+        return;
+    }
+    platform().messageBox(u"La fonction « %1 » est ajoutée à la bibliothèque (%2). La "
+                          u"calculatrice la proposera à sa prochaine ouverture."_s
+                              .arg(functionNameIn(target), native(target)),
+                          Title,
+                          MessageButtons::Ok,
+                          MessageIcon::Information);
 }
 
 } // namespace zorv

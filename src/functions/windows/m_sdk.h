@@ -14,7 +14,8 @@ class QPushButton;
 
 namespace zorv {
 
-// The authoring window: makes a new function file in the output folder from the template.
+// The authoring window: makes a new function file in the output folder from the template, and
+// adds it to the user's library of functions.
 class m_sdk : public QWidget
 {
     Q_OBJECT
@@ -26,6 +27,7 @@ public:
 
     void Command1_Click();
     void Command2_Click();
+    void Command3_Click(); // "Ajouter à la &bibliothèque": copies the new file into the library
 
 private:
     struct GridLine;
@@ -52,6 +54,7 @@ private:
     QLineEdit *Text10 = nullptr;
     QLineEdit *Text11 = nullptr;
     QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
 };
 
 } // namespace zorv

@@ -1,12 +1,12 @@
 #include "options.h"
 
-#include "platform/app_dir.h"
+#include "platform/user_files.h"
 
 namespace zorv::settings {
 
 QString settingsFilePath()
 {
-    return donnees::appPath(QStringLiteral("parametres/da4bc5a4bc88a4bc88a4bc88.zorv"));
+    return userPath(QStringLiteral("parametres/da4bc5a4bc88a4bc88a4bc88.zorv"));
 }
 
 bool optionIsOn(const QString &storedText)

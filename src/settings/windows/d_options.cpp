@@ -61,36 +61,46 @@ QString d_options::Savo(const QString &rubrique, const QString &variable, const 
     return QString::number(WriteIniValue(rubrique, variable, donnee, settings::settingsFilePath()));
 }
 
+QString d_options::Loado(settings::Option option)
+{
+    return Loado(option.rubrique.toString(), option.variable.toString());
+}
+
+QString d_options::Savo(settings::Option option, const QString &donnee)
+{
+    return Savo(option.rubrique.toString(), option.variable.toString(), donnee);
+}
+
 void d_options::Form_Load()
 {
     const QSignalBlocker quietCo(Co);
     const QSignalBlocker quietCheck1(Check1);
     const QSignalBlocker quietCheck2(Check2);
-    Check1->setChecked(settings::optionIsOn(Loado(QStringLiteral("_1988"), QStringLiteral("log"))));
-    Check2->setChecked(settings::optionIsOn(Loado(QStringLiteral("a.zorv"), QStringLiteral("www"))));
-    Co->setChecked(settings::optionIsOn(Loado(QStringLiteral("cl"), QStringLiteral("aubcdaub"))));
+    Check1->setChecked(settings::optionIsOn(Loado(settings::SortModules)));
+    Check2->setChecked(settings::optionIsOn(Loado(settings::InternetButton)));
+    Co->setChecked(settings::optionIsOn(Loado(settings::ConfirmClosing)));
 }
 
 void d_options::Check1_Click()
 {
-    store(Check1, QStringLiteral("_1988"), QStringLiteral("log"));
+    store(Check1, settings::SortModules);
 }
 
 void d_options::Check2_Click()
 {
-    store(Check2, QStringLiteral("a.zorv"), QStringLiteral("www"));
+    store(Check2, settings::InternetButton);
 }
 
 void d_options::Co_Click()
 {
-    store(Co, QStringLiteral("cl"), QStringLiteral("aubcdaub"));
+    store(Co, settings::ConfirmClosing);
 }
 
 // A box must never show a state that the next start of the program will not have.
-void d_options::store(QCheckBox *box, const QString &rubrique, const QString &variable)
+void d_options::store(QCheckBox *box, settings::Option option)
 {
     const QString donnee = box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    if (Savo(rubrique, variable, donnee) != u"0")
+    if (Savo(option, donnee) != u"0")
         return;
     platform().messageBox(QStringLiteral(
                               "Le réglage «\u00A0%1\u00A0» n'a pas pu être enregistré\u00A0: "
@@ -103,7 +113,7 @@ void d_options::store(QCheckBox *box, const QString &rubrique, const QString &va
                           MessageIcon::Warning);
     // Put back without storing: the file holds that state already.
     const QSignalBlocker quiet(box);
-    box->setChecked(settings::optionIsOn(Loado(rubrique, variable)));
+    box->setChecked(settings::optionIsOn(Loado(option)));
 }
 
 } // namespace zorv

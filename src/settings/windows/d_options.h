@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/single_instance.h"
+#include "settings/core/options.h"
 
 #include <QWidget>
 
@@ -21,10 +22,12 @@ public:
     // Key `variable` of section `rubrique` of the settings file, or "0" when it is missing. Needs
     // no window: the menu calls it without opening this one.
     static QString Loado(const QString &rubrique, const QString &variable);
+    static QString Loado(settings::Option option);
 
     // Stores `donnee` as key `variable` of section `rubrique` of the settings file; the write's
     // result as decimal text ("1" written, "0" not). Needs no window.
     static QString Savo(const QString &rubrique, const QString &variable, const QString &donnee);
+    static QString Savo(settings::Option option, const QString &donnee);
 
     void Form_Load();
     void Check1_Click();
@@ -36,7 +39,7 @@ public:
     QCheckBox *Check2 = nullptr;
 
 private:
-    void store(QCheckBox *box, const QString &rubrique, const QString &variable);
+    void store(QCheckBox *box, settings::Option option);
 };
 
 } // namespace zorv

@@ -36,9 +36,9 @@ QPixmap loadPicture(const QString &relativePath)
     return picture;
 }
 
-bool optionIsOn(const QString &rubrique, const QString &variable)
+bool optionIsOn(settings::Option option)
 {
-    return settings::optionIsOn(d_options::Loado(rubrique, variable));
+    return settings::optionIsOn(d_options::Loado(option));
 }
 
 constexpr Qt::WindowStates UnplaceableStates = Qt::WindowMinimized | Qt::WindowMaximized
@@ -148,7 +148,7 @@ void b_menu::Command4_Click()
 void b_menu::Command5_Click()
 {
     // Read afresh at each click, so that a change made in the options window takes effect at once.
-    if (optionIsOn(QStringLiteral("cl"), QStringLiteral("aubcdaub")))
+    if (optionIsOn(settings::ConfirmClosing))
         SingleInstance<z_quit>::show();
     else
         platform().endProgram();
@@ -166,7 +166,7 @@ void b_menu::Command7_Click()
 
 void b_menu::Image1_Click()
 {
-    if (optionIsOn(QStringLiteral("_1988"), QStringLiteral("log")))
+    if (optionIsOn(settings::SortModules))
         SingleInstance<e_tri>::show();
 }
 
@@ -183,7 +183,7 @@ void b_menu::Form_Load()
     Image1->setPicture(loadPicture(QStringLiteral("Data/logo1.gif")));
     Image2->setPicture(loadPicture(QStringLiteral("Data/link1.gif")));
     // Decided once: turning the option on shows the button from the next start.
-    Image2->setVisible(optionIsOn(QStringLiteral("a.zorv"), QStringLiteral("www")));
+    Image2->setVisible(optionIsOn(settings::InternetButton));
     // No close button and no maximize button; closing requests are refused in closeEvent.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint);

@@ -7,6 +7,7 @@
 #include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
 #include "functions/core/function_list.h"
+#include "functions/core/user_library.h"
 #include "platform/app_dir.h"
 #include "settings/core/ini.h"
 #include "values/core/standard_values.h"
@@ -35,9 +36,10 @@ constexpr char Details[]
       "ordinaire), ou « erreur: » et la raison.\n"
       "\n"
       "--fonction NOM [VALEUR...]  calcule le fichier de fonction NOM (un fichier du dossier\n"
-      "    res/Fonc/ du programme, avec ou sans « .zvfc », ou un chemin) avec les valeurs comme\n"
-      "    données 1 à 6 (« 0 » pour les manquantes), selon les règles de la calculatrice : chaque\n"
-      "    valeur entre parenthèses, une donnée illisible refusée en la nommant.\n"
+      "    res/Fonc/ du programme, puis de vos propres fonctions, avec ou sans « .zvfc », ou un\n"
+      "    chemin) avec les valeurs comme données 1 à 6 (« 0 » pour les manquantes), selon les\n"
+      "    règles de la calculatrice : chaque valeur entre parenthèses, une donnée illisible\n"
+      "    refusée en la nommant.\n"
       "\n"
       "--normalisee SÉRIE VALEUR...  pour chaque valeur positive, les valeurs de la série (E6, "
       "E12,\n"
@@ -166,16 +168,20 @@ int standardValuesMode(const QStringList &arguments)
     return finish(allEvaluated);
 }
 
-// The function file that NAME stands for: a file of the function folder, named with or without
-// its ".zvfc", else a path; empty when there is none.
+// The function file that NAME stands for: a file of the function folder, then of the user's own
+// function folder (as the calculator lists them), named with or without its ".zvfc", else a path;
+// empty when there is none.
 QString functionFilePath(const QString &name)
 {
     if (name.isEmpty())
         return {};
     QStringList candidates;
     if (!name.contains(u'/') && !name.contains(QDir::separator())) {
-        candidates << zorv::donnees::FunctionDir + name
-                   << zorv::donnees::FunctionDir + name + QStringLiteral(".zvfc");
+        for (const QString &folder :
+             {zorv::donnees::FunctionDir, zorv::functions::userFunctionDir()}) {
+            if (!folder.isEmpty())
+                candidates << folder + name << folder + name + QStringLiteral(".zvfc");
+        }
     }
     candidates << name;
     for (const QString &candidate : candidates) {

@@ -59,3 +59,5 @@ icon() { # size file
 icon 16 zorv16.png
 icon 32 zorv32.png
 icon 48 zorv48.png
+# Not stored with the program: the larger size that software centres and the desktop menus show.
+icon 128 zorv128.png

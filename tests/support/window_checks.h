@@ -6,6 +6,12 @@ class QWidget;
 
 namespace zorv::test {
 
+// The caption as shown: the "&" that marks an access key is not drawn.
+QString withoutAccessKey(QString text);
+
+// How many pixels the caption takes, as shown, in the control's font.
+int captionWidth(const QWidget *control, const QString &caption);
+
 // The captions of the labels, buttons and frames below `window` that would be cut: each as
 // "objectName: caption". A label counts as cut when its text runs under a control that stands to
 // its right in the same container, as the designed grids put boxes over the labels' wide areas.

@@ -1,4 +1,4 @@
-#include "window_checks.h"
+#include "support/window_checks.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -7,11 +7,6 @@
 
 namespace zorv::test {
 namespace {
-
-QString withoutAccessKey(QString text)
-{
-    return text.remove(u'&');
-}
 
 // How far a label's text may run before another control of its container covers it.
 int visibleWidth(const QLabel *label)
@@ -35,6 +30,16 @@ QString describe(const QWidget *control, const QString &caption)
 }
 
 } // namespace
+
+QString withoutAccessKey(QString text)
+{
+    return text.remove(u'&');
+}
+
+int captionWidth(const QWidget *control, const QString &caption)
+{
+    return QFontMetrics(control->font()).horizontalAdvance(withoutAccessKey(caption));
+}
 
 QStringList captionsThatDoNotFit(const QWidget *window)
 {
