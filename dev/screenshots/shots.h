@@ -55,6 +55,11 @@ public:
 
     bool copyFile(const QString &source, const QString &destination) override;
 
+    std::optional<QString> saveFileName(const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+
 private:
     Shots &m_shots;
     QWidget *m_window;

@@ -44,6 +44,11 @@ public:
     {
         return copyFileReplacing(source, destination);
     }
+
+    std::optional<QString> saveFileName(const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
 };
 
 HeadlessPlatform headless;

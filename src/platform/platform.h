@@ -59,6 +59,13 @@ public:
     // Copies a file, replacing the file at the destination; false when it could not be done (the
     // destination is then unchanged). A destination that is a link or no file is not written.
     virtual bool copyFile(const QString &source, const QString &destination) = 0;
+
+    // Asks the user where to save a file (`filter` as Qt's file dialogs take it, "CSV (*.csv)");
+    // the path chosen, nothing when the user cancels.
+    virtual std::optional<QString> saveFileName(const QString &title,
+                                                const QString &suggestedPath,
+                                                const QString &filter)
+        = 0;
 };
 
 // The platform in use. Until one is installed, a headless one answers (messages go to standard

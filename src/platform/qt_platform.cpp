@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -113,6 +114,17 @@ void QtPlatform::endProgram()
 bool QtPlatform::copyFile(const QString &source, const QString &destination)
 {
     return copyFileReplacing(source, destination);
+}
+
+std::optional<QString> QtPlatform::saveFileName(const QString &title,
+                                                const QString &suggestedPath,
+                                                const QString &filter)
+{
+    const QString path
+        = QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedPath, filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
 }
 
 } // namespace zorv

@@ -29,6 +29,9 @@ public:
     void setClipboardText(const QString &text) override;
     void endProgram() override;
     bool copyFile(const QString &source, const QString &destination) override;
+    std::optional<QString> saveFileName(const QString &title,
+                                        const QString &suggestedPath,
+                                        const QString &filter) override;
 };
 
 } // namespace zorv

@@ -1,5 +1,6 @@
 // ZORV: technical and scientific calculations, chiefly the formulas of electronics.
 
+#include "journal/core/journal.h"
 #include "platform/program_font.h"
 #include "platform/qt_platform.h"
 #include "platform/user_files.h"
@@ -7,6 +8,7 @@
 #include "shell/windows/a_start.h"
 #include "shell/windows/b_window.h"
 #include "shell/windows/program_icon.h"
+#include "shell/windows/result_links.h"
 #include "values/windows/v_normalisees.h"
 
 #include <QApplication>
@@ -36,6 +38,9 @@ int main(int argc, char **argv)
     zorv::QtPlatform platform;
     zorv::PlatformScope platformScope(platform);
     zorv::MainFrameHost frameHost;
+    zorv::ProgramResultLinks resultLinks;
+    zorv::journal::Journal journal(zorv::journal::journalFilePath());
+    zorv::journal::JournalScope journalScope(journal);
     zorv::setStandardValuesOpener(&zorv::v_normalisees::open);
 
     zorv::a_start *splash = zorv::SingleInstance<zorv::a_start>::get();

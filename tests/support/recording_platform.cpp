@@ -32,6 +32,16 @@ std::optional<QString> RecordingPlatform::inputBox(const QString &prompt,
     return defaultText;
 }
 
+std::optional<QString> RecordingPlatform::saveFileName(const QString &title,
+                                                       const QString &suggestedPath,
+                                                       const QString &filter)
+{
+    saveDialogs.append({title, suggestedPath, filter});
+    if (m_savePaths.isEmpty())
+        return std::nullopt;
+    return m_savePaths.takeFirst();
+}
+
 bool RecordingPlatform::copyFile(const QString &source, const QString &destination)
 {
     copies.append({source, destination});

@@ -22,6 +22,13 @@ struct InputRecord
     QString defaultText;
 };
 
+struct SaveDialogRecord
+{
+    QString title;
+    QString suggestedPath;
+    QString filter;
+};
+
 // A platform that records what the user would have seen and answers from a queue. Installs itself
 // for its lifetime.
 class RecordingPlatform final : public Platform
@@ -45,6 +52,12 @@ public:
     void endProgram() override { ++endRequests; }
 
     bool copyFile(const QString &source, const QString &destination) override;
+    std::optional<QString> saveFileName(const QString &title,
+                                        const QString &suggestedPath,
+                                        const QString &filter) override;
+
+    // The next save dialog answers this path (default: cancelled).
+    void answerNextSaveFile(const QString &path) { m_savePaths.append(path); }
 
     // The next message box answers this (default: Ok, or Yes for a yes/no box).
     void answerNextMessage(MessageAnswer answer) { m_messageAnswers.append(answer); }
@@ -55,6 +68,7 @@ public:
     QList<MessageRecord> messages;
     QList<InputRecord> inputs;
     QList<QStringList> copies; // {source, destination} of each copy asked for
+    QList<SaveDialogRecord> saveDialogs;
     int beeps = 0;
     int endRequests = 0;
     QString clipboard;
@@ -63,6 +77,7 @@ private:
     Platform *m_previous;
     QList<MessageAnswer> m_messageAnswers;
     QList<bool> m_cancelInputs;
+    QStringList m_savePaths;
 };
 
 } // namespace zorv::test

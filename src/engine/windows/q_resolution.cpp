@@ -4,10 +4,13 @@
 #include "engine/core/number_reading.h"
 #include "engine/core/number_text.h"
 #include "engine/core/text_primitives.h"
+#include "journal/core/journal.h"
 #include "platform/platform.h"
+#include "platform/result_menu.h"
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -28,6 +31,12 @@ q_resolution::q_resolution(QWidget *parent)
     Text1->setObjectName(u"Text1"_s);
     Text1->setGeometry(twips(120, 120, 3495, 375));
     Text1->setAccessibleName(u"Expression à calculer"_s);
+    Text1->installEventFilter(this);
+    addResultMenu(Text1, [this]() -> std::optional<ShownResult> {
+        if (!m_result)
+            return std::nullopt;
+        return ShownResult{*m_result, engine::userNumberText(*m_result)};
+    });
 
     Command1->setObjectName(u"Command1"_s);
     Command1->setGeometry(twips(3840, 120, 855, 375));
@@ -57,10 +66,12 @@ QString q_resolution::ValSp(QStringView Nombre)
 
 void q_resolution::Command1_Click()
 {
+    m_history.reset();
     double value = 0;
     try {
         value = Calcule(Text1->text());
     } catch (const engine::EvalError &error) {
+        record(std::nullopt, error.reason());
         // The expression stays in Text1, so that the user can correct it.
         platform().messageBox(u"Impossible de calculer cette expression : "_s + error.reason()
                                   + u'.',
@@ -70,8 +81,49 @@ void q_resolution::Command1_Click()
         Text1->setFocus();
         return;
     }
+    m_result = value;
+    record(value, QString());
     // The input box lets the user select and copy the value; what it returns is of no use.
     platform().inputBox(QString(), u"Résultat"_s, engine::userNumberText(value));
+}
+
+void q_resolution::record(std::optional<double> value, const QString &reason)
+{
+    journal::Entry entry = journal::engineEntry(Text1->text());
+    if (value)
+        entry.setResult(*value);
+    else
+        entry.setRefusal(reason);
+    journal::record(entry);
+}
+
+void q_resolution::setExpression(const QString &expression)
+{
+    m_history.reset();
+    Text1->setText(expression);
+    Text1->setFocus();
+}
+
+bool q_resolution::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != Text1 || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->modifiers() != Qt::NoModifier && key->modifiers() != Qt::KeypadModifier)
+        return false;
+    std::optional<QString> recalled;
+    if (key->key() == Qt::Key_Up) {
+        journal::Journal *journal = journal::installedJournal();
+        recalled = m_history.older(Text1->text(),
+                                   journal ? journal->engineExpressions() : QStringList());
+    } else if (key->key() == Qt::Key_Down) {
+        recalled = m_history.newer(Text1->text());
+    } else {
+        return false;
+    }
+    if (recalled)
+        Text1->setText(*recalled);
+    return true; // a line box has nothing else to do with these keys
 }
 
 } // namespace zorv

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "journal/core/expression_history.h"
 #include "platform/single_instance.h"
 
 #include <QString>
 #include <QStringView>
 #include <QWidget>
+
+#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -12,8 +15,9 @@ class QPushButton;
 namespace zorv {
 
 // The equation engine window: the user types an expression in Text1 and "->" shows its value in
-// an input box, from which it can be copied. The engine operations are public operations of the
-// class; they use nothing of the window, so calling them neither creates nor shows it.
+// an input box, from which it can be copied. Up and Down in Text1 go through the expressions
+// computed before, newest first. The engine operations are public operations of the class; they
+// use nothing of the window, so calling them neither creates nor shows it.
 class q_resolution : public QWidget
 {
     Q_OBJECT
@@ -30,9 +34,19 @@ public:
 
     void Command1_Click();
 
+    // Puts an expression into Text1, as if typed, to be computed with "->".
+    void setExpression(const QString &expression);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void record(std::optional<double> value, const QString &reason);
+
     QLineEdit *Text1 = nullptr;
     QPushButton *Command1 = nullptr;
+    journal::ExpressionHistory m_history;
+    std::optional<double> m_result; // of the last computation
 };
 
 } // namespace zorv

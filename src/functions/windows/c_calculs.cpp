@@ -4,7 +4,9 @@
 #include "engine/core/number_text.h"
 #include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
+#include "journal/core/journal.h"
 #include "platform/platform.h"
+#include "platform/result_menu.h"
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
 #include "functions/core/function_list.h"
@@ -67,6 +69,10 @@ QString leftOutText(const QString &folder, const functions::FunctionListing &lis
                     QString::number(listed),
                     QString::number(listing.leftOut));
 }
+
+// The function picked last, for the journal; kept when the window closes, as CurrentFormula is.
+QString pickedName;
+QString pickedFile;
 
 } // namespace
 
@@ -172,6 +178,11 @@ void c_calculs::buildOptionsFrame()
     txtResultat->setAccessibleName(u"Résultat"_s);
     txtResultat->setReadOnly(true);
     txtResultat->setGeometry(twips(2760, 600, 2415, 375));
+    addResultMenu(txtResultat, [this]() -> std::optional<ShownResult> {
+        if (!m_result)
+            return std::nullopt;
+        return ShownResult{*m_result, txtResultat->text()};
+    });
 }
 
 void c_calculs::setKeyboardOrder()
@@ -244,6 +255,29 @@ void c_calculs::cmbFonction_Click()
         lstLegende->addItem(ReadAClause(file, u"Fonc"_s, u"d"_s + QString::number(k)));
     txtDesc->setPlainText(ReadAClause(file, u"ePrf"_s, u"Description"_s));
     donnees::CurrentFormula = ReadAClause(file, u"Calc"_s, u"Fnc"_s);
+    pickedName = donnees::FunctionNames[i];
+    pickedFile = file;
+}
+
+bool c_calculs::pickFunctionFile(const QString &file)
+{
+    if (file.isEmpty())
+        return false;
+    const int count = std::min(cmbFonction->count(), donnees::FunctionSlots);
+    for (int i = 0; i < count; ++i) {
+        if (donnees::FunctionFileNames[i] == file) {
+            cmbFonction->setCurrentIndex(i);
+            cmbFonction_Click();
+            return true;
+        }
+    }
+    return false;
+}
+
+void c_calculs::setDonnee(int box, const QString &text)
+{
+    if (box >= 1 && box <= 6)
+        txtDonnees[box]->setText(text);
 }
 
 void c_calculs::cmbFonction_Scroll()
@@ -260,18 +294,41 @@ void c_calculs::Command1_Click()
     const QString name = picked >= 0 ? donnees::FunctionNames[picked] : QString();
     const functions::FunctionEvaluation evaluation
         = functions::evaluateFunction(name, donnees::CurrentFormula, inputs);
+    record(inputs, evaluation);
     if (evaluation.ok()) {
         txtResultat->setText(engine::userNumberText(evaluation.value));
+        m_result = evaluation.value;
         return;
     }
     // No number may stand beside the message: the last result belongs to other inputs.
     txtResultat->clear();
+    m_result.reset();
     platform().messageBox(evaluation.message, AppTitle, MessageButtons::Ok, MessageIcon::Warning);
     if (evaluation.box > 0) {
         QLineEdit *box = txtDonnees[evaluation.box];
         box->setFocus();
         box->selectAll();
     }
+}
+
+void c_calculs::record(const functions::FunctionInputs &inputs,
+                       const functions::FunctionEvaluation &evaluation)
+{
+    std::array<QString, 6> legends;
+    for (int k = 0; k < 6 && k < lstLegende->count(); ++k)
+        legends[k] = lstLegende->item(k)->text();
+    const bool named = !pickedFile.isEmpty() && !donnees::CurrentFormula.isEmpty();
+    journal::Entry entry = journal::functionEntry(named ? pickedName : u"Calculs"_s,
+                                                  named ? pickedFile : QString(),
+                                                  donnees::CurrentFormula,
+                                                  legends,
+                                                  inputs,
+                                                  evaluation.expression);
+    if (evaluation.ok())
+        entry.setResult(evaluation.value);
+    else
+        entry.setRefusal(evaluation.message);
+    journal::record(entry);
 }
 
 void c_calculs::Command2_Click()

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "functions/core/function_evaluation.h"
 #include "platform/single_instance.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -36,6 +38,13 @@ public:
     // The position of the picked function in the list, -1 when none is picked.
     int selectedFunction() const;
 
+    // Picks the function of this file of the function folder, as a click in the list would;
+    // false when the list does not hold it.
+    bool pickFunctionFile(const QString &file);
+
+    // Puts the text into input box k (1 to 6).
+    void setDonnee(int box, const QString &text);
+
     void Form_Load();
     void cmbFonction_Click();
     void cmbFonction_Scroll();
@@ -49,6 +58,8 @@ private:
     void buildLegendAndDescription();
     void buildOptionsFrame();
     void setKeyboardOrder();
+    void record(const functions::FunctionInputs &inputs,
+                const functions::FunctionEvaluation &evaluation);
 
     QGroupBox *Frame1 = nullptr;
     QComboBox *cmbFonction = nullptr;
@@ -65,6 +76,7 @@ private:
     QPushButton *Command3 = nullptr;
     QLabel *Label2 = nullptr;
     QLineEdit *txtResultat = nullptr;
+    std::optional<double> m_result; // the value shown in txtResultat
 };
 
 } // namespace zorv

@@ -2,6 +2,7 @@
 
 #include "documents/windows/c_documents.h"
 #include "functions/windows/c_calculs.h"
+#include "journal/core/journal.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
@@ -13,6 +14,7 @@
 #include "shell/windows/c_outils.h"
 #include "shell/windows/e_tri.h"
 #include "shell/windows/picture_button.h"
+#include "shell/windows/result_links.h"
 #include "shell/windows/z_quit.h"
 #include "values/windows/r_chargement_data.h"
 
@@ -107,6 +109,12 @@ b_menu::b_menu(QWidget *parent)
     WindowsAlign->setInterval(500);
     connect(WindowsAlign, &QTimer::timeout, this, &b_menu::WindowsAlign_Timer);
     WindowsAlign->start();
+
+    addJournalShortcut(this);
+    // Read as the menu opens, so that the first calculation does not wait for it, and what the
+    // journal cannot do is told over the menu.
+    if (journal::Journal *journal = journal::installedJournal())
+        journal->load();
 }
 
 QPushButton *b_menu::addButton(const QString &name, const QString &caption, int left, int top)

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QLocale>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// What the journal keeps of one evaluation, and how a user reads it.
+namespace zorv::journal {
+
+// The source of the equation engine's entries.
+inline const QString EngineSource = QStringLiteral("Moteur d'équations");
+
+// One input box of a function, as it was when the function was evaluated.
+struct Input
+{
+    int box = 0;    // 1 to 6
+    QString legend; // never empty: the box's caption "k)" stands for a missing legend
+    QString text;   // as typed
+
+    friend bool operator==(const Input &, const Input &) = default;
+};
+
+struct Entry
+{
+    QDateTime time;              // local time, whole seconds
+    QString source;              // the function's name, or EngineSource
+    QString functionFile;        // the function's file in the function folder; empty for the engine
+    QList<Input> inputs;         // the inputs that the formula uses, by box
+    QString expression;          // the text given to the engine
+    std::optional<double> value; // the result; nothing when the evaluation was refused
+    QString reason;              // why it was refused, in French; empty with a result
+
+    bool refused() const { return !value.has_value(); }
+
+    bool fromEngine() const { return functionFile.isEmpty() && source == EngineSource; }
+
+    void setResult(double result);
+    void setRefusal(const QString &why);
+
+    friend bool operator==(const Entry &, const Entry &) = default;
+};
+
+// An evaluation of the equation engine, stamped now, without its outcome yet.
+Entry engineEntry(const QString &expression);
+
+// An evaluation of a function, stamped now, without its outcome yet. Its inputs are those whose
+// placeholder ("d1" to "d6") the formula holds, each with its legend (line k of the legend list)
+// and the text of box k.
+Entry functionEntry(const QString &name,
+                    const QString &file,
+                    const QString &formula,
+                    const std::array<QString, 6> &legends,
+                    const std::array<QString, 6> &texts,
+                    const QString &expression);
+
+// The result as the user sees it in the locale (the calculator's result box); empty for a refusal.
+QString resultText(const Entry &entry, const QLocale &locale = QLocale());
+
+// The line that the journal shows: "Name : legend = text, legend = text → result", or for the
+// engine "Moteur d'équations : expression → result"; a refusal ends in "→ refusé : reason".
+QString lineText(const Entry &entry, const QLocale &locale = QLocale());
+
+} // namespace zorv::journal

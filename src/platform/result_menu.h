@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QLineEdit;
+class QMenu;
+
+namespace zorv {
+
+// The windows that a result leads to — the journal of the calculations and the standard values —
+// live above the windows that show results, which cannot name them. The program installs the way
+// to them; without it (tests of one window, tools) their menu items are disabled.
+class ResultLinks
+{
+public:
+    virtual ~ResultLinks() = default;
+
+    virtual void showJournal() = 0;
+
+    virtual bool canShowStandardValues() const = 0;
+    virtual void showStandardValues(double value) = 0;
+};
+
+ResultLinks *resultLinks();
+
+// Installs the links (not owned) and returns the previous ones.
+ResultLinks *setResultLinks(ResultLinks *links);
+
+// A result as a box shows it.
+struct ShownResult
+{
+    double value = 0;
+    QString text; // in the user's locale, as it pastes into an input box
+};
+
+// Gives the box a context menu of Qt's own items for it, then "Copier le résultat" (the text of
+// the result, alone, to the clipboard), "Journal des calculs" (Ctrl+J) and "Valeurs normalisées"
+// (for the value). `result` tells the result these items are about; without one the two result
+// items are disabled.
+void addResultMenu(QLineEdit *box, std::function<std::optional<ShownResult>()> result);
+
+// The same items, added to a menu.
+void addResultItems(QMenu *menu, const std::optional<ShownResult> &result);
+
+} // namespace zorv
