@@ -37,14 +37,15 @@ public:
     // Puts an expression into Text1, as if typed, to be computed with "->".
     void setExpression(const QString &expression);
 
+    QLineEdit *Text1 = nullptr;
+    QPushButton *Command1 = nullptr;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void record(std::optional<double> value, const QString &reason);
 
-    QLineEdit *Text1 = nullptr;
-    QPushButton *Command1 = nullptr;
     journal::ExpressionHistory m_history;
     std::optional<double> m_result; // of the last computation
 };

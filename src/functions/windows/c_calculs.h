@@ -52,15 +52,6 @@ public:
     void Command2_Click();
     void Command3_Click();
 
-private:
-    void buildFunctionFrame();
-    void buildDataFrame();
-    void buildLegendAndDescription();
-    void buildOptionsFrame();
-    void setKeyboardOrder();
-    void record(const functions::FunctionInputs &inputs,
-                const functions::FunctionEvaluation &evaluation);
-
     QGroupBox *Frame1 = nullptr;
     QComboBox *cmbFonction = nullptr;
     QGroupBox *Frame2 = nullptr;
@@ -76,6 +67,16 @@ private:
     QPushButton *Command3 = nullptr;
     QLabel *Label2 = nullptr;
     QLineEdit *txtResultat = nullptr;
+
+private:
+    void buildFunctionFrame();
+    void buildDataFrame();
+    void buildLegendAndDescription();
+    void buildOptionsFrame();
+    void setKeyboardOrder();
+    void record(const functions::FunctionInputs &inputs,
+                const functions::FunctionEvaluation &evaluation);
+
     std::optional<double> m_result; // the value shown in txtResultat
 };
 
