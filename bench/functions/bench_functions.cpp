@@ -7,10 +7,10 @@
 // The "Listing" rows time the core alone (no window, no combo box).
 
 #include "functions/core/function_file.h"
-#include "functions/windows/c_calculs.h"
-#include "platform/program_font.h"
 #include "functions/core/function_list.h"
+#include "functions/windows/c_calculs.h"
 #include "platform/app_dir.h"
+#include "platform/program_font.h"
 #include "shell/core/donnees.h"
 #include "support/gui_benchmark_main.h"
 
@@ -23,6 +23,8 @@
 #include <benchmark/benchmark.h>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int FileCount = 1000;
@@ -30,15 +32,13 @@ constexpr int FileCount = 1000;
 // A function file as long as the shipped ones run.
 QByteArray functionFile(int number, int round)
 {
-    const QString text = QStringLiteral(
-                             "[GeneralInfo]\r\nNomFonc=Fonction n° %1 (version %2)\r\n"
-                             "NomAuteur=Équipe ZORV\r\n\r\n[Fonc]\r\nd1=Résistance R (kOhm)\r\n"
-                             "d2=Capacité C (nF)\r\nd3=(Vide)\r\nd4=(Vide)\r\nd5=(Vide)\r\n"
-                             "d6=(Vide)\r\n\r\n[Calc]\r\nFnc=1000000/(2*PI*d1*d2)\r\n\r\n[ePrf]\r\n"
-                             "Description=Fréquence de coupure à -3 dB d'un filtre RC du premier "
-                             "ordre, fc = 1 / (2 × pi × R × C). Résultat : fc en hertz (Hz). Vaut "
-                             "pour un filtre peu chargé.\r\n")
-                             .arg(number)
+    const QString text = u"[GeneralInfo]\r\nNomFonc=Fonction n° %1 (version %2)\r\n"
+                         "NomAuteur=Équipe ZORV\r\n\r\n[Fonc]\r\nd1=Résistance R (kOhm)\r\n"
+                         "d2=Capacité C (nF)\r\nd3=(Vide)\r\nd4=(Vide)\r\nd5=(Vide)\r\n"
+                         "d6=(Vide)\r\n\r\n[Calc]\r\nFnc=1000000/(2*PI*d1*d2)\r\n\r\n[ePrf]\r\n"
+                         "Description=Fréquence de coupure à -3 dB d'un filtre RC du premier "
+                         "ordre, fc = 1 / (2 × pi × R × C). Résultat : fc en hertz (Hz). Vaut "
+                         "pour un filtre peu chargé.\r\n"_s.arg(number)
                              .arg(round);
     QStringEncoder encoder("windows-1252");
     return encoder.encode(text);
@@ -50,7 +50,7 @@ class FunctionFolder
 public:
     FunctionFolder()
     {
-        QDir().mkpath(m_root.filePath(QStringLiteral("res/Fonc")));
+        QDir().mkpath(m_root.filePath(u"res/Fonc"_s));
         zorv::donnees::setAppDir(m_root.path());
         zorv::donnees::InitGlobals();
         rewrite();
@@ -63,8 +63,7 @@ public:
     {
         ++m_round;
         for (int i = 0; i < FileCount; ++i) {
-            QFile file(zorv::donnees::FunctionDir
-                       + QStringLiteral("f%1.zvfc").arg(i, 4, 10, QChar(u'0')));
+            QFile file(zorv::donnees::FunctionDir + u"f%1.zvfc"_s.arg(i, 4, 10, QChar(u'0')));
             if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
                 file.write(functionFile(i, m_round));
         }

@@ -16,6 +16,8 @@
 #include <benchmark/benchmark.h>
 #include <ini.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A full values file; `variant` changes one value so that two versions differ.
@@ -23,8 +25,7 @@ QByteArray fullValuesFile(int variant)
 {
     QString text;
     for (int slot = 1; slot <= 999; ++slot) {
-        text += QStringLiteral("[E%1]\r\nname=Constante n°%1 (unité SI)\r\nval=%2E-%3\r\n")
-                    .arg(slot)
+        text += u"[E%1]\r\nname=Constante n°%1 (unité SI)\r\nval=%2E-%3\r\n"_s.arg(slot)
                     .arg(1.602176634 + slot + (slot == 500 ? variant : 0), 0, 'f', 9)
                     .arg(slot % 30);
     }
@@ -38,11 +39,11 @@ class ValuesFile
 {
 public:
     ValuesFile()
-        : m_path(m_dir.filePath(QStringLiteral("Vals.fval")))
+        : m_path(m_dir.filePath(u"Vals.fval"_s))
         , m_versions{fullValuesFile(0), fullValuesFile(1)}
     {
         for (int slot = 1; slot <= 999; ++slot)
-            m_sections.append(QStringLiteral("E%1").arg(slot));
+            m_sections.append(u"E%1"_s.arg(slot));
         rewrite();
     }
 
@@ -62,10 +63,10 @@ public:
 
     void readAll() const
     {
-        const QString name = QStringLiteral("name");
-        const QString val = QStringLiteral("val");
-        const QString freeSlot = QStringLiteral("(Emplacement libre)");
-        const QString empty = QStringLiteral("(Vide)");
+        const QString name = u"name"_s;
+        const QString val = u"val"_s;
+        const QString freeSlot = u"(Emplacement libre)"_s;
+        const QString empty = u"(Vide)"_s;
         for (const QString &section : m_sections)
             benchmark::DoNotOptimize(zorv::ReadIniValue(section, name, m_path, freeSlot));
         for (const QString &section : m_sections)

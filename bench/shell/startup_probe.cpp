@@ -6,9 +6,9 @@
 // Without ZORV_PROBE_T0_NS the times count from the start of main().
 
 #include "first_paint.h"
+#include "platform/app_dir.h"
 #include "platform/program_font.h"
 #include "platform/qt_platform.h"
-#include "platform/app_dir.h"
 #include "shell/windows/a_start.h"
 #include "shell/windows/b_menu.h"
 #include "shell/windows/b_window.h"
@@ -19,6 +19,8 @@
 
 #include <chrono>
 #include <cstdio>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -31,7 +33,7 @@ qint64 nowNs()
 
 qint64 residentKib()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
+    QFile status(u"/proc/self/status"_s);
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &line : status.readAll().split('\n')) {

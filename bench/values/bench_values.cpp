@@ -4,8 +4,8 @@
 // "cold": each iteration opens a file the profile store has never seen (a new program folder);
 // "warm": the same file again, as when the user closes the window and opens it anew.
 
-#include "platform/program_font.h"
 #include "platform/app_dir.h"
+#include "platform/program_font.h"
 #include "support/gui_benchmark_main.h"
 #include "values/core/values_file.h"
 #include "values/windows/c_donnees.h"
@@ -20,11 +20,13 @@
 #include <benchmark/benchmark.h>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray shippedFile()
 {
-    QFile file(QStringLiteral(ZORV_SOURCE_DATA "/res/Vals.fval"));
+    QFile file(QString::fromUtf8(ZORV_SOURCE_DATA "/res/Vals.fval"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -33,9 +35,8 @@ QByteArray fullFile()
 {
     QString text;
     for (int slot = 1; slot <= zorv::values::SlotCount; ++slot) {
-        text += QStringLiteral("[E%1]\r\nname=Valeur de référence n° %1\r\n"
-                               "val=%1,602176634E-19 C ; mesurée à 20 °C ± 0,5 %\r\n\r\n")
-                    .arg(slot);
+        text += u"[E%1]\r\nname=Valeur de référence n° %1\r\n"
+                "val=%1,602176634E-19 C ; mesurée à 20 °C ± 0,5 %\r\n\r\n"_s.arg(slot);
     }
     QStringEncoder encoder("windows-1252");
     return encoder.encode(text);
@@ -48,8 +49,8 @@ public:
     QString withFile(const QByteArray &bytes)
     {
         const QString folder = m_root.filePath(QString::number(m_count++));
-        QDir().mkpath(folder + QStringLiteral("/res"));
-        QFile file(folder + QStringLiteral("/res/Vals.fval"));
+        QDir().mkpath(folder + u"/res"_s);
+        QFile file(folder + u"/res/Vals.fval"_s);
         if (file.open(QIODevice::WriteOnly))
             file.write(bytes);
         return folder;

@@ -16,6 +16,8 @@
 #include <map>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv::shots {
 
 std::map<std::string, ShotFunction> &registry();
@@ -48,11 +50,11 @@ QImage framed(QWidget *window)
     const Qt::WindowFlags flags = window->windowFlags();
     QString buttons;
     if (flags & Qt::WindowMinimizeButtonHint)
-        buttons += QStringLiteral(" _");
+        buttons += u" _"_s;
     if (flags & Qt::WindowMaximizeButtonHint)
-        buttons += QStringLiteral(" □");
+        buttons += u" □"_s;
     if (flags & Qt::WindowCloseButtonHint)
-        buttons += QStringLiteral(" ×");
+        buttons += u" ×"_s;
     const QRect titleRect(6, 1, image.width() - 12, bar - 1);
     painter.drawText(titleRect, Qt::AlignVCenter | Qt::AlignLeft, window->windowTitle());
     painter.drawText(titleRect, Qt::AlignVCenter | Qt::AlignRight, buttons);
@@ -119,7 +121,7 @@ bool DialogShots::copyFile(const QString &source, const QString &destination)
 
 void Shots::save(const QImage &image, const QString &name)
 {
-    const QString path = QDir(m_folder).filePath(name + QStringLiteral(".png"));
+    const QString path = QDir(m_folder).filePath(name + u".png"_s);
     if (image.save(path)) {
         ++m_count;
         std::printf("%s\n", qUtf8Printable(path));

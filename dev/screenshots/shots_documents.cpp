@@ -9,6 +9,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using zorv::SingleInstance;
@@ -20,25 +22,25 @@ void documents(zorv::shots::Shots &s)
     QApplication::setActiveWindow(list);
     list->setAttribute(Qt::WA_KeyboardFocusChange);
     list->a->setFocus(Qt::TabFocusReason);
-    s.take(list, QStringLiteral("c_documents"));
+    s.take(list, u"c_documents"_s);
 
-    s.take(SingleInstance<zorv::m_help>::show(), QStringLiteral("m_help-note"));
+    s.take(SingleInstance<zorv::m_help>::show(), u"m_help-note"_s);
 
     list->a_Click();
-    s.take(SingleInstance<zorv::m_help>::find(), QStringLiteral("m_help-calculs"));
+    s.take(SingleInstance<zorv::m_help>::find(), u"m_help-calculs"_s);
     list->Label1_Click();
-    s.take(SingleInstance<zorv::m_help>::find(), QStringLiteral("m_help-sdk"));
+    s.take(SingleInstance<zorv::m_help>::find(), u"m_help-sdk"_s);
     list->Label2_Click();
-    s.take(SingleInstance<zorv::m_help>::find(), QStringLiteral("m_help-donnees"));
+    s.take(SingleInstance<zorv::m_help>::find(), u"m_help-donnees"_s);
     list->Label3_Click();
     // The engine's rules, scrolled to its worked examples of the square sign.
     zorv::m_help *viewer = SingleInstance<zorv::m_help>::find();
-    s.take(viewer, QStringLiteral("m_help-moteur"));
-    QTextCursor rules = viewer->Text1->document()->find(QStringLiteral("d) Le carré"));
+    s.take(viewer, u"m_help-moteur"_s);
+    QTextCursor rules = viewer->Text1->document()->find(u"d) Le carré"_s);
     rules.setPosition(rules.selectionStart());
     viewer->Text1->setTextCursor(rules);
     viewer->Text1->centerCursor();
-    s.take(viewer, QStringLiteral("m_help-moteur-regles"));
+    s.take(viewer, u"m_help-moteur-regles"_s);
 
     SingleInstance<zorv::m_help>::close();
     SingleInstance<zorv::c_documents>::close();

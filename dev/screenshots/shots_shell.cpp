@@ -17,6 +17,8 @@
 #include <QApplication>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using zorv::SingleInstance;
@@ -32,24 +34,24 @@ void shell(zorv::shots::Shots &s)
 {
     // As in the program: every window carries its icon, the frame's children in their title bars.
     QApplication::setWindowIcon(zorv::programIcon());
-    s.take(SingleInstance<zorv::a_start>::show(), QStringLiteral("a_start"));
+    s.take(SingleInstance<zorv::a_start>::show(), u"a_start"_s);
     SingleInstance<zorv::a_start>::close();
 
     // The Internet button shows only when its option was on as the menu loaded.
     const QString internet = zorv::d_options::Loado(zorv::settings::InternetButton);
-    menuWithInternetOption(s, QStringLiteral("0"), QStringLiteral("b_menu"));
-    menuWithInternetOption(s, QStringLiteral("1"), QStringLiteral("b_menu-internet"));
+    menuWithInternetOption(s, u"0"_s, u"b_menu"_s);
+    menuWithInternetOption(s, u"1"_s, u"b_menu-internet"_s);
     zorv::d_options::Savo(zorv::settings::InternetButton, internet);
 
-    s.take(SingleInstance<zorv::c_outils>::show(), QStringLiteral("c_outils"));
+    s.take(SingleInstance<zorv::c_outils>::show(), u"c_outils"_s);
     SingleInstance<zorv::c_outils>::close();
 
     {
         zorv::MainFrameHost host;
         zorv::b_window *frame = SingleInstance<zorv::b_window>::show();
-        s.take(frame, QStringLiteral("b_window"));
+        s.take(frame, u"b_window"_s);
         SingleInstance<zorv::c_outils>::show();
-        s.take(frame, QStringLiteral("b_window-outils"));
+        s.take(frame, u"b_window-outils"_s);
         SingleInstance<zorv::b_window>::close();
     }
 
@@ -58,10 +60,10 @@ void shell(zorv::shots::Shots &s)
     quit->Timer1->stop();
     for (int tick = 0; tick < 20; ++tick)
         quit->Timer1_Timer();
-    s.take(quit, QStringLiteral("z_quit"));
+    s.take(quit, u"z_quit"_s);
     SingleInstance<zorv::z_quit>::close();
 
-    s.take(SingleInstance<zorv::AboutBox>::show(), QStringLiteral("a_propos"));
+    s.take(SingleInstance<zorv::AboutBox>::show(), u"a_propos"_s);
     SingleInstance<zorv::AboutBox>::close();
 
     zorv::e_tri *manager = SingleInstance<zorv::e_tri>::show();
@@ -69,7 +71,7 @@ void shell(zorv::shots::Shots &s)
     QApplication::setActiveWindow(manager);
     manager->setAttribute(Qt::WA_KeyboardFocusChange);
     manager->Image1->setFocus(Qt::TabFocusReason);
-    s.take(manager, QStringLiteral("e_tri"));
+    s.take(manager, u"e_tri"_s);
     SingleInstance<zorv::e_tri>::close();
 }
 

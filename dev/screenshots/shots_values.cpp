@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void loadingWindow(zorv::shots::Shots &shots)
@@ -18,19 +20,18 @@ void loadingWindow(zorv::shots::Shots &shots)
     window->Timer2->stop();
     for (int tick = 0; tick < 42; ++tick)
         window->Timer1_Timer();
-    shots.take(window, QStringLiteral("r_chargement_data"));
+    shots.take(window, u"r_chargement_data"_s);
     zorv::SingleInstance<zorv::r_chargement_data>::close();
 }
 
 void valuesWindow(zorv::shots::Shots &shots)
 {
     auto *window = zorv::SingleInstance<zorv::c_donnees>::show();
-    shots.take(window, QStringLiteral("c_donnees-ouverte"));
+    shots.take(window, u"c_donnees-ouverte"_s);
     // The thermal voltage at 25 °C, loaded: the value and the confirmation both show.
-    window->liste->setCurrentIndex(
-        window->liste->findText(QStringLiteral("Tension thermique kT/q à 25 °C")));
+    window->liste->setCurrentIndex(window->liste->findText(u"Tension thermique kT/q à 25 °C"_s));
     window->Command1_Click();
-    shots.take(window, QStringLiteral("c_donnees-valeur"));
+    shots.take(window, u"c_donnees-valeur"_s);
     zorv::SingleInstance<zorv::c_donnees>::close();
 }
 
@@ -38,8 +39,8 @@ void valuesWindow(zorv::shots::Shots &shots)
 void standardValuesWindow(zorv::shots::Shots &shots)
 {
     auto *window = zorv::SingleInstance<zorv::v_normalisees>::get();
-    window->showFor(723.431559508615, QStringLiteral("Hz"));
-    shots.take(zorv::SingleInstance<zorv::v_normalisees>::show(), QStringLiteral("v_normalisees"));
+    window->showFor(723.431559508615, u"Hz"_s);
+    shots.take(zorv::SingleInstance<zorv::v_normalisees>::show(), u"v_normalisees"_s);
     zorv::SingleInstance<zorv::v_normalisees>::close();
 }
 

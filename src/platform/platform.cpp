@@ -7,7 +7,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv {
+
+const QString AppTitle = u"ZORV"_s;
+
 namespace {
 
 class HeadlessPlatform final : public Platform

@@ -27,7 +27,7 @@ enum class MessageAnswer {
 };
 
 // The title of every message box that has none of its own.
-inline const QString AppTitle = QStringLiteral("ZORV");
+extern const QString AppTitle;
 
 // The services of the system that the windows need. Windows never open Qt's dialogs or touch the
 // clipboard directly: they go through the installed platform, so that a test can answer a dialog

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv {
 namespace {
 
@@ -48,11 +50,11 @@ QMessageBox *createMessageBox(const QString &text,
         break;
     case MessageButtons::OkCancel:
         box->addButton(QMessageBox::Ok);
-        box->addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+        box->addButton(u"Annuler"_s, QMessageBox::RejectRole);
         break;
     case MessageButtons::YesNo:
-        box->addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
-        box->addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+        box->addButton(u"&Oui"_s, QMessageBox::YesRole);
+        box->addButton(u"&Non"_s, QMessageBox::NoRole);
         break;
     }
     return box;
@@ -87,8 +89,8 @@ std::optional<QString> QtPlatform::inputBox(const QString &prompt,
     dialog.setWindowTitle(title.isEmpty() ? AppTitle : title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Annuler"));
+    dialog.setOkButtonText(u"OK"_s);
+    dialog.setCancelButtonText(u"Annuler"_s);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

@@ -6,9 +6,11 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv {
 
-using namespace Qt::StringLiterals;
+const QString ApplicationName = u"zorv"_s;
 
 namespace {
 

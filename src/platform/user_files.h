@@ -13,7 +13,7 @@ namespace zorv {
 
 // The application name the program gives itself; also the name of its folder in the user's data
 // folder.
-inline const QString ApplicationName = QStringLiteral("zorv");
+extern const QString ApplicationName;
 
 // Whether the user's files live in the program folder: AppDir() exists and may be written to by
 // this user, and it is not marked read-only for everybody (a mark that even the superuser, whom

@@ -17,6 +17,8 @@
 
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -28,8 +30,7 @@ int main(int argc, char **argv)
     // The program speaks French, whatever the user's language: Qt's own texts too (the frame's
     // window menus, the standard buttons), when the translations are installed.
     QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_fr"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTexts.load(u"qtbase_fr"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
     QApplication::setWindowIcon(zorv::programIcon());

@@ -13,7 +13,6 @@
         const double expectedValue_ = (expected); \
         QVERIFY2(actualValue_ == expectedValue_ \
                      && std::signbit(actualValue_) == std::signbit(expectedValue_), \
-                 qPrintable(QStringLiteral("%1 instead of %2") \
-                                .arg(actualValue_, 0, 'g', 17) \
+                 qPrintable(u"%1 instead of %2"_s.arg(actualValue_, 0, 'g', 17) \
                                 .arg(expectedValue_, 0, 'g', 17))); \
     } while (false)

@@ -5,15 +5,17 @@
 
 namespace zorv::test {
 
+using namespace Qt::StringLiterals;
+
 class TempAppDir;
 
 // The content of a function file, in Windows-1252 with CR LF line ends.
 struct FunctionFileContent
 {
     QString name = {};
-    QString author = QStringLiteral("Équipe ZORV"); // null: no NomAuteur key
-    QString formula = {};                           // null: no [Calc] section
-    QStringList legends = {};                       // d1 to d6; missing ones are "(Vide)"
+    QString author = u"Équipe ZORV"_s; // null: no NomAuteur key
+    QString formula = {};              // null: no [Calc] section
+    QStringList legends = {};          // d1 to d6; missing ones are "(Vide)"
     QString description = {};
 };
 

@@ -1,8 +1,8 @@
+#include "functions/core/function_list.h"
+#include "platform/app_dir.h"
 #include "platform/file_replace.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
-#include "functions/core/function_list.h"
-#include "platform/app_dir.h"
 #include "shell/core/donnees.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
@@ -13,6 +13,8 @@
 #include <QTest>
 
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 using namespace zorv;
 
@@ -57,22 +59,21 @@ void PlatformTest::twipsToPixels()
 void PlatformTest::copyReplacesDestination()
 {
     test::TempAppDir dir;
-    dir.writeFile(QStringLiteral("a"), "new content");
-    dir.writeFile(QStringLiteral("b"), "old content that is longer");
-    QVERIFY(copyFileReplacing(dir.filePath(QStringLiteral("a")), dir.filePath(QStringLiteral("b"))));
-    QCOMPARE(test::readFile(dir.filePath(QStringLiteral("b"))), QByteArray("new content"));
+    dir.writeFile(u"a"_s, "new content");
+    dir.writeFile(u"b"_s, "old content that is longer");
+    QVERIFY(copyFileReplacing(dir.filePath(u"a"_s), dir.filePath(u"b"_s)));
+    QCOMPARE(test::readFile(dir.filePath(u"b"_s)), QByteArray("new content"));
 }
 
 void PlatformTest::copyFailureLeavesDestination_data()
 {
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("destination");
-    QTest::newRow("missing source") << QStringLiteral("missing") << QStringLiteral("b");
-    QTest::newRow("missing folder") << QStringLiteral("a") << QStringLiteral("no/such/b");
-    QTest::newRow("destination is a folder") << QStringLiteral("a") << QStringLiteral("dir");
-    QTest::newRow("destination is a link") << QStringLiteral("a") << QStringLiteral("link");
-    QTest::newRow("destination is a dangling link")
-        << QStringLiteral("a") << QStringLiteral("dangling");
+    QTest::newRow("missing source") << u"missing"_s << u"b"_s;
+    QTest::newRow("missing folder") << u"a"_s << u"no/such/b"_s;
+    QTest::newRow("destination is a folder") << u"a"_s << u"dir"_s;
+    QTest::newRow("destination is a link") << u"a"_s << u"link"_s;
+    QTest::newRow("destination is a dangling link") << u"a"_s << u"dangling"_s;
 }
 
 void PlatformTest::copyFailureLeavesDestination()
@@ -80,16 +81,15 @@ void PlatformTest::copyFailureLeavesDestination()
     QFETCH(QString, source);
     QFETCH(QString, destination);
     test::TempAppDir dir;
-    dir.writeFile(QStringLiteral("a"), "new");
-    dir.writeFile(QStringLiteral("b"), "old");
-    dir.makeDir(QStringLiteral("dir"));
-    QVERIFY(QFile::link(dir.filePath(QStringLiteral("b")), dir.filePath(QStringLiteral("link"))));
-    QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")),
-                        dir.filePath(QStringLiteral("dangling"))));
+    dir.writeFile(u"a"_s, "new");
+    dir.writeFile(u"b"_s, "old");
+    dir.makeDir(u"dir"_s);
+    QVERIFY(QFile::link(dir.filePath(u"b"_s), dir.filePath(u"link"_s)));
+    QVERIFY(QFile::link(dir.filePath(u"gone"_s), dir.filePath(u"dangling"_s)));
     QVERIFY(!copyFileReplacing(dir.filePath(source), dir.filePath(destination)));
-    QCOMPARE(test::readFile(dir.filePath(QStringLiteral("b"))), QByteArray("old"));
-    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("dir"))).isDir());
-    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("gone"))));
+    QCOMPARE(test::readFile(dir.filePath(u"b"_s)), QByteArray("old"));
+    QVERIFY(QFileInfo(dir.filePath(u"dir"_s)).isDir());
+    QVERIFY(!QFileInfo::exists(dir.filePath(u"gone"_s)));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files | QDir::System).size(), 4);
 }
 
@@ -131,17 +131,16 @@ void PlatformTest::aWriteRemovesItsOwnLeftoversOnly()
     const QString others = QString::fromUtf8(temporaryFileName("g.zvfc", "Ab12Cd"));
     dir.writeFile(own, "killed");
     dir.writeFile(others, "killed");
-    dir.writeFile(QStringLiteral("a"), "new");
-    QVERIFY(copyFileReplacing(dir.filePath(QStringLiteral("a")),
-                              dir.filePath(QStringLiteral("f.zvfc"))));
+    dir.writeFile(u"a"_s, "new");
+    QVERIFY(copyFileReplacing(dir.filePath(u"a"_s), dir.filePath(u"f.zvfc"_s)));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-             (QStringList{others, QStringLiteral("a"), QStringLiteral("f.zvfc")}));
+             (QStringList{others, u"a"_s, u"f.zvfc"_s}));
 }
 
 void PlatformTest::aLockedFolderMakesTheWriteWaitThenGiveUp()
 {
     test::TempAppDir dir;
-    const QString path = dir.filePath(QStringLiteral("f"));
+    const QString path = dir.filePath(u"f"_s);
     FileReplacement holder(path);
     QCOMPARE(holder.problem(), ReplaceProblem::None);
     QElapsedTimer waited;
@@ -161,7 +160,7 @@ void PlatformTest::recordingPlatformIsInstalledForItsLifetime()
     {
         test::RecordingPlatform recording;
         QCOMPARE(&platform(), &recording);
-        platform().messageBox(QStringLiteral("texte"));
+        platform().messageBox(u"texte"_s);
         QCOMPARE(recording.messages.size(), 1);
         QCOMPARE(recording.messages.first().title, AppTitle);
     }
@@ -173,11 +172,11 @@ void PlatformTest::globalsFollowAppDir()
     test::TempAppDir dir;
     const QString expected = QDir::toNativeSeparators(dir.path());
     QCOMPARE(donnees::AppDir(), expected);
-    QCOMPARE(donnees::AppVersion, QStringLiteral("1.00.1"));
+    QCOMPARE(donnees::AppVersion, u"1.00.1"_s);
     // Nothing is inserted between the program folder and the function folder.
     QCOMPARE(donnees::FunctionDir,
-             expected + QDir::separator() + QStringLiteral("res") + QDir::separator()
-                 + QStringLiteral("Fonc") + QDir::separator());
+             expected + QDir::separator() + u"res"_s + QDir::separator() + u"Fonc"_s
+                 + QDir::separator());
 }
 
 QTEST_GUILESS_MAIN(PlatformTest)

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char **argv)
 {
     if (argc != 3 && argc != 5) {
@@ -17,8 +19,8 @@ int main(int argc, char **argv)
         return 2;
     }
     const QString path = QString::fromLocal8Bit(argv[1]);
-    const QString section = QStringLiteral("c");
-    const QString key = argc == 5 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("n");
+    const QString section = u"c"_s;
+    const QString key = argc == 5 ? QString::fromLocal8Bit(argv[3]) : u"n"_s;
     const long long first = std::atoll(argv[2]);
     const long long end = argc == 5 ? first + std::atoll(argv[4]) : -1;
     for (long long n = first; n != end; ++n) {

@@ -19,7 +19,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString SettingsFile = QStringLiteral("parametres/da4bc5a4bc88a4bc88a4bc88.zorv");
+const QString SettingsFile = u"parametres/da4bc5a4bc88a4bc88a4bc88.zorv"_s;
 
 QCheckBox *box(d_options *window, const QString &name)
 {
@@ -98,7 +98,7 @@ void DOptionsTest::layout()
     // The whole caption, indicator included, fits the control in the program font.
     QCOMPARE(control->font(), programFont());
     QVERIFY2(control->sizeHint().width() <= geometry.width(),
-             qPrintable(QStringLiteral("needs %1 px").arg(control->sizeHint().width())));
+             qPrintable(u"needs %1 px"_s.arg(control->sizeHint().width())));
     QVERIFY(QFontMetrics(control->font()).height() <= geometry.height());
 }
 
@@ -106,19 +106,19 @@ void DOptionsTest::windowHasItsCaptionSizeAndTabOrder()
 {
     test::TempAppDir app;
     d_options *window = open();
-    QCOMPARE(window->windowTitle(), QStringLiteral("Options"));
+    QCOMPARE(window->windowTitle(), u"Options"_s);
     QCOMPARE(window->size(), twipsSize(4440, 1500));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     static_assert(d_options::windowKind == WindowKind::FrameChild);
-    const QStringList order{QStringLiteral("Co"), QStringLiteral("Check1"), QStringLiteral("Check2")};
+    const QStringList order{u"Co"_s, u"Check1"_s, u"Check2"_s};
     QCOMPARE(test::focusOrder(window, order), order);
 }
 
 void DOptionsTest::withoutSettingsFileAllBoxesAreUnchecked()
 {
     test::TempAppDir app;
-    app.makeDir(QStringLiteral("parametres"));
+    app.makeDir(u"parametres"_s);
     d_options *window = open();
     QVERIFY(!window->Co->isChecked());
     QVERIFY(!window->Check1->isChecked());
@@ -129,7 +129,7 @@ void DOptionsTest::withoutSettingsFileAllBoxesAreUnchecked()
 void DOptionsTest::checkingConfirmCreatesTheFile()
 {
     test::TempAppDir app;
-    app.makeDir(QStringLiteral("parametres"));
+    app.makeDir(u"parametres"_s);
     test::RecordingPlatform platform;
     clickOn(open()->Co);
     QVERIFY(SingleInstance<d_options>::find()->Co->isChecked());
@@ -159,18 +159,18 @@ void DOptionsTest::click()
     QFETCH(QString, section);
     QFETCH(QString, key);
     test::TempAppDir app;
-    app.makeDir(QStringLiteral("parametres"));
+    app.makeDir(u"parametres"_s);
     app.writeFile(SettingsFile, "[other]\r\nkept=1\r\n");
     box(open(), name)->click();
     QCOMPARE(test::readFile(app.filePath(SettingsFile)),
              "[other]\r\nkept=1\r\n[" + section.toLatin1() + "]\r\n" + key.toLatin1() + "=1\r\n");
-    QCOMPARE(d_options::Loado(section, key), QStringLiteral("1"));
+    QCOMPARE(d_options::Loado(section, key), u"1"_s);
 }
 
 void DOptionsTest::uncheckingStoresZero()
 {
     test::TempAppDir app;
-    app.makeDir(QStringLiteral("parametres"));
+    app.makeDir(u"parametres"_s);
     d_options *window = open();
     window->Check2->click();
     window->Check2->click();
@@ -190,7 +190,7 @@ void DOptionsTest::everyWayOfTogglingStores()
 {
     QFETCH(QString, way);
     test::TempAppDir app;
-    app.makeDir(QStringLiteral("parametres"));
+    app.makeDir(u"parametres"_s);
     test::RecordingPlatform platform;
     d_options *window = SingleInstance<d_options>::show();
     QVERIFY(QTest::qWaitForWindowActive(window));
@@ -267,12 +267,11 @@ void DOptionsTest::failedClick()
     QFETCH(bool, shownAfter);
     test::TempAppDir app;
     if (folderExists)
-        app.makeDir(QStringLiteral("parametres"));
+        app.makeDir(u"parametres"_s);
     if (!stored.isNull())
         app.writeFile(SettingsFile, stored);
     if (folderExists)
-        QVERIFY(
-            QFile::setPermissions(app.filePath(QStringLiteral("parametres")), folderPermissions));
+        QVERIFY(QFile::setPermissions(app.filePath(u"parametres"_s), folderPermissions));
     test::RecordingPlatform platform;
     d_options *window = open();
     QCOMPARE(window->Co->isChecked(), shownAfter);
@@ -280,9 +279,9 @@ void DOptionsTest::failedClick()
 
     QCOMPARE(platform.messages.size(), 1);
     const test::MessageRecord message = platform.messages.first();
-    QCOMPARE(message.title, QStringLiteral("ZORV"));
-    QVERIFY2(message.text.contains(QStringLiteral("«\u00A0Confirmer la fermeture\u00A0» n'a pas "
-                                                  "pu être enregistré")),
+    QCOMPARE(message.title, u"ZORV"_s);
+    QVERIFY2(message.text.contains(u"«\u00A0Confirmer la fermeture\u00A0» n'a pas "
+                                   "pu être enregistré"_s),
              qPrintable(message.text));
     QVERIFY(message.text.contains(settings::settingsFilePath()));
     QCOMPARE(window->Co->isChecked(), shownAfter);
@@ -292,15 +291,11 @@ void DOptionsTest::failedClick()
 void DOptionsTest::loadoAndSavoNeedNoWindow()
 {
     test::TempAppDir app;
-    app.makeDir(QStringLiteral("parametres"));
-    QCOMPARE(d_options::Loado(QStringLiteral("cl"), QStringLiteral("aubcdaub")),
-             QStringLiteral("0"));
-    QCOMPARE(d_options::Savo(QStringLiteral("cl"), QStringLiteral("aubcdaub"), QStringLiteral("1")),
-             QStringLiteral("1"));
-    QCOMPARE(d_options::Loado(QStringLiteral("CL"), QStringLiteral("AubcdAub")),
-             QStringLiteral("1"));
-    QCOMPARE(d_options::Savo(QStringLiteral("cl"), QStringLiteral("x"), QStringLiteral("Ω")),
-             QStringLiteral("0"));
+    app.makeDir(u"parametres"_s);
+    QCOMPARE(d_options::Loado(u"cl"_s, u"aubcdaub"_s), u"0"_s);
+    QCOMPARE(d_options::Savo(u"cl"_s, u"aubcdaub"_s, u"1"_s), u"1"_s);
+    QCOMPARE(d_options::Loado(u"CL"_s, u"AubcdAub"_s), u"1"_s);
+    QCOMPARE(d_options::Savo(u"cl"_s, u"x"_s, u"Ω"_s), u"0"_s);
     QVERIFY(!SingleInstance<d_options>::find());
 }
 

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace zorv;
 
 namespace {
@@ -61,7 +63,7 @@ private slots:
 void IniCrashTest::killedWritesLeaveOneWholeVersion()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("crash.ini"));
+    const QString path = dir.filePath(u"crash.ini"_s);
     const QByteArray pad = padding();
     writeBytes(path, version(pad, 0));
     QRandomGenerator random(QRandomGenerator::global()->generate());
@@ -70,7 +72,7 @@ void IniCrashTest::killedWritesLeaveOneWholeVersion()
     int leftovers = 0; // kills that left a temporary file behind
     for (int round = 0; round < Kills; ++round) {
         QProcess writer;
-        writer.start(QStringLiteral(ZORV_CRASH_WRITER), {path, QString::number(last + 1)});
+        writer.start(QString::fromUtf8(ZORV_CRASH_WRITER), {path, QString::number(last + 1)});
         QVERIFY2(writer.waitForStarted(), qPrintable(writer.errorString()));
         // Let it complete a random number of writes, then kill it wherever it is.
         const int writes = random.bounded(1, 12);
@@ -88,20 +90,18 @@ void IniCrashTest::killedWritesLeaveOneWholeVersion()
         // The last write it reported is on disk, or the one it was making when it died.
         const QByteArray bytes = readBytes(path);
         QVERIFY2(bytes == version(pad, reported) || bytes == version(pad, reported + 1),
-                 qPrintable(QStringLiteral("round %1: after %2 writes, %3 bytes, ending %4")
-                                .arg(round)
+                 qPrintable(u"round %1: after %2 writes, %3 bytes, ending %4"_s.arg(round)
                                 .arg(reported)
                                 .arg(bytes.size())
                                 .arg(QString::fromLatin1(bytes.right(20)))));
-        last = ReadIniValue(QStringLiteral("c"), QStringLiteral("n"), path, QString()).toLongLong();
+        last = ReadIniValue(u"c"_s, u"n"_s, path, QString()).toLongLong();
         QVERIFY(last == reported || last == reported + 1);
 
         // The write of a value that is there already changes nothing but the leftovers.
         if (filesOf(dir.path()).size() > 1)
             ++leftovers;
-        QCOMPARE(WriteIniValue(QStringLiteral("c"), QStringLiteral("n"), QString::number(last), path),
-                 1);
-        QCOMPARE(filesOf(dir.path()), QStringList{QStringLiteral("crash.ini")});
+        QCOMPARE(WriteIniValue(u"c"_s, u"n"_s, QString::number(last), path), 1);
+        QCOMPARE(filesOf(dir.path()), QStringList{u"crash.ini"_s});
     }
     qInfo("%d kills, %d of them left a temporary file, removed by the next write", Kills, leftovers);
 }
@@ -109,21 +109,21 @@ void IniCrashTest::killedWritesLeaveOneWholeVersion()
 void IniCrashTest::twoWritersLoseNoUpdate()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("shared.ini"));
+    const QString path = dir.filePath(u"shared.ini"_s);
     writeBytes(path, padding());
     constexpr int Writes = 300;
     QProcess writers[2];
-    const QString keys[2] = {QStringLiteral("a"), QStringLiteral("b")};
+    const QString keys[2] = {u"a"_s, u"b"_s};
     for (int i = 0; i < 2; ++i)
-        writers[i].start(QStringLiteral(ZORV_CRASH_WRITER),
-                         {path, QStringLiteral("1"), keys[i], QString::number(Writes)});
+        writers[i].start(QString::fromUtf8(ZORV_CRASH_WRITER),
+                         {path, u"1"_s, keys[i], QString::number(Writes)});
     for (QProcess &writer : writers) {
         QVERIFY(writer.waitForFinished(120000));
         // 3: the writer found its last value gone; 1: a write failed.
         QCOMPARE(writer.exitCode(), 0);
     }
     for (const QString &key : keys)
-        QCOMPARE(ReadIniValue(QStringLiteral("c"), key, path, QString()), QString::number(Writes));
+        QCOMPARE(ReadIniValue(u"c"_s, key, path, QString()), QString::number(Writes));
 }
 
 QTEST_GUILESS_MAIN(IniCrashTest)

@@ -16,11 +16,13 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace zorv;
 
 namespace {
 
-const QString Old = QStringLiteral("old");
+const QString Old = u"old"_s;
 
 void writeBytes(const QString &path, const QByteArray &bytes)
 {
@@ -35,11 +37,9 @@ QByteArray readBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString read(const QString &path,
-             const QString &section = QStringLiteral("s"),
-             const QString &key = QStringLiteral("k"))
+QString read(const QString &path, const QString &section = u"s"_s, const QString &key = u"k"_s)
 {
-    return ReadIniValue(section, key, path, QStringLiteral("(défaut)"));
+    return ReadIniValue(section, key, path, u"(défaut)"_s);
 }
 
 // Every entry of a folder with its bytes: what "changes nothing" compares.
@@ -115,7 +115,7 @@ private:
 
     QString freshFolder()
     {
-        const QString folder = m_dir.filePath(QStringLiteral("f%1").arg(++m_paths));
+        const QString folder = m_dir.filePath(u"f%1"_s.arg(++m_paths));
         QDir().mkpath(folder);
         return folder;
     }
@@ -152,11 +152,11 @@ void IniFilesTest::failedWrites()
     QFETCH(QString, readAfter);
     const QString folder = freshFolder();
     const QString elsewhere = freshFolder();
-    QString path = folder + QStringLiteral("/p.ini");
+    QString path = folder + u"/p.ini"_s;
     const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
     switch (obstacle) {
     case Obstacle::MissingFolder:
-        path = folder + QStringLiteral("/missing/p.ini");
+        path = folder + u"/missing/p.ini"_s;
         break;
     case Obstacle::PathIsAFolder:
         QVERIFY(QDir().mkdir(path));
@@ -176,18 +176,17 @@ void IniFilesTest::failedWrites()
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
         break;
     case Obstacle::LinkToAFileElsewhere:
-        writeBytes(elsewhere + QStringLiteral("/target.ini"), "[s]\r\nk=old\r\n");
-        QVERIFY(QFile::link(elsewhere + QStringLiteral("/target.ini"), path));
+        writeBytes(elsewhere + u"/target.ini"_s, "[s]\r\nk=old\r\n");
+        QVERIFY(QFile::link(elsewhere + u"/target.ini"_s, path));
         break;
     case Obstacle::LinkToNothing:
-        QVERIFY(QFile::link(elsewhere + QStringLiteral("/target.ini"), path));
+        QVERIFY(QFile::link(elsewhere + u"/target.ini"_s, path));
         break;
     }
     QCOMPARE(read(path), readAfter); // a pipe must not make the read wait for a writer
     const auto before = contents(folder);
     const auto beforeElsewhere = contents(elsewhere);
-    QCOMPARE(WriteIniValue(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("new"), path),
-             0);
+    QCOMPARE(WriteIniValue(u"s"_s, u"k"_s, u"new"_s, path), 0);
     QCOMPARE(contents(folder), before);
     QCOMPARE(contents(elsewhere), beforeElsewhere);
     QCOMPARE(read(path), readAfter);
@@ -197,16 +196,12 @@ void IniFilesTest::failedWrites()
 // it there is refused, and the file stays readable.
 void IniFilesTest::aWriteThatWouldPassTheSizeCapIsRefused()
 {
-    const QString path = freshFolder() + QStringLiteral("/big.ini");
+    const QString path = freshFolder() + u"/big.ini"_s;
     const QByteArray head("[s]\r\nk=old\r\n");
     writeBytes(path, head);
     QVERIFY(QFile::resize(path, settings::MaxProfileFileSize - 8)); // sparse: NUL bytes
     QCOMPARE(read(path), Old);
-    QCOMPARE(WriteIniValue(QStringLiteral("s"),
-                           QStringLiteral("k"),
-                           QStringLiteral("0123456789ab"),
-                           path),
-             0);
+    QCOMPARE(WriteIniValue(u"s"_s, u"k"_s, u"0123456789ab"_s, path), 0);
     QCOMPARE(QFileInfo(path).size(), settings::MaxProfileFileSize - 8);
     QCOMPARE(read(path), Old);
 }
@@ -214,7 +209,7 @@ void IniFilesTest::aWriteThatWouldPassTheSizeCapIsRefused()
 void IniFilesTest::aWriteCutShortByTheSystemLeavesTheOldFile()
 {
     const QString folder = freshFolder();
-    const QString path = folder + QStringLiteral("/p.ini");
+    const QString path = folder + u"/p.ini"_s;
     writeBytes(path, "[s]\r\nk=old\r\n");
     QCOMPARE(read(path), Old);
     const auto before = contents(folder);
@@ -225,8 +220,7 @@ void IniFilesTest::aWriteCutShortByTheSystemLeavesTheOldFile()
     rlimit small = previous;
     small.rlim_cur = 4096;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const qint32 result
-        = WriteIniValue(QStringLiteral("s"), QStringLiteral("k"), QString(10000, u'x'), path);
+    const qint32 result = WriteIniValue(u"s"_s, u"k"_s, QString(10000, u'x'), path);
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
     QCOMPARE(result, 0);
@@ -236,9 +230,9 @@ void IniFilesTest::aWriteCutShortByTheSystemLeavesTheOldFile()
 
 void IniFilesTest::aWriteWhoseFolderIsMissingReadsTheDefaultAfterwards()
 {
-    const QString path = freshFolder() + QStringLiteral("/absent/p.ini");
-    QCOMPARE(WriteIniValue(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("1"), path), 0);
-    QCOMPARE(read(path), QStringLiteral("(défaut)"));
+    const QString path = freshFolder() + u"/absent/p.ini"_s;
+    QCOMPARE(WriteIniValue(u"s"_s, u"k"_s, u"1"_s, path), 0);
+    QCOMPARE(read(path), u"(défaut)"_s);
 }
 
 void IniFilesTest::outsideChanges_data()
@@ -261,10 +255,10 @@ void IniFilesTest::outsideChanges()
     QFETCH(OutsideChange, change);
     QFETCH(QString, expected);
     const QString folder = freshFolder();
-    const QString path = folder + QStringLiteral("/p.ini");
+    const QString path = folder + u"/p.ini"_s;
     const QByteArray nativePath = QFile::encodeName(path);
     if (change == OutsideChange::CreatedAfterAMiss) {
-        QCOMPARE(read(path), QStringLiteral("(défaut)"));
+        QCOMPARE(read(path), u"(défaut)"_s);
     } else {
         writeBytes(path, "[s]\r\nk=old\r\n");
         QCOMPARE(read(path), Old);
@@ -286,8 +280,8 @@ void IniFilesTest::outsideChanges()
         writeBytes(path, "[s]\r\nk=newer\r\n");
         break;
     case OutsideChange::RenamedOver:
-        writeBytes(path + QStringLiteral(".tmp"), "[s]\r\nk=new\r\n");
-        QCOMPARE(std::rename(QFile::encodeName(path + QStringLiteral(".tmp")).constData(),
+        writeBytes(path + u".tmp"_s, "[s]\r\nk=new\r\n");
+        QCOMPARE(std::rename(QFile::encodeName(path + u".tmp"_s).constData(),
                              nativePath.constData()),
                  0);
         break;
@@ -304,37 +298,34 @@ void IniFilesTest::outsideChanges()
 void IniFilesTest::aWriteIsSeenThroughAnotherSpellingOfThePath()
 {
     const QString folder = freshFolder();
-    const QString path = folder + QStringLiteral("/p.ini");
-    const QString other = folder + QStringLiteral("/../") + QFileInfo(folder).fileName()
-                          + QStringLiteral("/p.ini");
+    const QString path = folder + u"/p.ini"_s;
+    const QString other = folder + u"/../"_s + QFileInfo(folder).fileName() + u"/p.ini"_s;
     writeBytes(path, "[s]\r\nk=old\r\n");
     QCOMPARE(read(other), Old);
-    QCOMPARE(WriteIniValue(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("new"), path),
-             1);
-    QCOMPARE(read(other), QStringLiteral("new"));
+    QCOMPARE(WriteIniValue(u"s"_s, u"k"_s, u"new"_s, path), 1);
+    QCOMPARE(read(other), u"new"_s);
     IniReadScope scope;
-    QCOMPARE(read(other), QStringLiteral("new"));
-    QCOMPARE(WriteIniValue(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("newer"), path),
-             1);
-    QCOMPARE(read(other), QStringLiteral("newer"));
+    QCOMPARE(read(other), u"new"_s);
+    QCOMPARE(WriteIniValue(u"s"_s, u"k"_s, u"newer"_s, path), 1);
+    QCOMPARE(read(other), u"newer"_s);
 }
 
 void IniFilesTest::aScopeReadsOneVersionOfTheFile()
 {
-    const QString path = freshFolder() + QStringLiteral("/p.ini");
+    const QString path = freshFolder() + u"/p.ini"_s;
     writeBytes(path, "[s]\r\nk=old\r\nj=1\r\n");
     {
         IniReadScope scope;
         QCOMPARE(read(path), Old);
         writeBytes(path, "[s]\r\nk=newer\r\nj=2\r\n");
-        QCOMPARE(read(path, QStringLiteral("s"), QStringLiteral("j")), QStringLiteral("1"));
+        QCOMPARE(read(path, u"s"_s, u"j"_s), u"1"_s);
     }
-    QCOMPARE(read(path, QStringLiteral("s"), QStringLiteral("j")), QStringLiteral("2"));
+    QCOMPARE(read(path, u"s"_s, u"j"_s), u"2"_s);
 }
 
 void IniFilesTest::theOutermostScopeDecides()
 {
-    const QString path = freshFolder() + QStringLiteral("/p.ini");
+    const QString path = freshFolder() + u"/p.ini"_s;
     writeBytes(path, "[s]\r\nk=old\r\n");
     IniReadScope outer;
     {
@@ -347,13 +338,12 @@ void IniFilesTest::theOutermostScopeDecides()
 
 void IniFilesTest::writesAreSeenInsideAScope()
 {
-    const QString path = freshFolder() + QStringLiteral("/p.ini");
+    const QString path = freshFolder() + u"/p.ini"_s;
     writeBytes(path, "[s]\r\nk=old\r\n");
     IniReadScope scope;
     QCOMPARE(read(path), Old);
-    QCOMPARE(WriteIniValue(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("new"), path),
-             1);
-    QCOMPARE(read(path), QStringLiteral("new"));
+    QCOMPARE(WriteIniValue(u"s"_s, u"k"_s, u"new"_s, path), 1);
+    QCOMPARE(read(path), u"new"_s);
 }
 
 void IniFilesTest::racy_data()
@@ -408,7 +398,7 @@ void IniFilesTest::badFiles_data()
                             << head + QByteArray("\r\n[known]\r\nkey=new\r\n") + tail << section
                             << key << expected;
     };
-    const QString dflt = QStringLiteral("(défaut)");
+    const QString dflt = u"(défaut)"_s;
     row("binary garbage", randomBytes(64 * 1024, 1), randomBytes(64 * 1024, 2), "missing", "k", dflt);
     row("a 50 MB file of binary garbage",
         randomBytes(25 << 20, 3),
@@ -431,7 +421,7 @@ void IniFilesTest::badFiles_data()
     row("NUL bytes",
         QByteArray("\0\0[\0]\r\n\0=\0\r\n[n\0l]\r\nk=\0v\r\n", 24),
         QByteArray("\0", 1),
-        QStringLiteral("n\u0000l"),
+        u"n\u0000l"_s,
         "k",
         "");
     row("a UTF-8 byte order mark",
@@ -468,30 +458,26 @@ void IniFilesTest::badFiles()
     QFETCH(QString, probeSection);
     QFETCH(QString, probeKey);
     QFETCH(QString, probeExpected);
-    const QString path = freshFolder() + QStringLiteral("/bad.ini");
+    const QString path = freshFolder() + u"/bad.ini"_s;
     writeBytes(path, before);
-    QCOMPARE(read(path, QStringLiteral("known"), QStringLiteral("key")), QStringLiteral("value"));
+    QCOMPARE(read(path, u"known"_s, u"key"_s), u"value"_s);
     QCOMPARE(read(path, probeSection, probeKey), probeExpected);
-    QCOMPARE(WriteIniValue(QStringLiteral("known"),
-                           QStringLiteral("key"),
-                           QStringLiteral("new"),
-                           path),
-             1);
+    QCOMPARE(WriteIniValue(u"known"_s, u"key"_s, u"new"_s, path), 1);
     QVERIFY(readBytes(path) == after); // QCOMPARE would print megabytes
     QCOMPARE(read(path, probeSection, probeKey), probeExpected);
 }
 
 void IniFilesTest::aValueOnALineOfOneMegabyteIsCut()
 {
-    const QString path = freshFolder() + QStringLiteral("/long.ini");
+    const QString path = freshFolder() + u"/long.ini"_s;
     writeBytes(path, "[a]\r\nlong=" + QByteArray(1 << 20, 'x') + "\r\n");
-    QCOMPARE(read(path, QStringLiteral("a"), QStringLiteral("long")), QString(254, u'x'));
+    QCOMPARE(read(path, u"a"_s, u"long"_s), QString(254, u'x'));
 }
 
 void IniFilesTest::manyFilesAreReadRightAfterOthersAreForgotten()
 {
     const QString folder = freshFolder();
-    const auto pathOf = [&](int i) { return folder + QStringLiteral("/%1.ini").arg(i); };
+    const auto pathOf = [&](int i) { return folder + u"/%1.ini"_s.arg(i); };
     for (int i = 0; i < 400; ++i)
         writeBytes(pathOf(i), "[s]\r\nk=" + QByteArray::number(i) + "\r\n");
     for (int round = 0; round < 2; ++round) {
@@ -499,17 +485,16 @@ void IniFilesTest::manyFilesAreReadRightAfterOthersAreForgotten()
             QCOMPARE(read(pathOf(i)), QString::number(i));
     }
     writeBytes(pathOf(0), "[s]\r\nk=changed\r\n");
-    QCOMPARE(read(pathOf(0)), QStringLiteral("changed"));
+    QCOMPARE(read(pathOf(0)), u"changed"_s);
 }
 
 void IniFilesTest::permissionsOfTheFileSurviveAWrite()
 {
-    const QString path = freshFolder() + QStringLiteral("/p.ini");
+    const QString path = freshFolder() + u"/p.ini"_s;
     writeBytes(path, "[s]\r\nk=old\r\n");
     const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     QVERIFY(QFile::setPermissions(path, permissions));
-    QCOMPARE(WriteIniValue(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("new"), path),
-             1);
+    QCOMPARE(WriteIniValue(u"s"_s, u"k"_s, u"new"_s, path), 1);
     QCOMPARE(QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
              permissions);
 }

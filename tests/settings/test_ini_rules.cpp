@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace zorv;
 
 namespace {
@@ -65,7 +67,7 @@ private:
     int m_files = 0;
 
     // A path that no earlier test used, so that nothing parsed before stands in for the file.
-    QString freshPath() { return m_dir.filePath(QStringLiteral("p%1.ini").arg(++m_files)); }
+    QString freshPath() { return m_dir.filePath(u"p%1.ini"_s.arg(++m_files)); }
 };
 
 void IniRulesTest::read_data()
@@ -75,7 +77,7 @@ void IniRulesTest::read_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
 
-    const QString dflt = QStringLiteral("(défaut)");
+    const QString dflt = u"(défaut)"_s;
     const QByteArray a300(300, 'a');
     QTest::newRow("value of a key") << QByteArray("[s]\r\nk=v\r\n") << "s"
                                     << "k"
@@ -106,17 +108,16 @@ void IniRulesTest::read_data()
         << "NOMFONC"
         << "Loi d'Ohm";
     QTest::newRow("accented capitals match small letters")
-        << cp1252(QStringLiteral("[ÉTÉ]\r\nCLÉ=oui\r\n")) << "été"
+        << cp1252(u"[ÉTÉ]\r\nCLÉ=oui\r\n"_s) << "été"
         << "clé"
         << "oui";
     QTest::newRow("the Greek capital Mu asks for the micro sign")
-        << cp1252(QStringLiteral("[µ]\r\nk=1\r\n")) << "Μ"
+        << cp1252(u"[µ]\r\nk=1\r\n"_s) << "Μ"
         << "K"
         << "1";
-    QTest::newRow("Œ and œ are one letter")
-        << cp1252(QStringLiteral("[Œuvre]\r\nk=1\r\n")) << "œUVRE"
-        << "K"
-        << "1";
+    QTest::newRow("Œ and œ are one letter") << cp1252(u"[Œuvre]\r\nk=1\r\n"_s) << "œUVRE"
+                                            << "K"
+                                            << "1";
     QTest::newRow("blanks around key, equals sign and value")
         << QByteArray("[s]\r\n  k \t=  v w \t \r\n") << "s"
         << "k"
@@ -232,7 +233,7 @@ void IniRulesTest::read_data()
         << "Ω" << dflt;
     QTest::newRow("bytes undefined in Windows-1252 read as control characters")
         << QByteArray("[s]\r\nk=\x81\x8D\r\n") << "s"
-        << "k" << QStringLiteral("\u0081\u008D");
+        << "k" << u"\u0081\u008D"_s;
 }
 
 void IniRulesTest::read()
@@ -244,7 +245,7 @@ void IniRulesTest::read()
     const QString path = freshPath();
     if (!file.isNull())
         writeBytes(path, file);
-    QCOMPARE(ReadIniValue(section, key, path, QStringLiteral("(défaut)")), expected);
+    QCOMPARE(ReadIniValue(section, key, path, u"(défaut)"_s), expected);
 }
 
 void IniRulesTest::write_data()
@@ -345,7 +346,7 @@ void IniRulesTest::write_data()
     QTest::newRow("accented texts are written in Windows-1252")
         << false << QByteArray() << "Légende"
         << "d1"
-        << "Données µ ° ²" << cp1252(QStringLiteral("[Légende]\r\nd1=Données µ ° ²\r\n"));
+        << "Données µ ° ²" << cp1252(u"[Légende]\r\nd1=Données µ ° ²\r\n"_s);
     QTest::newRow("a UTF-8 file with byte order mark is written in UTF-8")
         << true << QByteArray("\xEF\xBB\xBF[s]\r\n") << "s"
         << "k"
@@ -377,7 +378,7 @@ void IniRulesTest::write()
         writeBytes(path, before);
     QCOMPARE(WriteIniValue(section, key, value, path), 1);
     QCOMPARE(readBytes(path), after);
-    QCOMPARE(ReadIniValue(section, key, path, QStringLiteral("(défaut)")), value);
+    QCOMPARE(ReadIniValue(section, key, path, u"(défaut)"_s), value);
 }
 
 void IniRulesTest::valueIsStoredAsItReadsBack_data()
@@ -386,11 +387,11 @@ void IniRulesTest::valueIsStoredAsItReadsBack_data()
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QString>("readBack");
     QTest::newRow("blanks at the ends are not written, as they are not read")
-        << QStringLiteral(" \t1 ") << QByteArray("k=1\r\n") << QStringLiteral("1");
+        << u" \t1 "_s << QByteArray("k=1\r\n") << u"1"_s;
     QTest::newRow("enclosing quotes are written and read back without")
-        << QStringLiteral("'x'") << QByteArray("k='x'\r\n") << QStringLiteral("x");
+        << u"'x'"_s << QByteArray("k='x'\r\n") << u"x"_s;
     QTest::newRow("blanks inside quotes are written and read back")
-        << QStringLiteral(" ' x ' ") << QByteArray("k=' x '\r\n") << QStringLiteral(" x ");
+        << u" ' x ' "_s << QByteArray("k=' x '\r\n") << u" x "_s;
 }
 
 void IniRulesTest::valueIsStoredAsItReadsBack()
@@ -399,9 +400,9 @@ void IniRulesTest::valueIsStoredAsItReadsBack()
     QFETCH(QByteArray, line);
     QFETCH(QString, readBack);
     const QString path = freshPath();
-    QCOMPARE(WriteIniValue(QStringLiteral("s"), QStringLiteral("k"), value, path), 1);
+    QCOMPARE(WriteIniValue(u"s"_s, u"k"_s, value, path), 1);
     QCOMPARE(readBytes(path), QByteArray("[s]\r\n") + line);
-    QCOMPARE(ReadIniValue(QStringLiteral("s"), QStringLiteral("k"), path, QString()), readBack);
+    QCOMPARE(ReadIniValue(u"s"_s, u"k"_s, path, QString()), readBack);
 }
 
 // A value with blanks at its ends, written again and again (the authoring window writes its boxes
@@ -411,11 +412,7 @@ void IniRulesTest::rewritingAValueWithBlanksKeepsTheLineAsItWas()
     const QString path = freshPath();
     writeBytes(path, "[s]\r\nk = old \r\n");
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(WriteIniValue(QStringLiteral("s"),
-                               QStringLiteral("k"),
-                               QStringLiteral("  v  "),
-                               path),
-                 1);
+        QCOMPARE(WriteIniValue(u"s"_s, u"k"_s, u"  v  "_s, path), 1);
     QCOMPARE(readBytes(path), QByteArray("[s]\r\nk = v \r\n"));
 }
 
@@ -423,8 +420,8 @@ void IniRulesTest::writingTwiceLeavesOneLineWithTheLastValue()
 {
     const QString path = freshPath();
     writeBytes(path, "[a]\r\nx=1\r\n");
-    QCOMPARE(WriteIniValue(QStringLiteral("a"), QStringLiteral("k"), QStringLiteral("1"), path), 1);
-    QCOMPARE(WriteIniValue(QStringLiteral("a"), QStringLiteral("k"), QStringLiteral("2"), path), 1);
+    QCOMPARE(WriteIniValue(u"a"_s, u"k"_s, u"1"_s, path), 1);
+    QCOMPARE(WriteIniValue(u"a"_s, u"k"_s, u"2"_s, path), 1);
     QCOMPARE(readBytes(path), QByteArray("[a]\r\nx=1\r\nk=2\r\n"));
 }
 
@@ -434,7 +431,7 @@ void IniRulesTest::writingTheSameValueLeavesTheFileAlone()
     writeBytes(path, "[a]\r\nk=1\r\n");
     const QDateTime modified = QFileInfo(path).fileTime(QFileDevice::FileModificationTime);
     const QFile::Permissions permissions = QFileInfo(path).permissions();
-    QCOMPARE(WriteIniValue(QStringLiteral("a"), QStringLiteral("k"), QStringLiteral("1"), path), 1);
+    QCOMPARE(WriteIniValue(u"a"_s, u"k"_s, u"1"_s, path), 1);
     QCOMPARE(readBytes(path), QByteArray("[a]\r\nk=1\r\n"));
     QCOMPARE(QFileInfo(path).fileTime(QFileDevice::FileModificationTime), modified);
     QCOMPARE(QFileInfo(path).permissions(), permissions);
@@ -462,7 +459,7 @@ void IniRulesTest::refusedWrites_data()
                                                     << "k"
                                                     << "1\r2";
     QTest::newRow("a value with a NUL") << "s"
-                                        << "k" << QStringLiteral("1\u00002");
+                                        << "k" << u"1\u00002"_s;
     QTest::newRow("a key with a line break") << "s"
                                              << "k\nj"
                                              << "1";
@@ -496,8 +493,7 @@ void IniRulesTest::refusedWrites()
     writeBytes(path, before);
     QCOMPARE(WriteIniValue(section, key, value, path), 0);
     QCOMPARE(readBytes(path), before);
-    QCOMPARE(ReadIniValue(QStringLiteral("s"), QStringLiteral("k"), path, QString()),
-             QStringLiteral("old"));
+    QCOMPARE(ReadIniValue(u"s"_s, u"k"_s, path, QString()), u"old"_s);
 
     const QString absent = freshPath();
     QCOMPARE(WriteIniValue(section, key, value, absent), 0);
@@ -511,23 +507,22 @@ void IniRulesTest::unstorableCharacters_data()
     QTest::addColumn<int>("at"); // the first character refused, -1 for none
     const QByteArray file("[s]\r\nk=old\r\n");
     const QByteArray utf8File("\xEF\xBB\xBF[s]\r\nk=old\r\n");
-    const QString emoji = QStringLiteral("ok 😀");
-    QTest::newRow("plain text") << file << QStringLiteral("Tension U (V)") << -1;
+    const QString emoji = u"ok 😀"_s;
+    QTest::newRow("plain text") << file << u"Tension U (V)"_s << -1;
     QTest::newRow("empty text") << file << QString() << -1;
-    QTest::newRow("Western accents and signs")
-        << file << QStringLiteral("Énergie ½ × µF ² ° € – …") << -1;
-    QTest::newRow("question mark is itself") << file << QStringLiteral("quoi ?") << -1;
-    QTest::newRow("tab") << file << QStringLiteral("a\tb") << -1;
-    QTest::newRow("ohm sign") << file << QStringLiteral("R (kΩ) ≤ 10") << 4;
-    QTest::newRow("arrow") << file << QStringLiteral("a → b") << 2;
-    QTest::newRow("Greek tau") << file << QStringLiteral("τ = R × C") << 0;
-    QTest::newRow("line feed") << file << QStringLiteral("deux\nlignes") << 4;
-    QTest::newRow("carriage return") << file << QStringLiteral("a\rb") << 1;
-    QTest::newRow("NUL") << file << (QStringLiteral("a") + QChar(0)) << 1;
+    QTest::newRow("Western accents and signs") << file << u"Énergie ½ × µF ² ° € – …"_s << -1;
+    QTest::newRow("question mark is itself") << file << u"quoi ?"_s << -1;
+    QTest::newRow("tab") << file << u"a\tb"_s << -1;
+    QTest::newRow("ohm sign") << file << u"R (kΩ) ≤ 10"_s << 4;
+    QTest::newRow("arrow") << file << u"a → b"_s << 2;
+    QTest::newRow("Greek tau") << file << u"τ = R × C"_s << 0;
+    QTest::newRow("line feed") << file << u"deux\nlignes"_s << 4;
+    QTest::newRow("carriage return") << file << u"a\rb"_s << 1;
+    QTest::newRow("NUL") << file << (u"a"_s + QChar(0)) << 1;
     QTest::newRow("emoji outside the basic plane") << file << emoji << 3;
-    QTest::newRow("a new file is Windows-1252") << QByteArray() << QStringLiteral("kΩ") << 1;
-    QTest::newRow("UTF-8 file: ohm sign and emoji") << utf8File << QStringLiteral("kΩ 😀") << -1;
-    QTest::newRow("UTF-8 file: a line feed") << utf8File << QStringLiteral("a\nb") << 1;
+    QTest::newRow("a new file is Windows-1252") << QByteArray() << u"kΩ"_s << 1;
+    QTest::newRow("UTF-8 file: ohm sign and emoji") << utf8File << u"kΩ 😀"_s << -1;
+    QTest::newRow("UTF-8 file: a line feed") << utf8File << u"a\nb"_s << 1;
     QTest::newRow("UTF-8 file: a lone high surrogate") << utf8File << emoji.left(4) + u'x' << 3;
     QTest::newRow("UTF-8 file: a lone low surrogate") << utf8File << emoji.mid(4) << 0;
     QTest::newRow("UTF-8 file: a pair the wrong way round")
@@ -545,9 +540,9 @@ void IniRulesTest::unstorableCharacters()
     if (!before.isNull())
         writeBytes(path, before);
     QCOMPARE(settings::firstUnstorableCharacter(path, text), qsizetype(at));
-    QCOMPARE(WriteIniValue(QStringLiteral("s"), QStringLiteral("k"), text, path), at < 0 ? 1 : 0);
+    QCOMPARE(WriteIniValue(u"s"_s, u"k"_s, text, path), at < 0 ? 1 : 0);
     if (at < 0)
-        QCOMPARE(ReadIniValue(QStringLiteral("s"), QStringLiteral("k"), path, QString()), text);
+        QCOMPARE(ReadIniValue(u"s"_s, u"k"_s, path, QString()), text);
     else
         QCOMPARE(readBytes(path), before);
 }
@@ -572,12 +567,10 @@ void IniRulesTest::roundTrip()
     QFETCH(QString, text);
     const QString path = freshPath();
     QCOMPARE(WriteIniValue(text, text, text, path), 1);
-    QCOMPARE(readBytes(path),
-             cp1252(u'[' + text + QStringLiteral("]\r\n") + text + u'=' + text
-                    + QStringLiteral("\r\n")));
+    QCOMPARE(readBytes(path), cp1252(u'[' + text + u"]\r\n"_s + text + u'=' + text + u"\r\n"_s));
     QCOMPARE(ReadIniValue(text.toUpper(), text.toLower(), path, QString()), text);
     // Another spelling of the same path is parsed afresh from the disk.
-    const QString sameFile = m_dir.path() + QStringLiteral("/./") + QFileInfo(path).fileName();
+    const QString sameFile = m_dir.path() + u"/./"_s + QFileInfo(path).fileName();
     QCOMPARE(ReadIniValue(text, text, sameFile, QString()), text);
 }
 
@@ -598,7 +591,7 @@ void IniRulesTest::encodingAgreesWithQtForEveryCharacter()
     QVERIFY(QStringEncoder("windows-1252").isValid());
     // Qt's converter reads the five bytes that Windows-1252 leaves undefined as control characters
     // but will not write them back; the store does, so that such a byte survives a rewrite.
-    const QString undefinedBytes = QStringLiteral("\u0081\u008D\u008F\u0090\u009D");
+    const QString undefinedBytes = u"\u0081\u008D\u008F\u0090\u009D"_s;
     QCOMPARE(settings::encodeProfileText(settings::ProfileEncoding::Windows1252, undefinedBytes),
              QByteArray("\x81\x8D\x8F\x90\x9D"));
     for (char16_t c = 1; c < 0xD800; ++c) {

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace zorv;
 
 class OptionsTest : public QObject
@@ -22,7 +24,7 @@ void OptionsTest::settingsFileIsBelowTheProgramFolderOfTheMoment()
 {
     test::TempAppDir first;
     const QString expected = QDir::toNativeSeparators(
-        first.filePath(QStringLiteral("parametres/da4bc5a4bc88a4bc88a4bc88.zorv")));
+        first.filePath(u"parametres/da4bc5a4bc88a4bc88a4bc88.zorv"_s));
     QCOMPARE(settings::settingsFilePath(), expected);
     {
         test::TempAppDir second;

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray readBytes(const QString &path)
@@ -91,17 +93,17 @@ void ZorvIniTest::run()
     QFETCH(int, status);
     QFETCH(QByteArray, after);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("f.zvfc"));
+    const QString path = dir.filePath(u"f.zvfc"_s);
     if (!before.isNull()) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(before);
     }
-    QVERIFY(QFile::link(path, path + QStringLiteral(".link")));
-    arguments.replaceInStrings(QStringLiteral("FILE"), path);
+    QVERIFY(QFile::link(path, path + u".link"_s));
+    arguments.replaceInStrings(u"FILE"_s, path);
 
     QProcess tool;
-    tool.start(QStringLiteral(ZORV_INI), arguments);
+    tool.start(QString::fromUtf8(ZORV_INI), arguments);
     QVERIFY(tool.waitForFinished(30000));
     QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
     QCOMPARE(tool.readAllStandardOutput(), out);
@@ -114,12 +116,12 @@ void ZorvIniTest::run()
 void ZorvIniTest::help()
 {
     QProcess tool;
-    tool.start(QStringLiteral(ZORV_INI), {QStringLiteral("--help")});
+    tool.start(QString::fromUtf8(ZORV_INI), {u"--help"_s});
     QVERIFY(tool.waitForFinished(30000));
     QCOMPARE(tool.exitCode(), 0);
     const QString out = QString::fromUtf8(tool.readAllStandardOutput());
-    QVERIFY(out.startsWith(QStringLiteral("usage: zorv-ini read SECTION KEY FILE DEFAULT\n")));
-    QVERIFY(out.contains(QStringLiteral("Code de sortie")));
+    QVERIFY(out.startsWith(u"usage: zorv-ini read SECTION KEY FILE DEFAULT\n"_s));
+    QVERIFY(out.contains(u"Code de sortie"_s));
     QCOMPARE(tool.readAllStandardError(), QByteArray());
 }
 
@@ -143,19 +145,19 @@ void ZorvIniTest::lostOutput()
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QByteArray, after);
-    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+    if (!QFileInfo::exists(u"/dev/full"_s))
         QSKIP("no /dev/full on this system");
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("f.ini"));
+    const QString path = dir.filePath(u"f.ini"_s);
     {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[s]\r\nk=old\r\n");
     }
-    arguments.replaceInStrings(QStringLiteral("FILE"), path);
+    arguments.replaceInStrings(u"FILE"_s, path);
     QProcess tool;
-    tool.setStandardOutputFile(QStringLiteral("/dev/full"));
-    tool.start(QStringLiteral(ZORV_INI), arguments);
+    tool.setStandardOutputFile(u"/dev/full"_s);
+    tool.start(QString::fromUtf8(ZORV_INI), arguments);
     QVERIFY(tool.waitForFinished(30000));
     QCOMPARE(tool.exitCode(), status);
     QCOMPARE(readBytes(path), after);

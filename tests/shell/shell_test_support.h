@@ -29,14 +29,16 @@
 
 namespace zorv::test {
 
+using namespace Qt::StringLiterals;
+
 // A program folder with the shipped pictures and a settings folder.
 class ProgramFolder : public TempAppDir
 {
 public:
     ProgramFolder()
     {
-        copyFromShippedData(QStringLiteral("Data"));
-        makeDir(QStringLiteral("parametres"));
+        copyFromShippedData(u"Data"_s);
+        makeDir(u"parametres"_s);
     }
 
     // Stores a setting as the options window would.

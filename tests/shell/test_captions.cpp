@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace zorv;
 using namespace zorv::test;
 
@@ -41,7 +43,7 @@ QRect captionRoom(const QWidget *control)
 
 QString shownText(QString caption)
 {
-    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    caption.replace(u"&&"_s, u"\x01"_s);
     caption.remove(u'&');
     return caption.replace(u'\x01', u'&');
 }
@@ -114,8 +116,7 @@ void CaptionsTest::captionFitsItsControl()
     const QStringList lines = shownText(caption).split(u'\n');
     for (const QString &line : lines)
         QVERIFY2(test::captionWidth(widget, line) <= room.width(),
-                 qPrintable(QStringLiteral("\"%1\": %2 pixels in %3")
-                                .arg(line)
+                 qPrintable(u"\"%1\": %2 pixels in %3"_s.arg(line)
                                 .arg(test::captionWidth(widget, line))
                                 .arg(room.width())));
     QVERIFY(metrics.height() + metrics.lineSpacing() * (lines.size() - 1) <= room.height());

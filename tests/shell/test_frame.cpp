@@ -6,6 +6,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace zorv;
 using namespace zorv::test;
 
@@ -100,7 +102,7 @@ void FrameTest::firstTickCreatesTheFrameHidden()
     b_window *frame = SingleInstance<b_window>::find();
     QVERIFY(frame);
     QVERIFY(!frame->isVisible());
-    QCOMPARE(frame->windowTitle(), QStringLiteral("1.00.1"));
+    QCOMPARE(frame->windowTitle(), u"1.00.1"_s);
     QCOMPARE(frame->frameGeometry().topLeft(), dockFor(menu));
 }
 
@@ -128,7 +130,7 @@ void FrameTest::closedFrameComesBackWithItsCaption()
     menu->WindowsAlign_Timer();
     b_window *frame = SingleInstance<b_window>::find();
     QVERIFY(frame && !frame->isVisible());
-    QCOMPARE(frame->windowTitle(), QStringLiteral("1.00.1"));
+    QCOMPARE(frame->windowTitle(), u"1.00.1"_s);
     QCOMPARE(frame->frameGeometry().topLeft(), dockFor(menu));
 
     menu->Command7_Click();
@@ -233,7 +235,7 @@ void FrameTest::childIsAdoptedAtItsSize()
     QMdiSubWindow *sub = frameSubWindowOf(tools);
     QVERIFY(sub);
     QVERIFY(sub->testAttribute(Qt::WA_DeleteOnClose));
-    QCOMPARE(sub->windowTitle(), QStringLiteral("Outils"));
+    QCOMPARE(sub->windowTitle(), u"Outils"_s);
     QCOMPARE(tools->size(), twipsSize(2280, 1830));
     QCOMPARE(sub->widget(), tools);
     QVERIFY(sub->contentsRect().contains(tools->geometry()));
@@ -289,7 +291,7 @@ void FrameTest::cascadeStacksDiagonally()
     for (int i = 1; i < windows.size(); ++i) {
         const QPoint step = windows[i]->pos() - windows[i - 1]->pos();
         QVERIFY2(step.x() > 0 && step.y() > 0,
-                 qPrintable(QStringLiteral("step %1,%2").arg(step.x()).arg(step.y())));
+                 qPrintable(u"step %1,%2"_s.arg(step.x()).arg(step.y())));
     }
     QCOMPARE(windows.first()->pos(), QPoint(0, 0));
 }

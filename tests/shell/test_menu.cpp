@@ -11,6 +11,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace zorv;
 using namespace zorv::test;
 
@@ -72,7 +74,7 @@ b_menu *MenuTest::openMenu()
 void MenuTest::windowLooksAsDesigned()
 {
     b_menu *menu = openMenu();
-    QCOMPARE(menu->windowTitle(), QStringLiteral("ZORV"));
+    QCOMPARE(menu->windowTitle(), u"ZORV"_s);
     QCOMPARE(menu->geometry(), QRect(266, 81, 529, 123));
     const Qt::WindowFlags flags = menu->windowFlags();
     QVERIFY(flags & Qt::WindowMinimizeButtonHint);
@@ -170,7 +172,7 @@ void MenuTest::pictures()
     QCOMPARE(menu->Image1->geometry(), twips(240, 1200, 2415, 495));
     QCOMPARE(menu->Image2->geometry(), twips(5520, 1320, 2175, 375));
     QCOMPARE(menu->Image1->picture().toImage(),
-             QImage(m_shell->folder.filePath(QStringLiteral("Data/logo1.gif")))
+             QImage(m_shell->folder.filePath(u"Data/logo1.gif"_s))
                  .convertToFormat(menu->Image1->picture().toImage().format()));
     QVERIFY(!menu->Image2->picture().isNull());
     // Drawn stretched over the whole control.
@@ -274,8 +276,8 @@ void MenuTest::internetButtonSaysThereIsNoSite()
     QTest::mouseClick(menu->Image2, Qt::LeftButton);
     QCOMPARE(m_shell->platform.messages.size(), 1);
     const MessageRecord &message = m_shell->platform.messages.first();
-    QCOMPARE(message.text, QStringLiteral("Désolé!, le site web de ZORV n'est pas encore existant"));
-    QCOMPARE(message.title, QStringLiteral("ZORV"));
+    QCOMPARE(message.text, u"Désolé!, le site web de ZORV n'est pas encore existant"_s);
+    QCOMPARE(message.title, u"ZORV"_s);
     QCOMPARE(message.buttons, MessageButtons::Ok);
     QCOMPARE(message.icon, MessageIcon::None);
 }
@@ -349,13 +351,13 @@ void MenuTest::aboutBoxTellsWhatTheProgramIs()
     for (QLabel *label : labels)
         texts.append(label->text());
     const QString all = texts.join(u'\n');
-    QVERIFY(all.contains(QStringLiteral("ZORV")));
-    QVERIFY(all.contains(QStringLiteral("Version 1.00.1")));
-    QVERIFY(all.contains(QStringLiteral("électronique")));
+    QVERIFY(all.contains(u"ZORV"_s));
+    QVERIFY(all.contains(u"Version 1.00.1"_s));
+    QVERIFY(all.contains(u"électronique"_s));
 
     menu->Command4_Click();
     QCOMPARE(instances<AboutBox>(), 1);
-    QTest::mouseClick(box->findChild<QPushButton *>(QStringLiteral("ok")), Qt::LeftButton);
+    QTest::mouseClick(box->findChild<QPushButton *>(u"ok"_s), Qt::LeftButton);
     QTRY_VERIFY(!SingleInstance<AboutBox>::find());
     QVERIFY(menu->isVisible());
     QCOMPARE(m_shell->platform.endRequests, 0);

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace zorv;
 using namespace zorv::test;
 
@@ -61,7 +63,7 @@ z_quit *QuitTest::openQuit()
 void QuitTest::windowLooksAsDesigned()
 {
     z_quit *window = openQuit();
-    QCOMPARE(window->windowTitle(), QStringLiteral("Voulez-vous quitter ZORV ?"));
+    QCOMPARE(window->windowTitle(), u"Voulez-vous quitter ZORV ?"_s);
     QCOMPARE(window->size(), twipsSize(3615, 1305));
     QCOMPARE(window->windowModality(), Qt::ApplicationModal);
     const Qt::WindowFlags flags = window->windowFlags();
@@ -72,13 +74,13 @@ void QuitTest::windowLooksAsDesigned()
                              - window->screen()->availableGeometry().center();
     QVERIFY(offCentre.manhattanLength() <= 2);
 
-    QCOMPARE(window->Label2->text(), QStringLiteral("Temps avant fermeture :"));
+    QCOMPARE(window->Label2->text(), u"Temps avant fermeture :"_s);
     QCOMPARE(window->Label2->geometry(), twips(120, 120, 1815, 255));
-    QCOMPARE(window->Label1->text(), QStringLiteral("50"));
+    QCOMPARE(window->Label1->text(), u"50"_s);
     QCOMPARE(window->Label1->geometry(), twips(2040, 120, 375, 255));
-    QCOMPARE(window->Command1->text(), QStringLiteral("&Quitter"));
+    QCOMPARE(window->Command1->text(), u"&Quitter"_s);
     QCOMPARE(window->Command1->geometry(), twips(240, 720, 1695, 495));
-    QCOMPARE(window->Command2->text(), QStringLiteral("&ZORV"));
+    QCOMPARE(window->Command2->text(), u"&ZORV"_s);
     QCOMPARE(window->Command2->geometry(), twips(2040, 720, 1455, 495));
     QVERIFY(window->Command1->isDefault());
     QCOMPARE(window->Timer1->interval(), 100);
@@ -146,7 +148,7 @@ void QuitTest::escapeDoesNothing()
     QTest::keyClick(window, Qt::Key_Escape);
     QVERIFY(window->isVisible());
     QCOMPARE(m_shell->platform.endRequests, 0);
-    QCOMPARE(window->Label1->text(), QStringLiteral("50"));
+    QCOMPARE(window->Label1->text(), u"50"_s);
 }
 
 void QuitTest::zorvButtonReturnsToTheMenu()
@@ -181,14 +183,14 @@ void QuitTest::reopeningStartsAgainAtFifty()
     z_quit *first = SingleInstance<z_quit>::find();
     for (int i = 0; i < 20; ++i)
         first->Timer1_Timer();
-    QCOMPARE(first->Label1->text(), QStringLiteral("30"));
+    QCOMPARE(first->Label1->text(), u"30"_s);
     first->Command2_Click();
     QTRY_VERIFY(!SingleInstance<z_quit>::find());
 
     menu->Command5_Click();
     z_quit *second = SingleInstance<z_quit>::find();
     QVERIFY(second && second->isVisible());
-    QCOMPARE(second->Label1->text(), QStringLiteral("50"));
+    QCOMPARE(second->Label1->text(), u"50"_s);
     QVERIFY(second->Timer1->isActive());
     QCOMPARE(m_shell->platform.endRequests, 0);
 }

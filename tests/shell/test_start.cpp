@@ -1,6 +1,6 @@
-#include "platform/program_font.h"
 #include "functions/core/function_list.h"
 #include "platform/app_dir.h"
+#include "platform/program_font.h"
 #include "shell/core/donnees.h"
 #include "shell/windows/program_icon.h"
 #include "shell_test_support.h"
@@ -13,6 +13,8 @@
 #include <QTimer>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 using namespace zorv;
 using namespace zorv::test;
@@ -83,9 +85,8 @@ void StartTest::globalsAreSetBeforeAnyOtherWindow()
     donnees::AppVersion.clear();
     donnees::FunctionDir.clear();
     SingleInstance<a_start>::get();
-    QCOMPARE(donnees::AppVersion, QStringLiteral("1.00.1"));
-    QCOMPARE(donnees::FunctionDir,
-             donnees::AppDir() + QDir::toNativeSeparators(QStringLiteral("/res/Fonc/")));
+    QCOMPARE(donnees::AppVersion, u"1.00.1"_s);
+    QCOMPARE(donnees::FunctionDir, donnees::AppDir() + QDir::toNativeSeparators(u"/res/Fonc/"_s));
     QVERIFY(!SingleInstance<b_menu>::find());
     QVERIFY(!SingleInstance<b_window>::find());
 }
@@ -93,15 +94,15 @@ void StartTest::globalsAreSetBeforeAnyOtherWindow()
 void StartTest::splashLooksAsDesigned()
 {
     a_start *splash = SingleInstance<a_start>::show();
-    QCOMPARE(splash->windowTitle(), QStringLiteral("ZORV"));
+    QCOMPARE(splash->windowTitle(), u"ZORV"_s);
     QCOMPARE(splash->size(), QSize(312, 133));
     QVERIFY(!(splash->windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(splash->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(splash->Label1->text(), QStringLiteral("ZORV"));
+    QCOMPARE(splash->Label1->text(), u"ZORV"_s);
     QCOMPARE(splash->Label1->font().pointSizeF(), 13.5);
-    QCOMPARE(splash->Label2->text(), QStringLiteral("Vartelune"));
+    QCOMPARE(splash->Label2->text(), u"Vartelune"_s);
     QCOMPARE(splash->Frame1->title(), QString());
-    QCOMPARE(splash->Label3->text(), QStringLiteral("Chargement..."));
+    QCOMPARE(splash->Label3->text(), u"Chargement..."_s);
     QCOMPARE(splash->Label3->parentWidget(), splash->Frame1);
     QCOMPARE(splash->Frame1->geometry(), QRect(8, 80, 297, 41));
     QCOMPARE(splash->Timer1->interval(), 1000);
@@ -114,8 +115,7 @@ void StartTest::splashIsCentred()
     const QPoint screenCentre = splash->screen()->availableGeometry().center();
     const QPoint splashCentre = splash->frameGeometry().center();
     QVERIFY2((splashCentre - screenCentre).manhattanLength() <= 2,
-             qPrintable(
-                 QStringLiteral("centre at %1,%2").arg(splashCentre.x()).arg(splashCentre.y())));
+             qPrintable(u"centre at %1,%2"_s.arg(splashCentre.x()).arg(splashCentre.y())));
 }
 
 void StartTest::tickGivesWayToTheMenu()
@@ -151,11 +151,11 @@ void StartTest::unreadablePictureEndsStartUp_data()
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QByteArray>("bytes"); // null: the file is removed
 
-    QTest::newRow("logo missing") << QStringLiteral("Data/logo1.gif") << QByteArray();
-    QTest::newRow("Internet button missing") << QStringLiteral("Data/link1.gif") << QByteArray();
+    QTest::newRow("logo missing") << u"Data/logo1.gif"_s << QByteArray();
+    QTest::newRow("Internet button missing") << u"Data/link1.gif"_s << QByteArray();
     QTest::newRow("logo not a picture")
-        << QStringLiteral("Data/logo1.gif") << QByteArray("GIF89a but not really");
-    QTest::newRow("Internet button empty") << QStringLiteral("Data/link1.gif") << QByteArray("");
+        << u"Data/logo1.gif"_s << QByteArray("GIF89a but not really");
+    QTest::newRow("Internet button empty") << u"Data/link1.gif"_s << QByteArray("");
 }
 
 void StartTest::unreadablePictureEndsStartUp()
@@ -176,8 +176,8 @@ void StartTest::unreadablePictureEndsStartUp()
     QCOMPARE(m_shell->platform.messages.size(), 1);
     const MessageRecord &message = m_shell->platform.messages.first();
     QVERIFY2(message.text.contains(donnees::appPath(picture)), qPrintable(message.text));
-    QVERIFY(message.text.contains(QStringLiteral("absent ou illisible")));
-    QCOMPARE(message.title, QStringLiteral("ZORV"));
+    QVERIFY(message.text.contains(u"absent ou illisible"_s));
+    QCOMPARE(message.title, u"ZORV"_s);
     QCOMPARE(message.icon, MessageIcon::Critical);
     QCOMPARE(m_shell->platform.endRequests, 0);
 }

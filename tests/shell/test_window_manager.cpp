@@ -10,6 +10,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace zorv;
 using namespace zorv::test;
 
@@ -82,7 +84,7 @@ void WindowManagerTest::openThreeChildren()
 void WindowManagerTest::managerLooksAsDesigned()
 {
     e_tri *manager = SingleInstance<e_tri>::show();
-    QCOMPARE(manager->windowTitle(), QStringLiteral("Gestionnaire des fenêtres"));
+    QCOMPARE(manager->windowTitle(), u"Gestionnaire des fenêtres"_s);
     QCOMPARE(manager->size(), twipsSize(4680, 1200));
     QCOMPARE(manager->windowModality(), Qt::ApplicationModal);
     QVERIFY(!(manager->windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -176,18 +178,17 @@ void WindowManagerTest::managerCreatesAMissingFrame()
 void WindowManagerTest::toolsLookAsDesigned()
 {
     c_outils *tools = SingleInstance<c_outils>::show();
-    QCOMPARE(tools->windowTitle(), QStringLiteral("Outils"));
+    QCOMPARE(tools->windowTitle(), u"Outils"_s);
     QCOMPARE(tools->size(), twipsSize(2280, 1830));
     QVERIFY(frameSubWindowOf(tools));
     QCOMPARE(tools->Command1->geometry(), twips(240, 120, 1815, 735));
     QCOMPARE(tools->Command2->geometry(), twips(240, 960, 1815, 735));
-    QCOMPARE(tools->Command1->text().remove(u'\n'), QStringLiteral("lancer le SDK"));
-    QCOMPARE(tools->Command2->text().replace(u'\n', u' '),
-             QStringLiteral("Lancer le Moteur d'équations"));
-    QCOMPARE(tools->Command2->accessibleName(), QStringLiteral("Lancer le Moteur d'équations"));
-    QCOMPARE(tools->Command1->accessibleName(), QStringLiteral("lancer le SDK"));
+    QCOMPARE(tools->Command1->text().remove(u'\n'), u"lancer le SDK"_s);
+    QCOMPARE(tools->Command2->text().replace(u'\n', u' '), u"Lancer le Moteur d'équations"_s);
+    QCOMPARE(tools->Command2->accessibleName(), u"Lancer le Moteur d'équations"_s);
+    QCOMPARE(tools->Command1->accessibleName(), u"lancer le SDK"_s);
     tools->Command1->setFocus();
-    const QStringList order{QStringLiteral("Command1"), QStringLiteral("Command2")};
+    const QStringList order{u"Command1"_s, u"Command2"_s};
     QCOMPARE(test::focusOrder(tools, order), order);
 }
 

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv::test {
 namespace {
 
@@ -26,7 +28,7 @@ int visibleWidth(const QLabel *label)
 
 QString describe(const QWidget *control, const QString &caption)
 {
-    return control->objectName() + QStringLiteral(": ") + caption;
+    return control->objectName() + u": "_s + caption;
 }
 
 } // namespace

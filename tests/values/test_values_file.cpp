@@ -9,7 +9,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString ValuesFile = QStringLiteral("res/Vals.fval");
+const QString ValuesFile = u"res/Vals.fval"_s;
 
 struct Slots
 {

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv::documents {
 
 QString documentText(const QByteArray &bytes)
@@ -11,7 +13,7 @@ QString documentText(const QByteArray &bytes)
     QStringDecoder decoder("windows-1252");
     const QString decoded = decoder.decode(bytes);
 
-    static const QString lineEnd = QStringLiteral("\r\n");
+    static const QString lineEnd = u"\r\n"_s;
     QString text;
     text.reserve(decoded.size() + decoded.size() / 16 + 2);
     qsizetype lineStart = 0;

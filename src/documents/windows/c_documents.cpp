@@ -5,21 +5,20 @@
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
 
+using namespace Qt::StringLiterals;
+
 namespace zorv {
 
 c_documents::c_documents(QWidget *parent)
     : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("Documents"));
+    setWindowTitle(u"Documents"_s);
     setClientSize(this, 2595, 1530);
 
-    a = addLink(QStringLiteral("a"), QStringLiteral("Aide sur les calculs"), 120, 1455);
-    Label1 = addLink(QStringLiteral("Label1"), QStringLiteral("Aide sur le SDK"), 480, 1455);
-    Label2 = addLink(QStringLiteral("Label2"), QStringLiteral("Aide sur les données"), 840, 2055);
-    Label3 = addLink(QStringLiteral("Label3"),
-                     QStringLiteral("Aide sur le moteur d'équations"),
-                     1200,
-                     2415);
+    a = addLink(u"a"_s, u"Aide sur les calculs"_s, 120, 1455);
+    Label1 = addLink(u"Label1"_s, u"Aide sur le SDK"_s, 480, 1455);
+    Label2 = addLink(u"Label2"_s, u"Aide sur les données"_s, 840, 2055);
+    Label3 = addLink(u"Label3"_s, u"Aide sur le moteur d'équations"_s, 1200, 2415);
     setTabOrder(a, Label1);
     setTabOrder(Label1, Label2);
     setTabOrder(Label2, Label3);
@@ -40,22 +39,22 @@ LinkLabel *c_documents::addLink(const QString &name, const QString &caption, int
 
 void c_documents::a_Click()
 {
-    SingleInstance<m_help>::get()->LoadHelp(QStringLiteral("343aubcde465360adaubcdaub.dczv"));
+    SingleInstance<m_help>::get()->LoadHelp(u"343aubcde465360adaubcdaub.dczv"_s);
 }
 
 void c_documents::Label1_Click()
 {
-    SingleInstance<m_help>::get()->LoadHelp(QStringLiteral("sdkdoc.dczv"));
+    SingleInstance<m_help>::get()->LoadHelp(u"sdkdoc.dczv"_s);
 }
 
 void c_documents::Label2_Click()
 {
-    SingleInstance<m_help>::get()->LoadHelp(QStringLiteral("const.dczv"));
+    SingleInstance<m_help>::get()->LoadHelp(u"const.dczv"_s);
 }
 
 void c_documents::Label3_Click()
 {
-    SingleInstance<m_help>::get()->LoadHelp(QStringLiteral("mteq.dczv"));
+    SingleInstance<m_help>::get()->LoadHelp(u"mteq.dczv"_s);
 }
 
 } // namespace zorv

@@ -1,32 +1,34 @@
 #include "m_help.h"
 
 #include "documents/core/read_a_file.h"
+#include "platform/app_dir.h"
 #include "platform/platform.h"
 #include "platform/program_font.h"
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
-#include "platform/app_dir.h"
 
 #include <QPlainTextEdit>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv {
 
-const QString m_help::NoDocumentNote = QStringLiteral(
-    "(aucun document n'est chargé) - Note : Les documents ne peuvent pas être chargés "
-    "manuellement, si un document devait être chargé, réinstallez ZORV");
+const QString m_help::NoDocumentNote
+    = u"(aucun document n'est chargé) - Note : Les documents ne peuvent pas être chargés "
+      "manuellement, si un document devait être chargé, réinstallez ZORV"_s;
 
 m_help::m_help(QWidget *parent)
     : QWidget(parent)
     , Text1(new QPlainTextEdit(this))
 {
-    setWindowTitle(QStringLiteral("Document"));
+    setWindowTitle(u"Document"_s);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setClientSize(this, 5430, 4110);
 
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("Texte du document"));
+    Text1->setObjectName(u"Text1"_s);
+    Text1->setAccessibleName(u"Texte du document"_s);
     Text1->setGeometry(twips(120, 120, 5175, 3855));
     Text1->setFont(programFont());
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -43,8 +45,7 @@ m_help::m_help(QWidget *parent)
 void m_help::LoadHelp(const QString &HelpFile)
 {
     showWindow(this, windowKind);
-    const std::optional<QString> text = ReadAfile(
-        donnees::appPath(QStringLiteral("docs/") + HelpFile));
+    const std::optional<QString> text = ReadAfile(donnees::appPath(u"docs/"_s + HelpFile));
     if (!text) {
         platform().beep();
         platform().beep();

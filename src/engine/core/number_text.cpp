@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv::engine {
 namespace {
 
@@ -15,8 +17,8 @@ constexpr int PlainUntil = 15;
 QString nonFiniteText(double value)
 {
     if (std::isnan(value))
-        return QStringLiteral("nan");
-    return value < 0 ? QStringLiteral("-inf") : QStringLiteral("inf");
+        return u"nan"_s;
+    return value < 0 ? u"-inf"_s : u"inf"_s;
 }
 
 // Writes the text into a buffer first: appending to a QString character by character costs more
@@ -55,7 +57,7 @@ private:
 QString composedText(const DecimalDigits &d, bool exponentForm)
 {
     if (d.isZero())
-        return QStringLiteral("0");
+        return u"0"_s;
     const int count = d.significantCount();
     const int e = d.exponent;
     TextBuffer out;

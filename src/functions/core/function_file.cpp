@@ -1,15 +1,19 @@
 #include "function_file.h"
 
+#include "functions/core/function_list.h"
 #include "functions/core/user_library.h"
 #include "settings/core/ini.h"
-#include "functions/core/function_list.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv::functions {
+
+const QString ReadFailureText = u"Erreur de lecture de fichier"_s;
 
 QString ReadAClause(const QString &File, const QString &Category, const QString &StringC)
 {
@@ -47,9 +51,7 @@ FunctionListing listFunctions()
     listing.names.reserve(listed);
     for (qsizetype i = 0; i < listed; ++i) {
         donnees::FunctionFileNames[i] = files[i];
-        donnees::FunctionNames[i] = ReadAClause(files[i],
-                                                QStringLiteral("GeneralInfo"),
-                                                QStringLiteral("NomFonc"));
+        donnees::FunctionNames[i] = ReadAClause(files[i], u"GeneralInfo"_s, u"NomFonc"_s);
         listing.names.append(donnees::FunctionNames[i]);
     }
     for (qsizetype i = listed; i < donnees::FunctionSlots; ++i) {

@@ -6,7 +6,7 @@
 namespace zorv::functions {
 
 // What a missing file, section or key of a function file reads as.
-inline const QString ReadFailureText = QStringLiteral("Erreur de lecture de fichier");
+extern const QString ReadFailureText;
 
 // One entry of a function file: FunctionDir followed by File (or File itself when it is a full
 // path, as for the user's own functions), section Category, key StringC. The

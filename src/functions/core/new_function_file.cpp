@@ -5,10 +5,12 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv::functions {
 namespace {
 
-const QString Extension = QStringLiteral(".zvfc");
+const QString Extension = u".zvfc"_s;
 
 bool isForbiddenInFileName(QChar c)
 {
@@ -21,7 +23,7 @@ NameProblem checkNewFunctionName(const QString &name)
 {
     if (name.contains(u'/') || name.contains(u'\\'))
         return NameProblem::FolderSeparator;
-    if (name.contains(QStringLiteral("..")))
+    if (name.contains(u".."_s))
         return NameProblem::ParentReference;
     if (std::any_of(name.cbegin(), name.cend(), isForbiddenInFileName))
         return NameProblem::ForbiddenCharacter;
@@ -32,17 +34,17 @@ NameProblem checkNewFunctionName(const QString &name)
 
 QString templatePath()
 {
-    return donnees::appPath(QStringLiteral("Template.zvfc"));
+    return donnees::appPath(u"Template.zvfc"_s);
 }
 
 QString outputFolder()
 {
-    return userPath(QStringLiteral("out"));
+    return userPath(u"out"_s);
 }
 
 QString newFunctionFilePath(const QString &name)
 {
-    return userPath(QStringLiteral("out/") + name + Extension);
+    return userPath(u"out/"_s + name + Extension);
 }
 
 } // namespace zorv::functions

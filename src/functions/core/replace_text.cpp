@@ -1,11 +1,13 @@
 #include "replace_text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace zorv::functions {
 
 QString ReplaceText(const QString &text, const QString &sought, const QString &replacement)
 {
     if (text.isNull())
-        return QStringLiteral("");
+        return u""_s;
     if (sought.isEmpty() || replacement == sought)
         return text;
 

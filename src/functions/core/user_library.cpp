@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv::functions {
 
 QString userFunctionDir()
@@ -17,7 +19,7 @@ QString userFunctionDir()
     const QString folder = UserDir();
     if (folder == donnees::AppDir())
         return QString();
-    return folder + QDir::separator() + QStringLiteral("Fonc") + QDir::separator();
+    return folder + QDir::separator() + u"Fonc"_s + QDir::separator();
 }
 
 QString libraryFolder()

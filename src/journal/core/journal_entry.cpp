@@ -5,6 +5,9 @@
 using namespace Qt::StringLiterals;
 
 namespace zorv::journal {
+
+const QString EngineSource = u"Moteur d'équations"_s;
+
 namespace {
 
 QDateTime nowToTheSecond()

@@ -12,7 +12,7 @@
 namespace zorv::journal {
 
 // The source of the equation engine's entries.
-inline const QString EngineSource = QStringLiteral("Moteur d'équations");
+extern const QString EngineSource;
 
 // One input box of a function, as it was when the function was evaluated.
 struct Input

@@ -4,11 +4,13 @@
 #include <QDir>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv::journal {
 
 QString journalFilePath()
 {
-    return QFileInfo(settings::settingsFilePath()).dir().filePath(QStringLiteral("journal.csv"));
+    return QFileInfo(settings::settingsFilePath()).dir().filePath(u"journal.csv"_s);
 }
 
 } // namespace zorv::journal

@@ -2,11 +2,13 @@
 
 #include "platform/user_files.h"
 
+using namespace Qt::StringLiterals;
+
 namespace zorv::settings {
 
 QString settingsFilePath()
 {
-    return userPath(QStringLiteral("parametres/da4bc5a4bc88a4bc88a4bc88.zorv"));
+    return userPath(u"parametres/da4bc5a4bc88a4bc88a4bc88.zorv"_s);
 }
 
 bool optionIsOn(const QString &storedText)

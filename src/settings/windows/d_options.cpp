@@ -9,6 +9,8 @@
 #include <QCheckBox>
 #include <QSignalBlocker>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv {
 namespace {
 
@@ -24,18 +26,15 @@ QCheckBox *makeBox(QWidget *parent, const char *name, const QString &caption, co
 
 d_options::d_options(QWidget *parent)
     : QWidget(parent)
-    , Co(makeBox(this, "Co", QStringLiteral("Confirmer l&a fermeture"), twips(120, 120, 3975, 255)))
+    , Co(makeBox(this, "Co", u"Confirmer l&a fermeture"_s, twips(120, 120, 3975, 255)))
     , Check1(makeBox(this,
                      "Check1",
-                     QStringLiteral("Activer le tri des modules (en cliquant sur le logo)"),
+                     u"Activer le tri des modules (en cliquant sur le logo)"_s,
                      twips(120, 480, 4095, 375)))
-    , Check2(makeBox(this,
-                     "Check2",
-                     QStringLiteral("Afficher le bouton Internet"),
-                     twips(120, 960, 3975, 375)))
+    , Check2(makeBox(this, "Check2", u"Afficher le bouton Internet"_s, twips(120, 960, 3975, 375)))
 {
-    setObjectName(QStringLiteral("d_options"));
-    setWindowTitle(QStringLiteral("Options"));
+    setObjectName(u"d_options"_s);
+    setWindowTitle(u"Options"_s);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
@@ -53,7 +52,7 @@ d_options::d_options(QWidget *parent)
 
 QString d_options::Loado(const QString &rubrique, const QString &variable)
 {
-    return ReadIniValue(rubrique, variable, settings::settingsFilePath(), QStringLiteral("0"));
+    return ReadIniValue(rubrique, variable, settings::settingsFilePath(), u"0"_s);
 }
 
 QString d_options::Savo(const QString &rubrique, const QString &variable, const QString &donnee)
@@ -99,14 +98,13 @@ void d_options::Co_Click()
 // A box must never show a state that the next start of the program will not have.
 void d_options::store(QCheckBox *box, settings::Option option)
 {
-    const QString donnee = box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    const QString donnee = box->isChecked() ? u"1"_s : u"0"_s;
     if (Savo(option, donnee) != u"0")
         return;
-    platform().messageBox(QStringLiteral(
-                              "Le réglage «\u00A0%1\u00A0» n'a pas pu être enregistré\u00A0: "
-                              "le fichier des paramètres ne peut pas être écrit.\n\n%2\n\n"
-                              "Vérifiez que le dossier «\u00A0parametres\u00A0» existe et "
-                              "que le fichier n'est pas protégé en écriture.")
+    platform().messageBox(u"Le réglage «\u00A0%1\u00A0» n'a pas pu être enregistré\u00A0: "
+                          "le fichier des paramètres ne peut pas être écrit.\n\n%2\n\n"
+                          "Vérifiez que le dossier «\u00A0parametres\u00A0» existe et "
+                          "que le fichier n'est pas protégé en écriture."_s
                               .arg(box->text().remove(u'&'), settings::settingsFilePath()),
                           AppTitle,
                           MessageButtons::Ok,

@@ -3,14 +3,16 @@
 #include "functions/core/function_list.h"
 #include "platform/app_dir.h"
 
+using namespace Qt::StringLiterals;
+
 namespace zorv::donnees {
 
 QString AppVersion;
 
 void InitGlobals()
 {
-    AppVersion = QStringLiteral("1.00.1");
-    FunctionDir = appPath(QStringLiteral("res/Fonc/"));
+    AppVersion = u"1.00.1"_s;
+    FunctionDir = appPath(u"res/Fonc/"_s);
 }
 
 } // namespace zorv::donnees

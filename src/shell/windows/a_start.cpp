@@ -12,35 +12,37 @@
 #include <QLabel>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv {
 
 a_start::a_start(QWidget *parent)
     : QWidget(parent)
-    , Label1(new QLabel(QStringLiteral("ZORV"), this))
-    , Label2(new QLabel(QStringLiteral("Vartelune"), this))
+    , Label1(new QLabel(u"ZORV"_s, this))
+    , Label2(new QLabel(u"Vartelune"_s, this))
     , Frame1(new QGroupBox(this))
-    , Label3(new QLabel(QStringLiteral("Chargement..."), Frame1))
+    , Label3(new QLabel(u"Chargement..."_s, Frame1))
     , Timer1(new QTimer(this))
 {
     // The splash goes by itself after a second; it has no close box, so that the program can never
     // be left running with no window at all.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setWindowTitle(QStringLiteral("ZORV"));
+    setWindowTitle(u"ZORV"_s);
     setClientSize(this, 4680, 1995);
     centreWhenShown(this);
 
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setObjectName(u"Label1"_s);
     Label1->setGeometry(twips(120, 120, 3975, 615));
     Label1->setFont(programFont(13.5));
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setObjectName(u"Label2"_s);
     Label2->setGeometry(twips(120, 720, 3735, 255));
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setObjectName(u"Frame1"_s);
     Frame1->setGeometry(twips(120, 1200, 4455, 615));
-    Frame1->setAccessibleName(QStringLiteral("Chargement en cours"));
-    Label3->setObjectName(QStringLiteral("Label3"));
+    Frame1->setAccessibleName(u"Chargement en cours"_s);
+    Label3->setObjectName(u"Label3"_s);
     Label3->setGeometry(twips(120, 240, 2175, 255));
 
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setObjectName(u"Timer1"_s);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &a_start::Timer1_Timer);
 

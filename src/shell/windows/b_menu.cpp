@@ -3,12 +3,12 @@
 #include "documents/windows/c_documents.h"
 #include "functions/windows/c_calculs.h"
 #include "journal/core/journal.h"
+#include "platform/app_dir.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
 #include "settings/core/options.h"
 #include "settings/windows/d_options.h"
-#include "platform/app_dir.h"
 #include "shell/windows/about_box.h"
 #include "shell/windows/b_window.h"
 #include "shell/windows/c_outils.h"
@@ -23,6 +23,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 namespace zorv {
 namespace {
@@ -48,36 +50,35 @@ constexpr Qt::WindowStates UnplaceableStates = Qt::WindowMinimized | Qt::WindowM
 
 QString MissingPicture::message() const
 {
-    return QStringLiteral("Le fichier image « %1 » est absent ou illisible.\n"
-                          "ZORV ne peut pas démarrer sans lui.")
-        .arg(m_path);
+    return u"Le fichier image « %1 » est absent ou illisible.\n"
+           "ZORV ne peut pas démarrer sans lui."_s.arg(m_path);
 }
 
 b_menu::b_menu(QWidget *parent)
     : QWidget(parent)
-    , Command1(addButton(QStringLiteral("Command1"), QStringLiteral("&Calculs"), 240, 120))
-    , Command2(addButton(QStringLiteral("Command2"), QStringLiteral("&Données"), 2880, 120))
-    , Command3(addButton(QStringLiteral("Command3"), QStringLiteral("Documen&ts"), 5520, 120))
-    , Command4(addButton(QStringLiteral("Command4"), QStringLiteral("A &Propos"), 2880, 720))
-    , Command5(addButton(QStringLiteral("Command5"), QStringLiteral("&Quitter"), 2880, 1320))
-    , Command6(addButton(QStringLiteral("Command6"), QStringLiteral("&Options"), 240, 720))
-    , Command7(addButton(QStringLiteral("Command7"), QStringLiteral("O&utils"), 5520, 720))
+    , Command1(addButton(u"Command1"_s, u"&Calculs"_s, 240, 120))
+    , Command2(addButton(u"Command2"_s, u"&Données"_s, 2880, 120))
+    , Command3(addButton(u"Command3"_s, u"Documen&ts"_s, 5520, 120))
+    , Command4(addButton(u"Command4"_s, u"A &Propos"_s, 2880, 720))
+    , Command5(addButton(u"Command5"_s, u"&Quitter"_s, 2880, 1320))
+    , Command6(addButton(u"Command6"_s, u"&Options"_s, 240, 720))
+    , Command7(addButton(u"Command7"_s, u"O&utils"_s, 5520, 720))
     , Image1(new PictureButton(this))
     , Image2(new PictureButton(this))
     , WindowsAlign(new QTimer(this))
 {
-    setWindowTitle(QStringLiteral("ZORV"));
+    setWindowTitle(u"ZORV"_s);
     setClientSize(this, 7935, 1845);
 
     // The pictures are not in the keyboard order, which the buttons alone make.
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setObjectName(u"Image1"_s);
     Image1->setGeometry(twips(240, 1200, 2415, 495));
     Image1->setFocusPolicy(Qt::NoFocus);
-    Image1->setAccessibleName(QStringLiteral("Logo de ZORV"));
-    Image2->setObjectName(QStringLiteral("Image2"));
+    Image1->setAccessibleName(u"Logo de ZORV"_s);
+    Image2->setObjectName(u"Image2"_s);
     Image2->setGeometry(twips(5520, 1320, 2175, 375));
     Image2->setFocusPolicy(Qt::NoFocus);
-    Image2->setAccessibleName(QStringLiteral("Site Internet de ZORV"));
+    Image2->setAccessibleName(u"Site Internet de ZORV"_s);
 
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command3);
@@ -105,7 +106,7 @@ b_menu::b_menu(QWidget *parent)
     // would place the frame. After Form_Load, whose window flags would reset it.
     setGeometry(QRect(twips(3990, 1215, 0, 0).topLeft(), size()));
 
-    WindowsAlign->setObjectName(QStringLiteral("WindowsAlign"));
+    WindowsAlign->setObjectName(u"WindowsAlign"_s);
     WindowsAlign->setInterval(500);
     connect(WindowsAlign, &QTimer::timeout, this, &b_menu::WindowsAlign_Timer);
     WindowsAlign->start();
@@ -172,16 +173,16 @@ void b_menu::Image1_Click()
 
 void b_menu::Image2_Click()
 {
-    platform().messageBox(QStringLiteral("Désolé!, le site web de ZORV n'est pas encore existant"),
-                          QStringLiteral("ZORV"),
+    platform().messageBox(u"Désolé!, le site web de ZORV n'est pas encore existant"_s,
+                          u"ZORV"_s,
                           MessageButtons::Ok,
                           MessageIcon::None);
 }
 
 void b_menu::Form_Load()
 {
-    Image1->setPicture(loadPicture(QStringLiteral("Data/logo1.gif")));
-    Image2->setPicture(loadPicture(QStringLiteral("Data/link1.gif")));
+    Image1->setPicture(loadPicture(u"Data/logo1.gif"_s));
+    Image2->setPicture(loadPicture(u"Data/link1.gif"_s));
     // Decided once: turning the option on shows the button from the next start.
     Image2->setVisible(optionIsOn(settings::InternetButton));
     // No close button and no maximize button; closing requests are refused in closeEvent.

@@ -9,14 +9,16 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv {
 
 b_window::b_window(QWidget *parent)
     : QMainWindow(parent)
     , m_area(new QMdiArea(this))
 {
-    setWindowTitle(QStringLiteral(" "));
-    m_area->setObjectName(QStringLiteral("workspace"));
+    setWindowTitle(u" "_s);
+    m_area->setObjectName(u"workspace"_s);
     // The system's colour of an application workspace: the theme's dark shade of the window colour.
     m_area->setBackground(palette().brush(QPalette::Dark));
     setCentralWidget(m_area);

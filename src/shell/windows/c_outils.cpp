@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QStyle>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv {
 namespace {
 
@@ -32,11 +34,10 @@ QString wrapped(const QString &caption, const QFontMetrics &metrics, int width)
 
 c_outils::c_outils(QWidget *parent)
     : QWidget(parent)
-    , Command1(addButton(QStringLiteral("Command1"), QStringLiteral("lancer le SDK"), 120))
-    , Command2(
-          addButton(QStringLiteral("Command2"), QStringLiteral("Lancer le Moteur d'équations"), 960))
+    , Command1(addButton(u"Command1"_s, u"lancer le SDK"_s, 120))
+    , Command2(addButton(u"Command2"_s, u"Lancer le Moteur d'équations"_s, 960))
 {
-    setWindowTitle(QStringLiteral("Outils"));
+    setWindowTitle(u"Outils"_s);
     setClientSize(this, 2280, 1830);
     setTabOrder(Command1, Command2);
 

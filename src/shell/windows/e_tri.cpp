@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPixmap>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv {
 
 e_tri::e_tri(QWidget *parent)
@@ -20,23 +22,23 @@ e_tri::e_tri(QWidget *parent)
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setWindowModality(Qt::ApplicationModal);
-    setWindowTitle(QStringLiteral("Gestionnaire des fenêtres"));
+    setWindowTitle(u"Gestionnaire des fenêtres"_s);
     setClientSize(this, 4680, 1200);
 
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPicture(QPixmap(QStringLiteral(":/shell/aligner.png")));
+    Image1->setObjectName(u"Image1"_s);
+    Image1->setPicture(QPixmap(u":/shell/aligner.png"_s));
     Image1->setGeometry(twips(1200, 360, 810, 315));
-    Image1->setAccessibleName(QStringLiteral("Aligner"));
-    Image1->setToolTip(QStringLiteral("Aligner les fenêtres les unes sous les autres"));
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPicture(QPixmap(QStringLiteral(":/shell/cascade.png")));
+    Image1->setAccessibleName(u"Aligner"_s);
+    Image1->setToolTip(u"Aligner les fenêtres les unes sous les autres"_s);
+    Image2->setObjectName(u"Image2"_s);
+    Image2->setPicture(QPixmap(u":/shell/cascade.png"_s));
     Image2->setGeometry(twips(2040, 360, 1290, 315));
-    Image2->setAccessibleName(QStringLiteral("Tri en cascade"));
-    Image2->setToolTip(QStringLiteral("Disposer les fenêtres en cascade"));
-    Image3->setObjectName(QStringLiteral("Image3"));
-    Image3->setPixmap(QPixmap(QStringLiteral(":/shell/bar.png")));
+    Image2->setAccessibleName(u"Tri en cascade"_s);
+    Image2->setToolTip(u"Disposer les fenêtres en cascade"_s);
+    Image3->setObjectName(u"Image3"_s);
+    Image3->setPixmap(QPixmap(u":/shell/bar.png"_s));
     Image3->setGeometry(twips(1155, 675, 2340, 225));
-    Image3->setAccessibleName(QStringLiteral("Barre décorative"));
+    Image3->setAccessibleName(u"Barre décorative"_s);
     setTabOrder(Image1, Image2);
 
     connect(Image1, &PictureButton::clicked, this, &e_tri::Image1_Click);

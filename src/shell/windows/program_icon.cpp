@@ -1,13 +1,15 @@
 #include "program_icon.h"
 
+using namespace Qt::StringLiterals;
+
 namespace zorv {
 
 QIcon programIcon()
 {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/shell/zorv16.png"));
-    icon.addFile(QStringLiteral(":/shell/zorv32.png"));
-    icon.addFile(QStringLiteral(":/shell/zorv48.png"));
+    icon.addFile(u":/shell/zorv16.png"_s);
+    icon.addFile(u":/shell/zorv32.png"_s);
+    icon.addFile(u":/shell/zorv48.png"_s);
     return icon;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QShortcut>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv {
 
 ProgramResultLinks::ProgramResultLinks()
@@ -34,7 +36,7 @@ void ProgramResultLinks::showStandardValues(double value)
 QShortcut *addJournalShortcut(QWidget *owner)
 {
     auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), owner);
-    shortcut->setObjectName(QStringLiteral("JournalShortcut"));
+    shortcut->setObjectName(u"JournalShortcut"_s);
     shortcut->setContext(Qt::ApplicationShortcut);
     QObject::connect(shortcut, &QShortcut::activated, owner, [] {
         SingleInstance<c_journal>::show();

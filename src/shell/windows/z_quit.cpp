@@ -9,31 +9,33 @@
 #include <QPushButton>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv {
 
 z_quit::z_quit(QWidget *parent)
     : QWidget(parent)
-    , Label2(new QLabel(QStringLiteral("Temps avant fermeture :"), this))
-    , Label1(new QLabel(QStringLiteral("50"), this))
-    , Command1(new QPushButton(QStringLiteral("&Quitter"), this))
-    , Command2(new QPushButton(QStringLiteral("&ZORV"), this))
+    , Label2(new QLabel(u"Temps avant fermeture :"_s, this))
+    , Label1(new QLabel(u"50"_s, this))
+    , Command1(new QPushButton(u"&Quitter"_s, this))
+    , Command2(new QPushButton(u"&ZORV"_s, this))
     , Timer1(new QTimer(this))
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowModality(Qt::ApplicationModal);
-    setWindowTitle(QStringLiteral("Voulez-vous quitter ZORV ?"));
+    setWindowTitle(u"Voulez-vous quitter ZORV ?"_s);
     setClientSize(this, 3615, 1305);
     centreWhenShown(this);
 
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setObjectName(u"Label2"_s);
     Label2->setGeometry(twips(120, 120, 1815, 255));
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setObjectName(u"Label1"_s);
     Label1->setGeometry(twips(2040, 120, 375, 255));
-    Label1->setAccessibleDescription(QStringLiteral("Dixièmes de seconde avant la fermeture"));
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Label1->setAccessibleDescription(u"Dixièmes de seconde avant la fermeture"_s);
+    Command1->setObjectName(u"Command1"_s);
     Command1->setGeometry(twips(240, 720, 1695, 495));
-    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setObjectName(u"Command2"_s);
     Command2->setGeometry(twips(2040, 720, 1455, 495));
 
     // Outside a dialog a button answers Enter only when told to: the focused button answers it, and
@@ -47,7 +49,7 @@ z_quit::z_quit(QWidget *parent)
     connect(Command1, &QPushButton::clicked, this, &z_quit::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &z_quit::Command2_Click);
 
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setObjectName(u"Timer1"_s);
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &z_quit::Timer1_Timer);
     Timer1->start();

@@ -22,6 +22,8 @@
 #include <cstdio>
 #include <string>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr char Synopsis[] = "usage : zorv-eval [--] [EXPR...]\n"
@@ -156,11 +158,11 @@ bool standardValues(zorv::values::Series series, const QString &text)
 int standardValuesMode(const QStringList &arguments)
 {
     if (arguments.size() < 2)
-        return usageError(QStringLiteral("--normalisee attend une série et au moins une valeur"));
+        return usageError(u"--normalisee attend une série et au moins une valeur"_s);
     const std::optional<zorv::values::Series> series = zorv::values::seriesNamed(arguments[0]);
     if (!series) {
-        return usageError(QStringLiteral("série inconnue « %1 » (E6, E12, E24, E48, E96 ou E192)")
-                              .arg(arguments[0]));
+        return usageError(
+            u"série inconnue « %1 » (E6, E12, E24, E48, E96 ou E192)"_s.arg(arguments[0]));
     }
     bool allEvaluated = true;
     for (const QString &value : arguments.mid(1))
@@ -180,7 +182,7 @@ QString functionFilePath(const QString &name)
         for (const QString &folder :
              {zorv::donnees::FunctionDir, zorv::functions::userFunctionDir()}) {
             if (!folder.isEmpty())
-                candidates << folder + name << folder + name + QStringLiteral(".zvfc");
+                candidates << folder + name << folder + name + u".zvfc"_s;
         }
     }
     candidates << name;
@@ -206,29 +208,25 @@ QString asReason(QString message)
 int functionMode(const QStringList &arguments)
 {
     if (arguments.isEmpty() || arguments.size() > 7)
-        return usageError(QStringLiteral("--fonction attend un nom et six valeurs au plus"));
-    zorv::donnees::FunctionDir = zorv::donnees::appPath(QStringLiteral("res/Fonc/"));
+        return usageError(u"--fonction attend un nom et six valeurs au plus"_s);
+    zorv::donnees::FunctionDir = zorv::donnees::appPath(u"res/Fonc/"_s);
     const QString &name = arguments.first();
     const QString path = functionFilePath(name);
     if (path.isEmpty()) {
-        writeOut(QStringLiteral("erreur: fonction introuvable « %1 »\n").arg(name).toUtf8());
+        writeOut(u"erreur: fonction introuvable « %1 »\n"_s.arg(name).toUtf8());
         return finish(false);
     }
     zorv::functions::FunctionInputs inputs;
     for (int k = 1; k <= 6; ++k)
-        inputs[k - 1] = k < arguments.size() ? arguments[k] : QStringLiteral("0");
-    const QString functionName = zorv::ReadIniValue(QStringLiteral("GeneralInfo"),
-                                                    QStringLiteral("NomFonc"),
-                                                    path,
-                                                    QFileInfo(path).fileName());
-    const QString formula = zorv::ReadIniValue(QStringLiteral("Calc"),
-                                               QStringLiteral("Fnc"),
-                                               path,
-                                               zorv::functions::ReadFailureText);
+        inputs[k - 1] = k < arguments.size() ? arguments[k] : u"0"_s;
+    const QString functionName
+        = zorv::ReadIniValue(u"GeneralInfo"_s, u"NomFonc"_s, path, QFileInfo(path).fileName());
+    const QString formula
+        = zorv::ReadIniValue(u"Calc"_s, u"Fnc"_s, path, zorv::functions::ReadFailureText);
     const zorv::functions::FunctionEvaluation evaluation
         = zorv::functions::evaluateFunction(functionName, formula, inputs);
     const QString line = evaluation.ok() ? zorv::engine::numberText(evaluation.value)
-                                         : QStringLiteral("erreur: ") + asReason(evaluation.message);
+                                         : u"erreur: "_s + asReason(evaluation.message);
     writeOut(line.toUtf8() + '\n');
     return finish(evaluation.ok());
 }
@@ -248,8 +246,7 @@ int versionMode()
 // "--name": an option. "--5" or "-2+3" stay expressions.
 bool looksLikeOption(const QString &argument)
 {
-    return argument.size() > 2 && argument.startsWith(QStringLiteral("--"))
-           && argument[2].isLetter();
+    return argument.size() > 2 && argument.startsWith(u"--"_s) && argument[2].isLetter();
 }
 
 } // namespace
@@ -274,6 +271,6 @@ int main(int argc, char **argv)
     if (mode == u"--")
         return expressionsMode(arguments.mid(1));
     if (looksLikeOption(mode))
-        return usageError(QStringLiteral("option inconnue « %1 »").arg(mode));
+        return usageError(u"option inconnue « %1 »"_s.arg(mode));
     return expressionsMode(arguments);
 }

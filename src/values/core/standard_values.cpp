@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv::values {
 
 namespace {
@@ -45,26 +47,26 @@ constexpr int E192[] = {100, 101, 102, 104, 105, 106, 107, 109, 110, 111, 113, 1
                         723, 732, 741, 750, 759, 768, 777, 787, 796, 806, 816, 825, 835, 845, 856,
                         866, 876, 887, 898, 909, 920, 931, 942, 953, 965, 976, 988};
 
-const QString OutOfRange = QStringLiteral("est hors de la plage de 1E-300 à 1E+300");
+const QString OutOfRange = u"est hors de la plage de 1E-300 à 1E+300"_s;
 
-const QString ColourNames[] = {QStringLiteral("noir"),
-                               QStringLiteral("marron"),
-                               QStringLiteral("rouge"),
-                               QStringLiteral("orange"),
-                               QStringLiteral("jaune"),
-                               QStringLiteral("vert"),
-                               QStringLiteral("bleu"),
-                               QStringLiteral("violet"),
-                               QStringLiteral("gris"),
-                               QStringLiteral("blanc")};
+const QString ColourNames[] = {u"noir"_s,
+                               u"marron"_s,
+                               u"rouge"_s,
+                               u"orange"_s,
+                               u"jaune"_s,
+                               u"vert"_s,
+                               u"bleu"_s,
+                               u"violet"_s,
+                               u"gris"_s,
+                               u"blanc"_s};
 
 // The colour of a multiplier 10^exponent.
 std::optional<QString> multiplierColour(int exponent)
 {
     if (exponent == -2)
-        return QStringLiteral("argent");
+        return u"argent"_s;
     if (exponent == -1)
-        return QStringLiteral("or");
+        return u"or"_s;
     if (exponent >= 0 && exponent <= 9)
         return ColourNames[exponent];
     return std::nullopt;
@@ -152,13 +154,13 @@ QString toleranceText(Series series)
 double StandardValue::value() const
 {
     // Parsing the decimal text rounds once, where mantissa × 10^exponent could round twice.
-    return QStringLiteral("%1e%2").arg(mantissa).arg(exponent).toDouble();
+    return u"%1e%2"_s.arg(mantissa).arg(exponent).toDouble();
 }
 
 QString refusalReason(double value)
 {
     if (!(value > 0))
-        return QStringLiteral("n'est pas un nombre positif");
+        return u"n'est pas un nombre positif"_s;
     if (value < SmallestValue || value > GreatestValue)
         return OutOfRange;
     return {};
@@ -167,19 +169,19 @@ QString refusalReason(double value)
 ValueReading readValue(QStringView text)
 {
     static const QRegularExpression Number(
-        QStringLiteral(R"(^\s*[+-]?(\d+[.,]?\d*|[.,]\d+)([EeDd][+-]?\d+)?\s*$)"));
-    const QString quoted = QStringLiteral("« %1 »").arg(text.trimmed());
+        uR"(^\s*[+-]?(\d+[.,]?\d*|[.,]\d+)([EeDd][+-]?\d+)?\s*$)"_s);
+    const QString quoted = u"« %1 »"_s.arg(text.trimmed());
     const QRegularExpressionMatch match = Number.match(text.toString());
     if (!match.hasMatch())
-        return {std::nullopt, quoted + QStringLiteral(" n'est pas un nombre")};
+        return {std::nullopt, quoted + u" n'est pas un nombre"_s};
     double value = 0;
     try {
         value = engine::readNumber(text.trimmed().toString().replace(u',', u'.'));
     } catch (const engine::EvalError &error) {
-        return {std::nullopt, quoted + QStringLiteral(" : ") + error.reason()};
+        return {std::nullopt, quoted + u" : "_s + error.reason()};
     }
     // The engine reads a magnitude too small for a double as 0; it is still no zero.
-    static const QRegularExpression NonZeroDigit(QStringLiteral("[1-9]"));
+    static const QRegularExpression NonZeroDigit(u"[1-9]"_s);
     if (value == 0 && !text.trimmed().startsWith(u'-') && match.captured(1).contains(NonZeroDigit))
         return {std::nullopt, quoted + u' ' + OutOfRange};
     if (const QString reason = refusalReason(value); !reason.isEmpty())

@@ -1,13 +1,18 @@
 #include "values_file.h"
 
-#include "settings/core/ini.h"
 #include "platform/app_dir.h"
+#include "settings/core/ini.h"
+
+using namespace Qt::StringLiterals;
 
 namespace zorv::values {
 
+const QString FreeSlotName = u"(Emplacement libre)"_s;
+const QString EmptyValue = u"(Vide)"_s;
+
 QString valuesFilePath()
 {
-    return donnees::appPath(QStringLiteral("res/Vals.fval"));
+    return donnees::appPath(u"res/Vals.fval"_s);
 }
 
 QString sectionName(int slot)
@@ -17,14 +22,14 @@ QString sectionName(int slot)
 
 void readNames(const std::function<void(const QString &name)> &receiver)
 {
-    const QString key = QStringLiteral("name");
+    const QString key = u"name"_s;
     for (int slot = 1; slot <= SlotCount; ++slot)
         receiver(ReadIniValue(sectionName(slot), key, valuesFilePath(), FreeSlotName));
 }
 
 void readValues(ValueTable &table)
 {
-    const QString key = QStringLiteral("val");
+    const QString key = u"val"_s;
     for (int slot = 1; slot <= SlotCount; ++slot)
         table[slot] = ReadIniValue(sectionName(slot), key, valuesFilePath(), EmptyValue);
 }

@@ -16,8 +16,8 @@ inline constexpr int SlotCount = 999;
 using ValueTable = std::array<QString, SlotCount + 1>;
 
 // What a slot reads as when its section or key is missing.
-inline const QString FreeSlotName = QStringLiteral("(Emplacement libre)");
-inline const QString EmptyValue = QStringLiteral("(Vide)");
+extern const QString FreeSlotName;
+extern const QString EmptyValue;
 
 // The values file below the program folder.
 QString valuesFilePath();

@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv {
 
 c_donnees::c_donnees(QWidget *parent)
@@ -22,7 +24,7 @@ c_donnees::c_donnees(QWidget *parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Données"));
+    setWindowTitle(u"Données"_s);
     setClientSize(this, 4620, 2430);
     createControls();
     Form_Load();
@@ -31,8 +33,8 @@ c_donnees::c_donnees(QWidget *parent)
 void c_donnees::createControls()
 {
     retour = new QPlainTextEdit(this);
-    retour->setObjectName(QStringLiteral("retour"));
-    retour->setAccessibleName(QStringLiteral("Valeur"));
+    retour->setObjectName(u"retour"_s);
+    retour->setAccessibleName(u"Valeur"_s);
     retour->setGeometry(twips(240, 960, 4095, 735));
     retour->setReadOnly(true);
     // Read-only, yet a keyboard user can still select part of a value and copy it.
@@ -47,32 +49,32 @@ void c_donnees::createControls()
     retour->setPalette(grey);
 
     liste = new QComboBox(this);
-    liste->setObjectName(QStringLiteral("liste"));
-    liste->setAccessibleName(QStringLiteral("Liste des valeurs"));
+    liste->setObjectName(u"liste"_s);
+    liste->setAccessibleName(u"Liste des valeurs"_s);
     liste->setGeometry(twips(240, 360, 4095, 315));
     // The box has a fixed width: measuring 999 names for a size hint would only cost time.
     liste->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     liste->setMaxVisibleItems(20);
 
-    Command1 = new QPushButton(QStringLiteral("&Charger"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = new QPushButton(u"&Charger"_s, this);
+    Command1->setObjectName(u"Command1"_s);
     Command1->setGeometry(twips(240, 1800, 975, 495));
     connect(Command1, &QPushButton::clicked, this, &c_donnees::Command1_Click);
 
-    copyPressepapier = new QPushButton(QStringLiteral("C&opier"), this);
-    copyPressepapier->setObjectName(QStringLiteral("copyPressepapier"));
+    copyPressepapier = new QPushButton(u"C&opier"_s, this);
+    copyPressepapier->setObjectName(u"copyPressepapier"_s);
     copyPressepapier->setGeometry(twips(1320, 1800, 855, 495));
     connect(copyPressepapier, &QPushButton::clicked, this, &c_donnees::copyPressepapier_Click);
 
     Shape1 = new QFrame(this);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setAccessibleName(QStringLiteral("Cadre de confirmation"));
+    Shape1->setObjectName(u"Shape1"_s);
+    Shape1->setAccessibleName(u"Cadre de confirmation"_s);
     Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Shape1->setLineWidth(1);
     Shape1->setGeometry(twips(2280, 1920, 1335, 375));
 
-    Label1 = new QLabel(QStringLiteral("Effectué"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = new QLabel(u"Effectué"_s, this);
+    Label1->setObjectName(u"Label1"_s);
     Label1->setGeometry(twips(2400, 1920, 3135, 375));
     Label1->setFont(programFont(12.0, true));
     QPalette red = Label1->palette();
@@ -82,7 +84,7 @@ void c_donnees::createControls()
     Label1->hide();
 
     t = new QTimer(this);
-    t->setObjectName(QStringLiteral("t"));
+    t->setObjectName(u"t"_s);
     t->setInterval(700);
     connect(t, &QTimer::timeout, this, &c_donnees::t_Timer);
 

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv {
 
 namespace {
@@ -32,33 +34,30 @@ r_chargement_data::r_chargement_data(QWidget *parent)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Lecture des données"));
+    setWindowTitle(u"Lecture des données"_s);
     setClientSize(this, 3255, 1065);
 
-    Label1 = makeLabel(QStringLiteral("Label1"),
-                       QStringLiteral(
-                           "Veuillez patienter pendant le chargement du fichier 'Vals.fval'"),
+    Label1 = makeLabel(u"Label1"_s,
+                       u"Veuillez patienter pendant le chargement du fichier 'Vals.fval'"_s,
                        twips(120, 120, 3015, 735),
                        this);
     Label1->setWordWrap(true);
     // The counter and the "%" boxes overlap; both are left-aligned, so the number is drawn from
     // the left edge of its box and the "%" after it reads as "80 %".
-    Label2
-        = makeLabel(QStringLiteral("Label2"), QStringLiteral("0"), twips(120, 720, 615, 255), this);
+    Label2 = makeLabel(u"Label2"_s, u"0"_s, twips(120, 720, 615, 255), this);
     // A screen reader names a label by its text, so that the count is heard; the description
     // tells what the count means.
-    Label2->setAccessibleDescription(QStringLiteral("Avancement du chargement, en pour cent"));
-    Label3
-        = makeLabel(QStringLiteral("Label3"), QStringLiteral("%"), twips(360, 720, 495, 255), this);
+    Label2->setAccessibleDescription(u"Avancement du chargement, en pour cent"_s);
+    Label3 = makeLabel(u"Label3"_s, u"%"_s, twips(360, 720, 495, 255), this);
 
     Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setObjectName(u"Timer1"_s);
     Timer1->setInterval(20);
     connect(Timer1, &QTimer::timeout, this, &r_chargement_data::Timer1_Timer);
     Timer1->start();
 
     Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setObjectName(u"Timer2"_s);
     Timer2->setInterval(30);
     connect(Timer2, &QTimer::timeout, this, &r_chargement_data::Timer2_Timer);
     Timer2->start();

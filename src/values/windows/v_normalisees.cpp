@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace zorv {
 namespace {
 
@@ -34,24 +36,24 @@ const QLocale French(QLocale::French, QLocale::France);
 QString percentText(double error, QChar sign)
 {
     const QString number = French.toString(100 * error, 'f', 2);
-    return error == 0 ? number + QStringLiteral(" %") : sign + number + QStringLiteral(" %");
+    return error == 0 ? number + u" %"_s : sign + number + u" %"_s;
 }
 
 QColor bandColour(const QString &name)
 {
     static const QHash<QString, QColor> Colours{
-        {QStringLiteral("noir"), QColor(0, 0, 0)},
-        {QStringLiteral("marron"), QColor(122, 61, 18)},
-        {QStringLiteral("rouge"), QColor(220, 20, 20)},
-        {QStringLiteral("orange"), QColor(255, 140, 0)},
-        {QStringLiteral("jaune"), QColor(255, 215, 0)},
-        {QStringLiteral("vert"), QColor(30, 150, 40)},
-        {QStringLiteral("bleu"), QColor(30, 80, 230)},
-        {QStringLiteral("violet"), QColor(140, 50, 200)},
-        {QStringLiteral("gris"), QColor(128, 128, 128)},
-        {QStringLiteral("blanc"), QColor(255, 255, 255)},
-        {QStringLiteral("or"), QColor(207, 170, 60)},
-        {QStringLiteral("argent"), QColor(192, 192, 192)},
+        {u"noir"_s, QColor(0, 0, 0)},
+        {u"marron"_s, QColor(122, 61, 18)},
+        {u"rouge"_s, QColor(220, 20, 20)},
+        {u"orange"_s, QColor(255, 140, 0)},
+        {u"jaune"_s, QColor(255, 215, 0)},
+        {u"vert"_s, QColor(30, 150, 40)},
+        {u"bleu"_s, QColor(30, 80, 230)},
+        {u"violet"_s, QColor(140, 50, 200)},
+        {u"gris"_s, QColor(128, 128, 128)},
+        {u"blanc"_s, QColor(255, 255, 255)},
+        {u"or"_s, QColor(207, 170, 60)},
+        {u"argent"_s, QColor(192, 192, 192)},
     };
     return Colours.value(name); // "aucune": invalid, the body shows through
 }
@@ -84,7 +86,7 @@ QTableWidgetItem *cell(const QString &text)
 v_normalisees::v_normalisees(QWidget *parent)
     : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("Valeurs normalisées"));
+    setWindowTitle(u"Valeurs normalisées"_s);
     createControls();
     clearRows();
     // The series most resistors are bought in.
@@ -94,26 +96,26 @@ v_normalisees::v_normalisees(QWidget *parent)
 
 void v_normalisees::createControls()
 {
-    lblValeur = new QLabel(QStringLiteral("&Valeur :"), this);
-    lblValeur->setObjectName(QStringLiteral("lblValeur"));
+    lblValeur = new QLabel(u"&Valeur :"_s, this);
+    lblValeur->setObjectName(u"lblValeur"_s);
 
     txtValeur = new QLineEdit(this);
-    txtValeur->setObjectName(QStringLiteral("txtValeur"));
-    txtValeur->setAccessibleName(QStringLiteral("Valeur"));
+    txtValeur->setObjectName(u"txtValeur"_s);
+    txtValeur->setAccessibleName(u"Valeur"_s);
     lblValeur->setBuddy(txtValeur);
     connect(txtValeur, &QLineEdit::returnPressed, this, &v_normalisees::Chercher_Click);
 
     lblUnite = new QLabel(this);
-    lblUnite->setObjectName(QStringLiteral("lblUnite"));
-    lblUnite->setAccessibleName(QStringLiteral("Unité"));
+    lblUnite->setObjectName(u"lblUnite"_s);
+    lblUnite->setAccessibleName(u"Unité"_s);
     lblUnite->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    cmdChercher = new QPushButton(QStringLiteral("&Chercher"), this);
-    cmdChercher->setObjectName(QStringLiteral("cmdChercher"));
+    cmdChercher = new QPushButton(u"&Chercher"_s, this);
+    cmdChercher->setObjectName(u"cmdChercher"_s);
     connect(cmdChercher, &QPushButton::clicked, this, &v_normalisees::Chercher_Click);
 
     lblErreur = new QLabel(this);
-    lblErreur->setObjectName(QStringLiteral("lblErreur"));
+    lblErreur->setObjectName(u"lblErreur"_s);
     lblErreur->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     QPalette red = lblErreur->palette();
     red.setColor(QPalette::WindowText, QColor(192, 0, 0));
@@ -122,19 +124,18 @@ void v_normalisees::createControls()
     lblErreur->hide();
 
     tblSeries = new QTableWidget(int(values::AllSeries.size()), ColumnCount, this);
-    tblSeries->setObjectName(QStringLiteral("tblSeries"));
-    tblSeries->setAccessibleName(QStringLiteral("Valeurs des séries"));
-    tblSeries->setHorizontalHeaderLabels({QStringLiteral("Série"),
-                                          QStringLiteral("En dessous"),
-                                          QStringLiteral("Écart"),
-                                          QStringLiteral("Au-dessus"),
-                                          QStringLiteral("Écart"),
-                                          QStringLiteral("Plus proche"),
-                                          QStringLiteral("Couleurs")});
+    tblSeries->setObjectName(u"tblSeries"_s);
+    tblSeries->setAccessibleName(u"Valeurs des séries"_s);
+    tblSeries->setHorizontalHeaderLabels({u"Série"_s,
+                                          u"En dessous"_s,
+                                          u"Écart"_s,
+                                          u"Au-dessus"_s,
+                                          u"Écart"_s,
+                                          u"Plus proche"_s,
+                                          u"Couleurs"_s});
     tblSeries->verticalHeader()->hide();
     tblSeries->horizontalHeader()->setStretchLastSection(true);
-    tblSeries->horizontalHeaderItem(Bands)->setToolTip(
-        QStringLiteral("Couleurs de la plus proche"));
+    tblSeries->horizontalHeaderItem(Bands)->setToolTip(u"Couleurs de la plus proche"_s);
     tblSeries->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblSeries->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Tab leaves the table for the next control; the arrows move between its cells.
@@ -150,15 +151,15 @@ void v_normalisees::createControls()
     connect(tblSeries, &QTableWidget::currentCellChanged, this, &v_normalisees::showBandNames);
 
     lblCouleurs = new QLabel(this);
-    lblCouleurs->setObjectName(QStringLiteral("lblCouleurs"));
+    lblCouleurs->setObjectName(u"lblCouleurs"_s);
     lblCouleurs->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     lblCouleurs->setWordWrap(true);
 
-    auto *copy = new QAction(QStringLiteral("&Copier"), tblSeries);
+    auto *copy = new QAction(u"&Copier"_s, tblSeries);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, this, &v_normalisees::copySelection);
-    auto *selectAll = new QAction(QStringLiteral("&Tout sélectionner"), tblSeries);
+    auto *selectAll = new QAction(u"&Tout sélectionner"_s, tblSeries);
     selectAll->setShortcut(QKeySequence::SelectAll);
     selectAll->setShortcutContext(Qt::WidgetShortcut);
     connect(selectAll, &QAction::triggered, tblSeries, &QTableWidget::selectAll);
@@ -185,7 +186,7 @@ void v_normalisees::showFor(double value, const QString &unit)
     txtValeur->setText(engine::userNumberText(value, French));
     if (const QString reason = values::refusalReason(value); !reason.isEmpty()) {
         clearRows();
-        lblErreur->setText(QStringLiteral("« %1 » %2").arg(txtValeur->text(), reason));
+        lblErreur->setText(u"« %1 » %2"_s.arg(txtValeur->text(), reason));
         lblErreur->show();
         return;
     }
@@ -229,9 +230,8 @@ void v_normalisees::showValue(double value)
         const std::optional<QStringList> bands = values::colourBands(series, found.nearest);
         // The bands are drawn; their names go with the picture for a tooltip, a screen reader
         // and a copy, and below the table for the current row.
-        const QString names = bands ? bands->join(QStringLiteral(", "))
-                                    : QStringLiteral("hors du code des couleurs");
-        QTableWidgetItem *bandsCell = cell(bands ? QString() : QStringLiteral("hors code"));
+        const QString names = bands ? bands->join(u", "_s) : u"hors du code des couleurs"_s;
+        QTableWidgetItem *bandsCell = cell(bands ? QString() : u"hors code"_s);
         bandsCell->setData(Qt::UserRole, names);
         bandsCell->setToolTip(names);
         bandsCell->setData(Qt::AccessibleTextRole, names);
@@ -251,10 +251,10 @@ void v_normalisees::showBandNames()
         lblCouleurs->clear();
         return;
     }
-    lblCouleurs->setText(QStringLiteral("Couleurs en %1 de %2 : %3")
-                             .arg(values::seriesName(values::AllSeries[row]),
-                                  tblSeries->item(row, Nearest)->text(),
-                                  bands->data(Qt::UserRole).toString()));
+    lblCouleurs->setText(
+        u"Couleurs en %1 de %2 : %3"_s.arg(values::seriesName(values::AllSeries[row]),
+                                           tblSeries->item(row, Nearest)->text(),
+                                           bands->data(Qt::UserRole).toString()));
 }
 
 void v_normalisees::clearRows()
@@ -265,8 +265,8 @@ void v_normalisees::clearRows()
         const values::Series series = values::AllSeries[row];
         tblSeries->setItem(row,
                            SeriesColumn,
-                           cell(QStringLiteral("%1 (%2)").arg(values::seriesName(series),
-                                                              values::toleranceText(series))));
+                           cell(u"%1 (%2)"_s.arg(values::seriesName(series),
+                                                 values::toleranceText(series))));
     }
     fitTable();
 }
