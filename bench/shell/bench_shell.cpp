@@ -3,10 +3,10 @@
 // and the Internet option) to its first paint. The whole start of the program, process and
 // libraries included, is measured by startup.sh.
 
-#include "first_paint.h"
+#include "platform/app_dir.h"
 #include "platform/program_font.h"
 #include "platform/single_instance.h"
-#include "platform/app_dir.h"
+#include "shell/first_paint.h"
 #include "shell/windows/a_start.h"
 #include "shell/windows/b_menu.h"
 #include "support/gui_benchmark_main.h"

@@ -5,10 +5,10 @@
 //   menu_rss_kib=N      the resident memory with the menu open (VmRSS of /proc/self/status)
 // Without ZORV_PROBE_T0_NS the times count from the start of main().
 
-#include "first_paint.h"
 #include "platform/app_dir.h"
 #include "platform/program_font.h"
 #include "platform/qt_platform.h"
+#include "shell/first_paint.h"
 #include "shell/windows/a_start.h"
 #include "shell/windows/b_menu.h"
 #include "shell/windows/b_window.h"

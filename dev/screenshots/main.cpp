@@ -1,10 +1,10 @@
 // zorv-screenshots FOLDER: renders every window of the program to PNG files in FOLDER, under the
 // offscreen platform, in French, on a copy of the program folder (nothing of the real one changes).
 
-#include "platform/program_font.h"
 #include "platform/app_dir.h"
+#include "platform/program_font.h"
+#include "screenshots/shots.h"
 #include "shell/core/donnees.h"
-#include "shots.h"
 
 #include <QApplication>
 #include <QDir>

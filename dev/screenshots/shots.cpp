@@ -1,4 +1,4 @@
-#include "shots.h"
+#include "screenshots/shots.h"
 
 #include "platform/program_font.h"
 #include "platform/qt_platform.h"

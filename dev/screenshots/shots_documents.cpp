@@ -2,7 +2,7 @@
 #include "documents/windows/link_label.h"
 #include "documents/windows/m_help.h"
 #include "platform/single_instance.h"
-#include "shots.h"
+#include "screenshots/shots.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

@@ -2,7 +2,7 @@
 
 #include "engine/windows/q_resolution.h"
 #include "platform/single_instance.h"
-#include "shots.h"
+#include "screenshots/shots.h"
 
 #include <QLineEdit>
 

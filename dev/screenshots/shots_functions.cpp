@@ -1,11 +1,11 @@
 // Pictures of the function library: the calculator with a result and with a refused input, the
 // information window, and the authoring window before and after "o&k".
 
+#include "functions/core/function_list.h"
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/e_more.h"
 #include "functions/windows/m_sdk.h"
-#include "functions/core/function_list.h"
-#include "shots.h"
+#include "screenshots/shots.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -7,8 +7,8 @@
 #include "functions/windows/c_calculs.h"
 #include "journal/core/journal.h"
 #include "journal/windows/c_journal.h"
+#include "screenshots/shots.h"
 #include "shell/windows/b_window.h"
-#include "shots.h"
 
 #include <QLineEdit>
 #include <QTreeView>

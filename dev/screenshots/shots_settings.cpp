@@ -1,5 +1,5 @@
+#include "screenshots/shots.h"
 #include "settings/windows/d_options.h"
-#include "shots.h"
 
 using namespace Qt::StringLiterals;
 

@@ -2,6 +2,7 @@
 // empty and with a child, the quit confirmation, the about box, the tools and the window manager.
 
 #include "platform/single_instance.h"
+#include "screenshots/shots.h"
 #include "settings/windows/d_options.h"
 #include "shell/windows/a_start.h"
 #include "shell/windows/about_box.h"
@@ -12,7 +13,6 @@
 #include "shell/windows/picture_button.h"
 #include "shell/windows/program_icon.h"
 #include "shell/windows/z_quit.h"
-#include "shots.h"
 
 #include <QApplication>
 #include <QTimer>

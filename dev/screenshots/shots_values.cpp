@@ -1,5 +1,5 @@
 #include "platform/single_instance.h"
-#include "shots.h"
+#include "screenshots/shots.h"
 #include "values/windows/c_donnees.h"
 #include "values/windows/r_chargement_data.h"
 #include "values/windows/v_normalisees.h"

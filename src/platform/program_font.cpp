@@ -1,4 +1,4 @@
-#include "program_font.h"
+#include "platform/program_font.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "result_menu.h"
+#include "platform/result_menu.h"
 
 #include "platform/platform.h"
 

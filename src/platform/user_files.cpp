@@ -1,4 +1,4 @@
-#include "user_files.h"
+#include "platform/user_files.h"
 
 #include "platform/app_dir.h"
 

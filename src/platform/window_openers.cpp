@@ -1,4 +1,4 @@
-#include "window_openers.h"
+#include "platform/window_openers.h"
 
 #include <utility>
 

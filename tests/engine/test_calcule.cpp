@@ -1,7 +1,7 @@
 #include "engine/core/calcule.h"
 #include "engine/core/number_reading.h"
 #include "engine/core/number_text.h"
-#include "exact_compare.h"
+#include "engine/exact_compare.h"
 
 #include <QTest>
 
@@ -85,7 +85,8 @@ void CalculeTest::edgeCases_data()
     QTest::newRow("negative group squared") << u"(-2)²"_s << u"4"_s;
     QTest::newRow("minus after a product sign is not squared") << u"3 * -2²"_s << u"-12"_s;
     QTest::newRow("square sign after a number ending in 0") << u"10+(0-2)²"_s << u"14"_s;
-    QTest::newRow("a squared group keeps its sign whatever precedes it") << u"11+(0-2)²"_s << u"15"_s;
+    QTest::newRow("a squared group keeps its sign whatever precedes it")
+        << u"11+(0-2)²"_s << u"15"_s;
     QTest::newRow("leading minus applies to the power") << u"-2°2"_s << u"-4"_s;
     QTest::newRow("zero to the power zero") << u"0°0"_s << u"1"_s;
     QTest::newRow("root of a group") << u"V(9+7)"_s << u"4"_s;
@@ -146,9 +147,11 @@ void CalculeTest::derivedCases_data()
     QTest::newRow("typed exponent in lower case") << u"2,2e3"_s << u"2200"_s;
     QTest::newRow("typed exponent with a plus sign") << u"1.5E+20"_s << u"1.5E+20"_s;
     QTest::newRow("the D form of an exponent") << u"1D3/4"_s << u"250"_s;
-    QTest::newRow("Planck's constant keeps its digits") << u"6,62607015E-34*1E34"_s << u"6.62607015"_s;
+    QTest::newRow("Planck's constant keeps its digits")
+        << u"6,62607015E-34*1E34"_s << u"6.62607015"_s;
     QTest::newRow("a tiny product comes back whole") << u"1E-40*1E40"_s << u"1"_s;
-    QTest::newRow("an electron's mass keeps its digits") << u"9,1093837E-31"_s << u"9.1093837E-31"_s;
+    QTest::newRow("an electron's mass keeps its digits")
+        << u"9,1093837E-31"_s << u"9.1093837E-31"_s;
     QTest::newRow("no-break spaces group digits") << u"1\u00A0000,5+1\u202F000"_s << u"2000.5"_s;
     QTest::newRow("a negative group to a power") << u"(0-2)°3"_s << u"-8"_s;
     QTest::newRow("a negative group after a product sign") << u"2*-(0-3)"_s << u"6"_s;
@@ -216,6 +219,7 @@ void CalculeTest::refusals_data()
     const QString missingOperand = u"opérande manquant"_s;
     const QString chained = u"puissances enchaînées : ajoutez des parenthèses"_s;
     const QString negativeRoot = u"racine carrée d'un nombre négatif"_s;
+
     const struct
     {
         const char16_t *expression;
@@ -262,8 +266,10 @@ void CalculeTest::refusals_data()
         {u"2)+1", u"parenthèse fermante sans parenthèse ouvrante"_s},
         {u"(0-8)°0,5", u"puissance non entière d'un nombre négatif"_s},
     };
+
     for (const auto &row : rows)
-        QTest::newRow(qPrintable(QString::fromUtf16(row.expression))) << QString::fromUtf16(row.expression) << row.reason;
+        QTest::newRow(qPrintable(QString::fromUtf16(row.expression)))
+            << QString::fromUtf16(row.expression) << row.reason;
     QTest::newRow("too long") << u"1+"_s.repeated(50'000) + u'1' << u"expression trop longue"_s;
 }
 

@@ -1,7 +1,7 @@
 #include "engine/core/calcule.h"
 #include "engine/core/number_reading.h"
 #include "engine/core/number_text.h"
-#include "exact_compare.h"
+#include "engine/exact_compare.h"
 
 #include <QLocale>
 #include <QRandomGenerator>

@@ -1,7 +1,7 @@
 #include "engine/core/calcule.h"
 #include "engine/core/number_reading.h"
 #include "engine/core/number_text.h"
-#include "exact_compare.h"
+#include "engine/exact_compare.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -102,7 +102,8 @@ void RobustnessTest::longInputs_data()
         << repeated(u"9"_s, MaxLength) << failureText(EvalFailure::Overflow);
     QTest::newRow("long fraction") << (u"0."_s + repeated(u"0"_s, 9997) + u'1') << u"0"_s;
     QTest::newRow("long run of points")
-        << repeated(u"1."_s, 5000) << failureText(EvalFailure::MalformedNumber, repeated(u"1."_s, 5000));
+        << repeated(u"1."_s, 5000)
+        << failureText(EvalFailure::MalformedNumber, repeated(u"1."_s, 5000));
     QTest::newRow("long run of pi")
         << repeated(u"PI"_s, 5000) << failureText(EvalFailure::MissingOperator, u"PI"_s);
     QTest::newRow("long run of products with pi")
@@ -110,7 +111,8 @@ void RobustnessTest::longInputs_data()
     QTest::newRow("long product with pi")
         << (repeated(u"2PI*"_s, 2499) + u'2') << failureText(EvalFailure::Overflow);
     QTest::newRow("long run of commas")
-        << repeated(u","_s, MaxLength) << failureText(EvalFailure::MalformedNumber, repeated(u","_s, MaxLength));
+        << repeated(u","_s, MaxLength)
+        << failureText(EvalFailure::MalformedNumber, repeated(u","_s, MaxLength));
     QTest::newRow("long run of spaces") << repeated(u" "_s, MaxLength) << u"0"_s;
     QTest::newRow("long run of power signs")
         << repeated(u"°"_s, MaxLength) << failureText(EvalFailure::MissingOperand);

@@ -1,4 +1,4 @@
-#include "function_test_files.h"
+#include "functions/function_test_files.h"
 
 #include "support/temp_app_dir.h"
 

@@ -1,5 +1,5 @@
-#include "function_test_files.h"
 #include "functions/core/function_file.h"
+#include "functions/function_test_files.h"
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/e_more.h"
 #include "platform/program_font.h"

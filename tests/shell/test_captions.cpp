@@ -1,5 +1,5 @@
 #include "platform/program_font.h"
-#include "shell_test_support.h"
+#include "shell/shell_test_support.h"
 #include "support/window_checks.h"
 
 #include <QLabel>

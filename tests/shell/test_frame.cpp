@@ -1,6 +1,6 @@
 #include "platform/program_font.h"
 #include "platform/twips.h"
-#include "shell_test_support.h"
+#include "shell/shell_test_support.h"
 
 #include <QCloseEvent>
 

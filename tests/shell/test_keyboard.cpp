@@ -1,6 +1,6 @@
 // Enter on a focused button presses it, in every window of the program.
 
-#include "shell_test_support.h"
+#include "shell/shell_test_support.h"
 
 #include <QAbstractButton>
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 #include "platform/program_font.h"
 #include "platform/twips.h"
+#include "shell/shell_test_support.h"
 #include "shell/windows/picture_button.h"
-#include "shell_test_support.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -2,8 +2,8 @@
 #include "platform/app_dir.h"
 #include "platform/program_font.h"
 #include "shell/core/donnees.h"
+#include "shell/shell_test_support.h"
 #include "shell/windows/program_icon.h"
-#include "shell_test_support.h"
 
 #include <QDir>
 #include <QGroupBox>

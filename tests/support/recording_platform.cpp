@@ -1,4 +1,4 @@
-#include "recording_platform.h"
+#include "support/recording_platform.h"
 
 namespace zorv::test {
 

@@ -1,4 +1,4 @@
-#include "temp_app_dir.h"
+#include "support/temp_app_dir.h"
 
 #include "platform/app_dir.h"
 #include "platform/user_files.h"

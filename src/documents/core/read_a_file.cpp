@@ -1,4 +1,4 @@
-#include "read_a_file.h"
+#include "documents/core/read_a_file.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "c_documents.h"
+#include "documents/windows/c_documents.h"
 
-#include "link_label.h"
-#include "m_help.h"
+#include "documents/windows/link_label.h"
+#include "documents/windows/m_help.h"
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
 

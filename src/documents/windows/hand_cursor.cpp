@@ -1,4 +1,4 @@
-#include "hand_cursor.h"
+#include "documents/windows/hand_cursor.h"
 
 #include <QPixmap>
 

@@ -1,4 +1,4 @@
-#include "link_label.h"
+#include "documents/windows/link_label.h"
 
 #include "documents/windows/hand_cursor.h"
 #include "platform/program_font.h"
@@ -42,7 +42,8 @@ QAccessibleInterface *linkLabelFactory(const QString &className, QObject *object
 LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     : QAbstractButton(parent)
 {
-    static const bool accessibilityInstalled = (QAccessible::installFactory(&linkLabelFactory), true);
+    static const bool accessibilityInstalled = (QAccessible::installFactory(&linkLabelFactory),
+                                                true);
     Q_UNUSED(accessibilityInstalled);
     setText(text);
     QFont font = programFont(8.25);

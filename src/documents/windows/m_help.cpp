@@ -1,4 +1,4 @@
-#include "m_help.h"
+#include "documents/windows/m_help.h"
 
 #include "documents/core/read_a_file.h"
 #include "platform/app_dir.h"

@@ -1,4 +1,4 @@
-#include "calcule.h"
+#include "engine/core/calcule.h"
 
 #include "engine/core/expression_check.h"
 #include "engine/core/normalisation.h"

@@ -1,4 +1,4 @@
-#include "decimal_digits.h"
+#include "engine/core/decimal_digits.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "expression_check.h"
+#include "engine/core/expression_check.h"
 
 #include "engine/core/calcule.h"
 #include "engine/core/number_reading.h"
@@ -12,7 +12,19 @@ using namespace Qt::StringLiterals;
 namespace zorv::engine {
 namespace {
 
-enum class Kind { Number, Pi, Root, Power, Square, Plus, Minus, Times, Divide, Open, Close };
+enum class Kind {
+    Number,
+    Pi,
+    Root,
+    Power,
+    Square,
+    Plus,
+    Minus,
+    Times,
+    Divide,
+    Open,
+    Close
+};
 
 struct Token
 {
@@ -221,7 +233,8 @@ private:
         if (!before)
             return;
         const bool glued = before->kind == Kind::Square
-                           || (before->kind == Kind::Pi && (value == Kind::Number || value == Kind::Pi))
+                           || (before->kind == Kind::Pi
+                               && (value == Kind::Number || value == Kind::Pi))
                            || (before->kind == Kind::Close && value == Kind::Number);
         if (glued)
             throw EvalError(EvalFailure::MissingOperator, before->text);

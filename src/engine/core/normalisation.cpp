@@ -1,4 +1,4 @@
-#include "normalisation.h"
+#include "engine/core/normalisation.h"
 
 #include "engine/core/number_text.h"
 #include "engine/core/text_primitives.h"

@@ -1,4 +1,4 @@
-#include "number_reading.h"
+#include "engine/core/number_reading.h"
 
 #include "engine/core/calcule.h"
 #include "engine/core/decimal_digits.h"

@@ -1,4 +1,4 @@
-#include "number_text.h"
+#include "engine/core/number_text.h"
 
 #include "engine/core/decimal_digits.h"
 

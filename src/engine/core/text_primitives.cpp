@@ -1,4 +1,4 @@
-#include "text_primitives.h"
+#include "engine/core/text_primitives.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "q_resolution.h"
+#include "engine/windows/q_resolution.h"
 
 #include "engine/core/calcule.h"
 #include "engine/core/number_reading.h"

@@ -1,4 +1,4 @@
-#include "function_evaluation.h"
+#include "functions/core/function_evaluation.h"
 
 #include "engine/core/calcule.h"
 #include "functions/core/function_file.h"

@@ -1,4 +1,4 @@
-#include "function_file.h"
+#include "functions/core/function_file.h"
 
 #include "functions/core/function_list.h"
 #include "functions/core/user_library.h"

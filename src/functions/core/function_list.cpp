@@ -1,4 +1,4 @@
-#include "function_list.h"
+#include "functions/core/function_list.h"
 
 namespace zorv::donnees {
 

@@ -1,4 +1,4 @@
-#include "new_function_file.h"
+#include "functions/core/new_function_file.h"
 
 #include "platform/app_dir.h"
 #include "platform/user_files.h"

@@ -1,4 +1,4 @@
-#include "replace_text.h"
+#include "functions/core/replace_text.h"
 
 using namespace Qt::StringLiterals;
 

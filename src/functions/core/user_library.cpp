@@ -1,4 +1,4 @@
-#include "user_library.h"
+#include "functions/core/user_library.h"
 
 #include "functions/core/function_list.h"
 #include "functions/core/new_function_file.h"

@@ -1,15 +1,15 @@
-#include "c_calculs.h"
+#include "functions/windows/c_calculs.h"
 
-#include "e_more.h"
 #include "engine/core/number_text.h"
 #include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
+#include "functions/core/function_list.h"
+#include "functions/windows/e_more.h"
 #include "journal/core/journal.h"
 #include "platform/platform.h"
 #include "platform/result_menu.h"
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
-#include "functions/core/function_list.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,10 +1,10 @@
-#include "e_more.h"
+#include "functions/windows/e_more.h"
 
-#include "c_calculs.h"
-#include "info_failure_component.h"
+#include "functions/core/function_list.h"
+#include "functions/windows/c_calculs.h"
+#include "functions/windows/info_failure_component.h"
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
-#include "functions/core/function_list.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "info_failure_component.h"
+#include "functions/windows/info_failure_component.h"
 
 #include "platform/platform.h"
 

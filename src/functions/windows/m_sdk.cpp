@@ -1,4 +1,4 @@
-#include "m_sdk.h"
+#include "functions/windows/m_sdk.h"
 
 #include "functions/core/function_file.h"
 #include "functions/core/new_function_file.h"

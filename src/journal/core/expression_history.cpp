@@ -1,4 +1,4 @@
-#include "expression_history.h"
+#include "journal/core/expression_history.h"
 
 namespace zorv::journal {
 

@@ -1,4 +1,4 @@
-#include "journal.h"
+#include "journal/core/journal.h"
 
 #include "journal/core/journal_csv.h"
 #include "platform/platform.h"

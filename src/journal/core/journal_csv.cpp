@@ -1,4 +1,4 @@
-#include "journal_csv.h"
+#include "journal/core/journal_csv.h"
 
 #include "engine/core/number_text.h"
 

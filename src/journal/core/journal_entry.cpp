@@ -1,4 +1,4 @@
-#include "journal_entry.h"
+#include "journal/core/journal_entry.h"
 
 #include "engine/core/number_text.h"
 

@@ -1,4 +1,4 @@
-#include "journal.h"
+#include "journal/core/journal.h"
 #include "settings/core/options.h"
 
 #include <QDir>

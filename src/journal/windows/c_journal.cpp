@@ -1,4 +1,4 @@
-#include "c_journal.h"
+#include "journal/windows/c_journal.h"
 
 #include "engine/windows/q_resolution.h"
 #include "functions/windows/c_calculs.h"

@@ -1,4 +1,4 @@
-#include "journal_model.h"
+#include "journal/windows/journal_model.h"
 
 #include "journal/core/journal.h"
 

@@ -1,4 +1,4 @@
-#include "ini.h"
+#include "settings/core/ini.h"
 
 #include "settings/core/profile_store.h"
 

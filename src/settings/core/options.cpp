@@ -1,4 +1,4 @@
-#include "options.h"
+#include "settings/core/options.h"
 
 #include "platform/user_files.h"
 

@@ -1,4 +1,4 @@
-#include "profile_codec.h"
+#include "settings/core/profile_codec.h"
 
 #include <array>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "profile_text.h"
+#include "settings/core/profile_text.h"
 
 #include <algorithm>
 #include <cstring>

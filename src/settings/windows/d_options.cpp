@@ -1,4 +1,4 @@
-#include "d_options.h"
+#include "settings/windows/d_options.h"
 
 #include "platform/platform.h"
 #include "platform/twips.h"

@@ -1,4 +1,4 @@
-#include "donnees.h"
+#include "shell/core/donnees.h"
 
 #include "functions/core/function_list.h"
 #include "platform/app_dir.h"

@@ -1,4 +1,4 @@
-#include "a_start.h"
+#include "shell/windows/a_start.h"
 
 #include "platform/platform.h"
 #include "platform/program_font.h"

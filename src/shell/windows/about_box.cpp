@@ -1,4 +1,4 @@
-#include "about_box.h"
+#include "shell/windows/about_box.h"
 
 #include "platform/app_dir.h"
 #include "platform/program_font.h"

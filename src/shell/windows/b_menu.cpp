@@ -1,4 +1,4 @@
-#include "b_menu.h"
+#include "shell/windows/b_menu.h"
 
 #include "documents/windows/c_documents.h"
 #include "functions/windows/c_calculs.h"

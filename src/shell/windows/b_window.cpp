@@ -1,4 +1,4 @@
-#include "b_window.h"
+#include "shell/windows/b_window.h"
 
 #include "platform/twips.h"
 #include "shell/core/donnees.h"

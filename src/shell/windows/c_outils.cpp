@@ -1,4 +1,4 @@
-#include "c_outils.h"
+#include "shell/windows/c_outils.h"
 
 #include "engine/windows/q_resolution.h"
 #include "functions/windows/m_sdk.h"

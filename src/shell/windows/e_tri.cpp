@@ -1,4 +1,4 @@
-#include "e_tri.h"
+#include "shell/windows/e_tri.h"
 
 #include "platform/twips.h"
 #include "platform/window_geometry.h"

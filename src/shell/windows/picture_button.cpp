@@ -1,4 +1,4 @@
-#include "picture_button.h"
+#include "shell/windows/picture_button.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "program_icon.h"
+#include "shell/windows/program_icon.h"
 
 using namespace Qt::StringLiterals;
 

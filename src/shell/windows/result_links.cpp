@@ -1,4 +1,4 @@
-#include "result_links.h"
+#include "shell/windows/result_links.h"
 
 #include "journal/windows/c_journal.h"
 #include "platform/window_openers.h"

@@ -1,4 +1,4 @@
-#include "z_quit.h"
+#include "shell/windows/z_quit.h"
 
 #include "platform/platform.h"
 #include "platform/twips.h"

@@ -1,4 +1,4 @@
-#include "standard_values.h"
+#include "values/core/standard_values.h"
 
 #include "engine/core/calcule.h"
 #include "engine/core/number_reading.h"

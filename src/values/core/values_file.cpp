@@ -1,4 +1,4 @@
-#include "values_file.h"
+#include "values/core/values_file.h"
 
 #include "platform/app_dir.h"
 #include "settings/core/ini.h"

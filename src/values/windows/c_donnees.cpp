@@ -1,4 +1,4 @@
-#include "c_donnees.h"
+#include "values/windows/c_donnees.h"
 
 #include "platform/platform.h"
 #include "platform/program_font.h"

@@ -1,4 +1,4 @@
-#include "r_chargement_data.h"
+#include "values/windows/r_chargement_data.h"
 
 #include "platform/twips.h"
 #include "platform/window_geometry.h"

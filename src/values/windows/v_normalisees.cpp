@@ -1,4 +1,4 @@
-#include "v_normalisees.h"
+#include "values/windows/v_normalisees.h"
 
 #include "engine/core/number_text.h"
 #include "platform/platform.h"
