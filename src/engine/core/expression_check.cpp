@@ -29,7 +29,7 @@ enum class Kind {
 struct Token
 {
     Kind kind;
-    QString text; // as typed, blanks left out
+    QStringView text; // as typed, blanks left out
 };
 
 bool isBlank(QChar c)
@@ -136,7 +136,7 @@ Kind operatorKind(QChar c)
     }
 }
 
-std::vector<Token> tokens(const QString &expression)
+QString withoutBlanks(const QString &expression)
 {
     QString s;
     s.reserve(expression.size());
@@ -144,19 +144,26 @@ std::vector<Token> tokens(const QString &expression)
         if (!isBlank(c))
             s.append(c);
     }
+    return s;
+}
+
+// The tokens of the text, which they point into.
+std::vector<Token> tokens(const QString &s)
+{
     std::vector<Token> out;
+    out.reserve(size_t(s.size()));
     for (qsizetype i = 0; i < s.size();) {
         const QChar c = s[i];
         if (isNumberPart(c)) {
             const qsizetype end = numberEnd(s, i);
-            out.push_back({Kind::Number, s.mid(i, end - i)});
+            out.push_back({Kind::Number, QStringView(s).mid(i, end - i)});
             i = end;
         } else if ((c == u'P' || c == u'p') && i + 1 < s.size()
                    && (s[i + 1] == u'I' || s[i + 1] == u'i')) {
-            out.push_back({Kind::Pi, s.mid(i, 2)});
+            out.push_back({Kind::Pi, QStringView(s).mid(i, 2)});
             i += 2;
         } else if (const Kind kind = operatorKind(c); kind != Kind::Number) {
-            out.push_back({kind, QString(c)});
+            out.push_back({kind, QStringView(s).mid(i, 1)});
             ++i;
         } else {
             throw EvalError(EvalFailure::UnknownCharacter, characterAt(s, i));
@@ -187,7 +194,9 @@ class Checker
 public:
     explicit Checker(std::vector<Token> tokens)
         : m_tokens(std::move(tokens))
-    {}
+    {
+        m_out.reserve(2 * qsizetype(m_tokens.size()));
+    }
 
     QString run()
     {
@@ -237,7 +246,7 @@ private:
                                && (value == Kind::Number || value == Kind::Pi))
                            || (before->kind == Kind::Close && value == Kind::Number);
         if (glued)
-            throw EvalError(EvalFailure::MissingOperator, before->text);
+            throw EvalError(EvalFailure::MissingOperator, before->text.toString());
     }
 
     // The index just after the operand of the power at m_i: a number, PI or a whole group.
@@ -263,7 +272,7 @@ private:
         switch (t.kind) {
         case Kind::Number:
             refuseGluedValue(t.kind);
-            m_out += readableNumber(t.text);
+            appendNumber(t.text);
             return;
         case Kind::Pi:
         case Kind::Open:
@@ -332,15 +341,17 @@ private:
         m_i = end - 1;
     }
 
-    // A number the rewriting reads whole: an exponent written out, no trailing separator.
-    static QString readableNumber(QString typed)
+    // A number as the rewriting reads it whole: an exponent in the working text's form, no
+    // trailing separator (the rewriting turns "," into "." itself).
+    void appendNumber(QStringView typed)
     {
-        typed.replace(u',', u'.');
-        if (std::any_of(typed.cbegin(), typed.cend(), isExponentLetter))
-            return workingNumberText(readNumber(typed));
-        if (typed.endsWith(u'.'))
+        if (std::any_of(typed.begin(), typed.end(), isExponentLetter)) {
+            m_out += workingNumberText(readNumber(typed.toString().replace(u',', u'.')));
+            return;
+        }
+        if (isDecimalSeparator(typed.back()))
             typed.chop(1);
-        return typed;
+        m_out += typed;
     }
 
     std::vector<Token> m_tokens;
@@ -355,7 +366,8 @@ QString checkedExpression(const QString &TheCalcul)
 {
     if (TheCalcul.size() > MaxExpressionLength)
         throw EvalError(EvalFailure::TooLong);
-    return Checker(tokens(TheCalcul)).run();
+    const QString text = withoutBlanks(TheCalcul);
+    return Checker(tokens(text)).run();
 }
 
 } // namespace zorv::engine
