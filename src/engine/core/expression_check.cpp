@@ -5,6 +5,7 @@
 #include "engine/core/number_text.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -109,7 +110,7 @@ QString characterAt(const QString &s, qsizetype i)
     return QString(s[i]);
 }
 
-Kind operatorKind(QChar c)
+std::optional<Kind> operatorKind(QChar c)
 {
     switch (c.unicode()) {
     case u'V':
@@ -132,7 +133,7 @@ Kind operatorKind(QChar c)
     case u')':
         return Kind::Close;
     default:
-        return Kind::Number; // not an operator
+        return std::nullopt;
     }
 }
 
@@ -162,8 +163,8 @@ std::vector<Token> tokens(const QString &s)
                    && (s[i + 1] == u'I' || s[i + 1] == u'i')) {
             out.push_back({Kind::Pi, QStringView(s).mid(i, 2)});
             i += 2;
-        } else if (const Kind kind = operatorKind(c); kind != Kind::Number) {
-            out.push_back({kind, QStringView(s).mid(i, 1)});
+        } else if (const std::optional<Kind> kind = operatorKind(c)) {
+            out.push_back({*kind, QStringView(s).mid(i, 1)});
             ++i;
         } else {
             throw EvalError(EvalFailure::UnknownCharacter, characterAt(s, i));
