@@ -1,4 +1,5 @@
 #include "functions/core/function_list.h"
+#include "functions/core/picked_function.h"
 #include "functions/function_test_files.h"
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/e_more.h"
@@ -77,6 +78,7 @@ private slots:
     void filesPastTheSlotsAreTold();
 
     void pickLoadsLegendDescriptionAndFormula();
+    void pickFillsThePickedFunctionOnce();
     void secondItemWithTheSameNameReadsTheSecondFile();
     void longDescriptionIsCut();
     void pickReadsTheFileAnew();
@@ -121,7 +123,7 @@ void CCalculsTest::init()
     m_app = std::make_unique<TempAppDir>();
     m_platform = std::make_unique<RecordingPlatform>();
     m_app->makeDir(u"res/Fonc"_s);
-    donnees::CurrentFormula.clear();
+    functions::setPickedFunction({});
 }
 
 void CCalculsTest::cleanup()
@@ -377,6 +379,30 @@ void CCalculsTest::pickLoadsLegendDescriptionAndFormula()
     QCOMPARE(control<QPlainTextEdit>(u"txtDesc"_s)->toPlainText(), u"U = R × I"_s);
     QCOMPARE(donnees::CurrentFormula, u"d1*d2"_s);
     QCOMPARE(control<QComboBox>(u"cmbFonction"_s)->currentText(), u"Loi d'Ohm"_s);
+}
+
+void CCalculsTest::pickFillsThePickedFunctionOnce()
+{
+    writeFunctions({{.name = u"Filtre RC"_s,
+                     .formula = u"1/(2*PI*d1*d2)"_s,
+                     .legends = {u"R (ohm)"_s, u"C (F)"_s},
+                     .description = u"Fréquence de coupure"_s,
+                     .units = {u"d1=ohm"_s, u"d2= nF "_s, u"Resultat=Hz"_s}}});
+    open();
+    pick(0);
+    const functions::PickedFunction picked = functions::pickedFunction();
+    QCOMPARE(picked.name, u"Filtre RC"_s);
+    QCOMPARE(picked.file, donnees::FunctionFileNames[0]);
+    QCOMPARE(picked.formula, donnees::CurrentFormula);
+    QCOMPARE(picked.legends[1], u"C (F)"_s);
+    QCOMPARE(picked.units.inputs, (std::array<QString, 6>{u"ohm"_s, u"nF"_s, {}, {}, {}, {}}));
+    QCOMPARE(picked.units.result, u"Hz"_s);
+
+    // The file changes after the pick: the journal still records what was picked.
+    writeFunctions({{.name = u"Autre nom"_s, .formula = u"d1"_s}});
+    type({u"1000"_s, u"100"_s});
+    m_window->Command1_Click();
+    QCOMPARE(functions::pickedFunction(), picked);
 }
 
 void CCalculsTest::secondItemWithTheSameNameReadsTheSecondFile()

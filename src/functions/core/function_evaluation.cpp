@@ -2,6 +2,7 @@
 
 #include "engine/core/calcule.h"
 #include "functions/core/function_file.h"
+#include "functions/core/picked_function.h"
 #include "functions/core/replace_text.h"
 
 #include <QList>
@@ -132,6 +133,11 @@ FunctionEvaluation evaluateFunction(const QString &name,
                        u"Impossible de calculer "_s + functionCalled(name) + u" : "_s
                            + error.reason() + u'.');
     }
+}
+
+FunctionEvaluation evaluateFunction(const PickedFunction &function, const FunctionInputs &inputs)
+{
+    return evaluateFunction(function.name, function.formula, inputs);
 }
 
 } // namespace zorv::functions

@@ -50,4 +50,9 @@ FunctionEvaluation evaluateFunction(const QString &name,
                                     const QString &formula,
                                     const FunctionInputs &inputs);
 
+struct PickedFunction;
+
+// The picked function evaluated with the texts of its input boxes, as above.
+FunctionEvaluation evaluateFunction(const PickedFunction &function, const FunctionInputs &inputs);
+
 } // namespace zorv::functions

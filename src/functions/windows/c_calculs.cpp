@@ -4,6 +4,7 @@
 #include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
 #include "functions/core/function_list.h"
+#include "functions/core/picked_function.h"
 #include "functions/windows/e_more.h"
 #include "journal/core/journal.h"
 #include "platform/platform.h"
@@ -69,10 +70,6 @@ QString leftOutText(const QString &folder, const functions::FunctionListing &lis
                     QString::number(listed),
                     QString::number(listing.leftOut));
 }
-
-// The function picked last, for the journal; kept when the window closes, as CurrentFormula is.
-QString pickedName;
-QString pickedFile;
 
 } // namespace
 
@@ -249,14 +246,13 @@ void c_calculs::cmbFonction_Click()
     const int i = selectedFunction();
     if (i < 0)
         return; // nothing picked: no file to read
-    const QString &file = donnees::FunctionFileNames[i];
+    functions::setPickedFunction(
+        functions::readPickedFunction(donnees::FunctionNames[i], donnees::FunctionFileNames[i]));
+    const functions::PickedFunction &function = functions::pickedFunction();
     lstLegende->clear();
-    for (int k = 1; k <= 6; ++k)
-        lstLegende->addItem(ReadAClause(file, u"Fonc"_s, u"d"_s + QString::number(k)));
-    txtDesc->setPlainText(ReadAClause(file, u"ePrf"_s, u"Description"_s));
-    donnees::CurrentFormula = ReadAClause(file, u"Calc"_s, u"Fnc"_s);
-    pickedName = donnees::FunctionNames[i];
-    pickedFile = file;
+    for (const QString &legend : function.legends)
+        lstLegende->addItem(legend);
+    txtDesc->setPlainText(function.description);
 }
 
 bool c_calculs::pickFunctionFile(const QString &file)
@@ -290,10 +286,8 @@ void c_calculs::Command1_Click()
     functions::FunctionInputs inputs;
     for (int k = 1; k <= 6; ++k)
         inputs[k - 1] = txtDonnees[k]->text();
-    const int picked = selectedFunction();
-    const QString name = picked >= 0 ? donnees::FunctionNames[picked] : QString();
     const functions::FunctionEvaluation evaluation
-        = functions::evaluateFunction(name, donnees::CurrentFormula, inputs);
+        = functions::evaluateFunction(functions::pickedFunction(), inputs);
     record(inputs, evaluation);
     if (evaluation.ok()) {
         txtResultat->setText(engine::userNumberText(evaluation.value));
@@ -314,14 +308,12 @@ void c_calculs::Command1_Click()
 void c_calculs::record(const functions::FunctionInputs &inputs,
                        const functions::FunctionEvaluation &evaluation)
 {
-    std::array<QString, 6> legends;
-    for (int k = 0; k < 6 && k < lstLegende->count(); ++k)
-        legends[k] = lstLegende->item(k)->text();
-    const bool named = !pickedFile.isEmpty() && !donnees::CurrentFormula.isEmpty();
-    journal::Entry entry = journal::functionEntry(named ? pickedName : u"Calculs"_s,
-                                                  named ? pickedFile : QString(),
-                                                  donnees::CurrentFormula,
-                                                  legends,
+    const functions::PickedFunction &function = functions::pickedFunction();
+    const bool named = function.picked() && !function.formula.isEmpty();
+    journal::Entry entry = journal::functionEntry(named ? function.name : u"Calculs"_s,
+                                                  named ? function.file : QString(),
+                                                  function.formula,
+                                                  function.legends,
                                                   inputs,
                                                   evaluation.expression);
     if (evaluation.ok())
