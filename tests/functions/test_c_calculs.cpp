@@ -25,6 +25,8 @@
 
 using namespace zorv;
 using namespace zorv::test;
+
+Q_DECLARE_METATYPE(FunctionFileContent)
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -79,6 +81,8 @@ private slots:
 
     void pickLoadsLegendDescriptionAndFormula();
     void pickFillsThePickedFunctionOnce();
+    void editedFileIsReadAgainBeforeComputing_data();
+    void editedFileIsReadAgainBeforeComputing();
     void secondItemWithTheSameNameReadsTheSecondFile();
     void longDescriptionIsCut();
     void pickReadsTheFileAnew();
@@ -397,12 +401,54 @@ void CCalculsTest::pickFillsThePickedFunctionOnce()
     QCOMPARE(picked.legends[1], u"C (F)"_s);
     QCOMPARE(picked.units.inputs, (std::array<QString, 6>{u"ohm"_s, u"nF"_s, {}, {}, {}, {}}));
     QCOMPARE(picked.units.result, u"Hz"_s);
+}
 
-    // The file changes after the pick: the journal still records what was picked.
-    writeFunctions({{.name = u"Autre nom"_s, .formula = u"d1"_s}});
-    type({u"1000"_s, u"100"_s});
+void CCalculsTest::editedFileIsReadAgainBeforeComputing_data()
+{
+    QTest::addColumn<FunctionFileContent>("edited");
+    QTest::addColumn<bool>("told");
+    QTest::addColumn<QString>("legend");
+    QTest::addColumn<QString>("result"); // of the "Calculer" after the message, if any
+
+    const FunctionFileContent before{.name = u"F"_s, .formula = u"d1*2"_s, .legends = {u"x"_s}};
+    QTest::newRow("written again, same content") << before << false << u"x"_s << u"6"_s;
+    FunctionFileContent formula = before;
+    formula.formula = u"d1*10"_s;
+    QTest::newRow("formula changed") << formula << true << u"x"_s << u"30"_s;
+    FunctionFileContent legend = before;
+    legend.legends = {u"x (mA)"_s};
+    QTest::newRow("legend changed") << legend << true << u"x (mA)"_s << u"6"_s;
+    FunctionFileContent unit = before;
+    unit.units = {u"d1=V"_s};
+    QTest::newRow("unit declared") << unit << true << u"x"_s << u"6"_s;
+}
+
+void CCalculsTest::editedFileIsReadAgainBeforeComputing()
+{
+    QFETCH(FunctionFileContent, edited);
+    QFETCH(bool, told);
+    QFETCH(QString, legend);
+    QFETCH(QString, result);
+    writeFunctions({{.name = u"F"_s, .formula = u"d1*2"_s, .legends = {u"x"_s}}});
+    open();
+    pick(0);
+    type({u"3"_s});
     m_window->Command1_Click();
-    QCOMPARE(functions::pickedFunction(), picked);
+    QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), u"6"_s);
+
+    writeFunctions({edited});
+    m_window->Command1_Click();
+    QCOMPARE(m_platform->messages.size(), told ? 1 : 0);
+    if (told) {
+        QVERIFY(control<QLineEdit>(u"txtResultat"_s)->text().isEmpty());
+        QVERIFY2(m_platform->messages[0].text.contains(u"« F » a changé"_s),
+                 qPrintable(m_platform->messages[0].text));
+        m_window->Command1_Click();
+        QCOMPARE(m_platform->messages.size(), 1);
+    }
+    QCOMPARE(control<QListWidget>(u"lstLegende"_s)->item(0)->text(), legend);
+    QCOMPARE(donnees::CurrentFormula, edited.formula);
+    QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), result);
 }
 
 void CCalculsTest::secondItemWithTheSameNameReadsTheSecondFile()

@@ -39,6 +39,16 @@ PickedFunction readPickedFunction(const QString &name, const QString &file)
     return function;
 }
 
+std::optional<PickedFunction> changedSincePick(const PickedFunction &function)
+{
+    if (!function.picked())
+        return std::nullopt;
+    PickedFunction now = readPickedFunction(function.name, function.file);
+    if (now == function)
+        return std::nullopt;
+    return now;
+}
+
 const PickedFunction &pickedFunction()
 {
     return current();

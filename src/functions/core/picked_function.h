@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace zorv::functions {
 
@@ -37,6 +38,13 @@ struct PickedFunction
 // ReadFailureText, as the calculator has always shown them, except the units: a missing unit is
 // an undeclared one.
 PickedFunction readPickedFunction(const QString &name, const QString &file);
+
+// The function as its file holds it now, when the file has changed since `function` was read from
+// it (its formula, a legend, the description or a unit; a removed file reads as entries missing);
+// nothing when the file holds the same, or when nothing is picked. The calculator computes with
+// what was read at the pick, so that a file edited while the window stays open is not computed
+// with legends the user has not seen.
+std::optional<PickedFunction> changedSincePick(const PickedFunction &function);
 
 // The function picked last in the calculator. Like CurrentFormula it outlives the window, so that
 // "Calculer" after the window is opened again computes the function picked before.

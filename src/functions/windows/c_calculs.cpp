@@ -248,11 +248,41 @@ void c_calculs::cmbFonction_Click()
         return; // nothing picked: no file to read
     functions::setPickedFunction(
         functions::readPickedFunction(donnees::FunctionNames[i], donnees::FunctionFileNames[i]));
+    showPicked();
+}
+
+void c_calculs::showPicked()
+{
     const functions::PickedFunction &function = functions::pickedFunction();
     lstLegende->clear();
     for (const QString &legend : function.legends)
         lstLegende->addItem(legend);
     txtDesc->setPlainText(function.description);
+}
+
+// The file of the picked function may have been edited since the pick (in the authoring window,
+// or by hand while "+" shows its new formula). Computing the old formula, or the new one beside
+// the old legends, would give a number for something the user did not see: the pick is read
+// again and shown, and the user computes once he has seen it.
+bool c_calculs::pickIsCurrent()
+{
+    std::optional<functions::PickedFunction> now = functions::changedSincePick(
+        functions::pickedFunction());
+    if (!now)
+        return true;
+    functions::setPickedFunction(std::move(*now));
+    if (selectedFunction() >= 0)
+        showPicked();
+    txtResultat->clear();
+    m_result.reset();
+    const QString &name = functions::pickedFunction().name;
+    platform().messageBox(u"Le fichier de la fonction « %1 » a changé depuis qu'elle a été "
+                          u"choisie : sa formule, sa légende et ses unités ont été relues. "
+                          u"Vérifiez les données, puis calculez à nouveau."_s.arg(name),
+                          AppTitle,
+                          MessageButtons::Ok,
+                          MessageIcon::Information);
+    return false;
 }
 
 bool c_calculs::pickFunctionFile(const QString &file)
@@ -283,6 +313,8 @@ void c_calculs::cmbFonction_Scroll()
 
 void c_calculs::Command1_Click()
 {
+    if (!pickIsCurrent())
+        return;
     functions::FunctionInputs inputs;
     for (int k = 1; k <= 6; ++k)
         inputs[k - 1] = txtDonnees[k]->text();

@@ -74,6 +74,8 @@ private:
     void buildLegendAndDescription();
     void buildOptionsFrame();
     void setKeyboardOrder();
+    void showPicked();
+    bool pickIsCurrent();
     void record(const functions::FunctionInputs &inputs,
                 const functions::FunctionEvaluation &evaluation);
 
