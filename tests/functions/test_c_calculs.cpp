@@ -610,8 +610,12 @@ void CCalculsTest::failureEmptiesTheResultAndTellsWhy_data()
     QTest::newRow("empty box 2") << u"d1/d2"_s << QStringList{u"6"_s, u""_s}
                                  << u"La donnée 2) est vide."_s << u"txtDonnees2"_s;
     QTest::newRow("unknown character in box 2")
+        << u"d1/d2"_s << QStringList{u"6"_s, u"4#7"_s}
+        << u"La donnée 2) « 4#7 » : caractère inconnu « # »."_s << u"txtDonnees2"_s;
+    QTest::newRow("code in a box without a declared unit")
         << u"d1/d2"_s << QStringList{u"6"_s, u"4k7"_s}
-        << u"La donnée 2) « 4k7 » : caractère inconnu « k »."_s << u"txtDonnees2"_s;
+        << u"La donnée 2) « 4k7 » : la fonction ne déclare pas l'unité de cette donnée."_s
+        << u"txtDonnees2"_s;
     QTest::newRow("missing formula")
         << QString() << QStringList{u"6"_s}
         << u"La fonction « F » n'a pas de formule : son fichier ne contient pas la clé « Fnc » "
