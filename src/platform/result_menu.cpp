@@ -61,10 +61,13 @@ void addResultItems(QMenu *menu, const std::optional<ShownResult> &result)
     standard->setObjectName(u"ValeursNormalisees"_s);
     standard->setEnabled(result && currentLinks && currentLinks->canShowStandardValues());
     if (result) {
-        QObject::connect(standard, &QAction::triggered, menu, [value = result->value, unit = result->unit] {
-            if (currentLinks)
-                currentLinks->showStandardValues(value, unit);
-        });
+        QObject::connect(standard,
+                         &QAction::triggered,
+                         menu,
+                         [value = result->value, unit = result->unit] {
+                             if (currentLinks)
+                                 currentLinks->showStandardValues(value, unit);
+                         });
     }
 }
 

@@ -9,6 +9,7 @@
 #include "functions/core/replace_text.h"
 
 #include <QList>
+#include <QRegularExpression>
 
 namespace zorv::functions {
 
@@ -135,6 +136,28 @@ FunctionEvaluation evaluateFunction(const QString &name,
                        u"Impossible de calculer "_s + functionCalled(name) + u" : "_s
                            + error.reason() + u'.');
     }
+}
+
+BoxShown shownReading(const PickedFunction &function,
+                      const FunctionInputs &inputs,
+                      int k,
+                      const QLocale &locale)
+{
+    static const QRegularExpression bareNumber(
+        u"^\\s*[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)([EeDd][+-]?\\d+)?\\s*$"_s);
+    const QString &typed = inputs[k - 1];
+    if (typed.trimmed().isEmpty() || bareNumber.match(typed).hasMatch())
+        return {};
+    PickedFunction alone = function;
+    alone.formula = placeholder(k);
+    const FunctionEvaluation read = evaluateFunction(alone, inputs);
+    if (!read.ok())
+        return {.text = {}, .refusal = read.message};
+    const Unit unit = parseUnit(function.units.inputs[k - 1]);
+    QString text = engine::userNumberText(read.value, locale);
+    if (unit.declared())
+        text += u' ' + shownUnit(unit.written);
+    return {.text = text, .refusal = {}};
 }
 
 FunctionEvaluation evaluateFunction(const PickedFunction &function, const FunctionInputs &inputs)

@@ -5,9 +5,11 @@
 #include "functions/core/function_file.h"
 #include "functions/core/function_list.h"
 #include "functions/core/picked_function.h"
+#include "functions/core/unit.h"
 #include "functions/windows/e_more.h"
 #include "journal/core/journal.h"
 #include "platform/platform.h"
+#include "platform/program_font.h"
 #include "platform/result_menu.h"
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
@@ -123,7 +125,18 @@ void c_calculs::buildDataFrame()
         box->setAccessibleName(u"Donnée "_s + QString::number(k));
         box->setGeometry(twips(place.left + 360, place.top, 975, 285));
         connect(box, &QLineEdit::returnPressed, this, &c_calculs::Command1_Click);
+        connect(box, &QLineEdit::textChanged, this, &c_calculs::showReadings);
         txtDonnees[k] = box;
+
+        // Under the box, in the band that separates the two rows and the frame's bottom edge.
+        auto *reading = new QLabel(Frame2);
+        reading->setObjectName(u"lblLecture"_s + QString::number(k));
+        reading->setAccessibleName(u"Lecture de la donnée "_s + QString::number(k));
+        reading->setGeometry(twips(place.left + 360, place.top + 285, 1290, 195));
+        reading->setFont(programFont(7));
+        reading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        reading->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        lblLecture[k] = reading;
     }
 }
 
@@ -170,6 +183,14 @@ void c_calculs::buildOptionsFrame()
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setGeometry(twips(2760, 360, 1095, 255));
 
+    // Right of the "Résultat" caption, over the right part of txtResultat.
+    lblResultatUnite = new QLabel(Frame5);
+    lblResultatUnite->setObjectName(u"lblResultatUnite"_s);
+    lblResultatUnite->setAccessibleName(u"Résultat avec son unité"_s);
+    lblResultatUnite->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lblResultatUnite->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblResultatUnite->setGeometry(twips(3855, 360, 1320, 255));
+
     txtResultat = new QLineEdit(Frame5);
     txtResultat->setObjectName(u"txtResultat"_s);
     txtResultat->setAccessibleName(u"Résultat"_s);
@@ -178,7 +199,13 @@ void c_calculs::buildOptionsFrame()
     addResultMenu(txtResultat, [this]() -> std::optional<ShownResult> {
         if (!m_result)
             return std::nullopt;
-        return ShownResult{*m_result, txtResultat->text()};
+        const functions::Unit unit = functions::parseUnit(functions::pickedFunction().units.result);
+        if (!unit.declared())
+            return ShownResult{*m_result, txtResultat->text(), {}, {}};
+        return ShownResult{*m_result,
+                           txtResultat->text(),
+                           functions::shownUnit(unit.written),
+                           functions::userEngineeringText(*m_result, unit)};
     });
 }
 
@@ -258,6 +285,46 @@ void c_calculs::showPicked()
     for (const QString &legend : function.legends)
         lstLegende->addItem(legend);
     txtDesc->setPlainText(function.description);
+    showReadings();
+}
+
+functions::FunctionInputs c_calculs::typedInputs() const
+{
+    functions::FunctionInputs inputs;
+    for (int k = 1; k <= 6; ++k)
+        inputs[k - 1] = txtDonnees[k]->text();
+    return inputs;
+}
+
+void c_calculs::showReadings()
+{
+    const functions::FunctionInputs inputs = typedInputs();
+    for (int k = 1; k <= 6; ++k) {
+        const functions::BoxShown shown = functions::shownReading(functions::pickedFunction(),
+                                                                  inputs,
+                                                                  k);
+        QLabel *label = lblLecture[k];
+        const QString text = shown.refusal.isEmpty() ? shown.text : u"illisible"_s;
+        // The full text for a reading the band is too narrow for, and the reason of a refusal.
+        label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, label->width()));
+        label->setToolTip(shown.refusal.isEmpty() ? shown.text : shown.refusal);
+        const QString heard = shown.refusal.isEmpty() ? shown.text : shown.refusal;
+        txtDonnees[k]->setAccessibleDescription(heard.isEmpty() ? QString() : u"Lue : "_s + heard);
+    }
+}
+
+void c_calculs::showResult(const std::optional<double> &value)
+{
+    m_result = value;
+    if (!value) {
+        txtResultat->clear();
+        lblResultatUnite->clear();
+        return;
+    }
+    txtResultat->setText(engine::userNumberText(*value));
+    const functions::Unit unit = functions::parseUnit(functions::pickedFunction().units.result);
+    lblResultatUnite->setText(unit.declared() ? functions::userEngineeringText(*value, unit)
+                                              : QString());
 }
 
 // The file of the picked function may have been edited since the pick (in the authoring window,
@@ -273,8 +340,9 @@ bool c_calculs::pickIsCurrent()
     functions::setPickedFunction(std::move(*now));
     if (selectedFunction() >= 0)
         showPicked();
-    txtResultat->clear();
-    m_result.reset();
+    else
+        showReadings();
+    showResult(std::nullopt);
     const QString &name = functions::pickedFunction().name;
     platform().messageBox(u"Le fichier de la fonction « %1 » a changé depuis qu'elle a été "
                           u"choisie : sa formule, sa légende et ses unités ont été relues. "
@@ -315,20 +383,16 @@ void c_calculs::Command1_Click()
 {
     if (!pickIsCurrent())
         return;
-    functions::FunctionInputs inputs;
-    for (int k = 1; k <= 6; ++k)
-        inputs[k - 1] = txtDonnees[k]->text();
+    const functions::FunctionInputs inputs = typedInputs();
     const functions::FunctionEvaluation evaluation
         = functions::evaluateFunction(functions::pickedFunction(), inputs);
     record(inputs, evaluation);
     if (evaluation.ok()) {
-        txtResultat->setText(engine::userNumberText(evaluation.value));
-        m_result = evaluation.value;
+        showResult(evaluation.value);
         return;
     }
     // No number may stand beside the message: the last result belongs to other inputs.
-    txtResultat->clear();
-    m_result.reset();
+    showResult(std::nullopt);
     platform().messageBox(evaluation.message, AppTitle, MessageButtons::Ok, MessageIcon::Warning);
     if (evaluation.box > 0) {
         QLineEdit *box = txtDonnees[evaluation.box];
@@ -348,6 +412,9 @@ void c_calculs::record(const functions::FunctionInputs &inputs,
                                                   function.legends,
                                                   inputs,
                                                   evaluation.expression);
+    for (journal::Input &input : entry.inputs)
+        input.unit = functions::shownUnit(function.units.inputs[input.box - 1]);
+    entry.resultUnit = functions::shownUnit(function.units.result);
     if (evaluation.ok())
         entry.setResult(evaluation.value);
     else

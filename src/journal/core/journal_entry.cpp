@@ -20,8 +20,7 @@ QDateTime nowToTheSecond()
 QString withUnit(const QString &text, const QString &unit)
 {
     const QString trimmed = text.trimmed();
-    if (unit.isEmpty() || trimmed.isEmpty()
-        || !(trimmed.back().isDigit() || trimmed.back() == u')'))
+    if (unit.isEmpty() || trimmed.isEmpty() || !(trimmed.back().isDigit() || trimmed.back() == u')'))
         return text;
     return text + u' ' + unit;
 }
