@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -93,6 +94,8 @@ private slots:
 
     void results_data();
     void results();
+    void unitsAreReadAndShown_data();
+    void unitsAreReadAndShown();
     void calculerBeforeAnyPickShowsZero();
     void failureEmptiesTheResultAndTellsWhy_data();
     void failureEmptiesTheResultAndTellsWhy();
@@ -585,6 +588,69 @@ void CCalculsTest::results()
     m_window->Command1_Click();
     QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), expected);
     QVERIFY(m_platform->messages.isEmpty());
+}
+
+void CCalculsTest::unitsAreReadAndShown_data()
+{
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QStringList>("readings"); // under boxes 1 and 2
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("engineering");
+
+    const QString exact = u"338,627538493394"_s;
+    QTest::newRow("units typed") << QStringList{u"4,7 kΩ"_s, u"100 nF"_s}
+                                 << QStringList{u"4700 Ω"_s, u"1E-07 F"_s} << exact
+                                 << u"338,6 Hz"_s;
+    QTest::newRow("bare numbers need no telling")
+        << QStringList{u"4700"_s, u"1E-7"_s} << QStringList{QString(), QString()} << exact
+        << u"338,6 Hz"_s;
+    QTest::newRow("an expression is told")
+        << QStringList{u"(4000+700)"_s, u"1E-7 F"_s} << QStringList{u"4700 Ω"_s, u"1E-07 F"_s}
+        << exact << u"338,6 Hz"_s;
+    QTest::newRow("another unit is refused")
+        << QStringList{u"4,7 kΩ"_s, u"100 mH"_s} << QStringList{u"4700 Ω"_s, u"illisible"_s}
+        << QString() << QString();
+}
+
+void CCalculsTest::unitsAreReadAndShown()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, readings);
+    QFETCH(QString, result);
+    QFETCH(QString, engineering);
+    writeFunctions({{.name = u"RC"_s,
+                     .formula = u"1/(2*PI*d1*d2)"_s,
+                     .units = {u"d1=ohm"_s, u"d2=F"_s, u"Resultat=Hz"_s}}});
+    open();
+    pick(0);
+    type(typed);
+    for (int k = 1; k <= 2; ++k) {
+        QCOMPARE(control<QLabel>(u"lblLecture%1"_s.arg(k))->text(), readings[k - 1]);
+        const QString heard = control<QLineEdit>(u"txtDonnees%1"_s.arg(k))->accessibleDescription();
+        QCOMPARE(heard.isEmpty(), readings[k - 1].isEmpty());
+    }
+    m_window->Command1_Click();
+    QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), result);
+    QCOMPARE(control<QLabel>(u"lblResultatUnite"_s)->text(), engineering);
+    if (result.isEmpty()) {
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_platform->messages[0].text,
+                 u"La donnée 2) « 100 mH » : unité « H » au lieu de « F »."_s);
+        return;
+    }
+
+    auto *resultBox = control<QLineEdit>(u"txtResultat"_s);
+    QContextMenuEvent event(QContextMenuEvent::Mouse,
+                            QPoint(5, 5),
+                            resultBox->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(resultBox, &event);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    auto *withUnit = menu->findChild<QAction *>(u"CopierAvecUnite"_s);
+    QVERIFY(withUnit);
+    withUnit->trigger();
+    menu->close();
+    QCOMPARE(m_platform->clipboard, engineering);
 }
 
 void CCalculsTest::calculerBeforeAnyPickShowsZero()
