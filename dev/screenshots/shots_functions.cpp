@@ -74,6 +74,8 @@ void authoring(shots::Shots &s)
     setText(window, u"Text6"_s, u"R2 (kOhm)"_s);
     setText(window, u"Text4"_s, u"d2/(d1+d2)"_s);
     setText(window, u"Text3"_s, u"Us / Ue à vide"_s);
+    setText(window, u"txtUnite0"_s, u"kΩ"_s);
+    setText(window, u"txtUnite1"_s, u"kΩ"_s);
     s.take(window, u"m_sdk-ok"_s);
     SingleInstance<m_sdk>::close();
 }
