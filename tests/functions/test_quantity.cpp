@@ -2,7 +2,11 @@
 #include "engine/core/number_text.h"
 #include "functions/core/function_evaluation.h"
 #include "functions/core/picked_function.h"
+#include "functions/core/quantity.h"
 #include "functions/core/unit.h"
+#include "support/temp_app_dir.h"
+
+#include <QRegularExpression>
 
 #include <QTest>
 
@@ -34,6 +38,7 @@ private slots:
     void engineeringForm_data();
     void engineeringForm();
     void engineeringFormRoundTrips();
+    void readmeTableReadsAsWritten();
 };
 
 void QuantityTest::boxReading_data()
@@ -205,6 +210,36 @@ void QuantityTest::engineeringFormRoundTrips()
             }
         }
     }
+}
+
+// README's table of what a box reads: "| `4k7` | kohm | 4,7 kΩ |", or "refusé : reason".
+void QuantityTest::readmeTableReadsAsWritten()
+{
+    const QStringList lines
+        = QString::fromUtf8(test::readFile(test::shippedDataPath(u"../README.md"_s))).split(u'\n');
+    qsizetype i = lines.indexOf(u"| typed | declared unit | the box reads |"_s);
+    QVERIFY(i >= 0);
+    static const QRegularExpression row(u"^\\| `([^`]+)` \\| ([^|]*) \\| ([^|]+) \\|$"_s);
+    int rows = 0;
+    for (i += 2; i < lines.size() && lines.at(i).startsWith(u'|'); ++i, ++rows) {
+        const QRegularExpressionMatch match = row.match(lines.at(i));
+        QVERIFY2(match.hasMatch(), qPrintable(lines.at(i)));
+        const QString typed = match.captured(1);
+        const QString declared = match.captured(2) == u"(none)" ? QString() : match.captured(2);
+        if (!engineReadsPrefixes() && countPrefixes(typed).prefixed > 0 && !declared.isEmpty())
+            continue; // read by the engine once it reads prefixes
+        PickedFunction function;
+        function.file = u"f.zvfc"_s;
+        function.formula = u"d1"_s;
+        function.units.inputs[0] = declared;
+        const FunctionEvaluation read = evaluateFunction(function, {typed});
+        const QString head = u"La donnée 1) « "_s + typed + u" » : "_s;
+        const QString got = read.ok() ? engine::userNumberText(read.value, QLocale(QLocale::French))
+                                            + u' ' + shownUnit(declared)
+                                      : u"refusé : "_s + read.message.mid(head.size()).chopped(1);
+        QCOMPARE(got, match.captured(3));
+    }
+    QVERIFY(rows >= 10);
 }
 
 QTEST_MAIN(QuantityTest)
