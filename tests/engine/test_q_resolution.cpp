@@ -8,7 +8,6 @@
 #include "support/window_checks.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QLocale>
@@ -233,9 +232,7 @@ void QResolutionTest::resultMenuFollowsTheExpression()
         QTest::keyClicks(text1(), inTheBox);
     }
 
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), text1()->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(text1(), &event);
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QMenu *menu = test::openContextMenu(text1());
     QVERIFY(menu);
     QAction *copy = menu->findChild<QAction *>(u"CopierResultat"_s);
     QAction *standard = menu->findChild<QAction *>(u"ValeursNormalisees"_s);
