@@ -35,7 +35,8 @@ struct Operand
     Piece atom;
 };
 
-constexpr QChar Implicit = u'\0'; // an implicit product: nothing in the engine's text, "*" for the reference
+constexpr QChar Implicit
+    = u'\0'; // an implicit product: nothing in the engine's text, "*" for the reference
 
 Piece combine(const Piece &left, const Piece &right)
 {
@@ -48,8 +49,7 @@ Piece combine(const Piece &left, const Piece &right)
 
 QString signedReference(const Operand &operand)
 {
-    return operand.negative ? u"(-"_s + operand.atom.reference + u')'
-                            : operand.atom.reference;
+    return operand.negative ? u"(-"_s + operand.atom.reference + u')' : operand.atom.reference;
 }
 
 long double signedValue(const Operand &operand)
@@ -204,7 +204,11 @@ Piece chain(const QList<Operand> &operands, const QList<QChar> &operators, const
 
 GeneratedExpression finished(const Piece &piece)
 {
-    return {piece.engine, piece.reference, piece.value, piece.termScale, piece.arithmetic,
+    return {piece.engine,
+            piece.reference,
+            piece.value,
+            piece.termScale,
+            piece.arithmetic,
             piece.extreme};
 }
 
@@ -218,9 +222,12 @@ QString squareText(const QString &value)
 class Stream
 {
 public:
-    explicit Stream(std::uint32_t seed) : m_engine(seed) {}
+    explicit Stream(std::uint32_t seed)
+        : m_engine(seed)
+    {}
 
     int below(int n) { return int(m_engine() % std::uint32_t(n)); }
+
     bool chance(int percent) { return below(100) < percent; }
 
     QString numberText();
@@ -285,7 +292,8 @@ Piece Stream::exponent()
 bool endsAnImplicitProduct(const QString &text)
 {
     return !text.isEmpty()
-           && (text.back().isDigit() || text.back() == u')' || text.endsWith(u"I"_s, Qt::CaseInsensitive));
+           && (text.back().isDigit() || text.back() == u')'
+               || text.endsWith(u"I"_s, Qt::CaseInsensitive));
 }
 
 Piece Stream::expression(int depth, int maximumOperands)
@@ -353,7 +361,15 @@ QList<QStringList> everyTriple(const QStringList &values)
 QList<GeneratedExpression> operatorGrid(const QList<QStringList> &triples)
 {
     static constexpr std::array operators{u'+', u'-', u'*', u'/', u'°'};
-    enum Grouping { Flat, LeftPair, RightPair, EachOperand, Groupings };
+
+    enum Grouping {
+        Flat,
+        LeftPair,
+        RightPair,
+        EachOperand,
+        Groupings
+    };
+
     QList<GeneratedExpression> expressions;
     for (const QStringList &triple : triples) {
         // Operand k in variant v: bit 0 its sign, bit 1 whether it is the root of its square.
@@ -363,7 +379,8 @@ QList<GeneratedExpression> operatorGrid(const QList<QStringList> &triples)
                            (variant & 2) != 0 ? root(number(squareText(triple[k])), u"V"_s) : plain};
         };
         for (int variants = 0; variants < 64; ++variants) {
-            const std::array<Operand, 3> o{operand(0, variants & 3), operand(1, (variants >> 2) & 3),
+            const std::array<Operand, 3> o{operand(0, variants & 3),
+                                           operand(1, (variants >> 2) & 3),
                                            operand(2, (variants >> 4) & 3)};
             for (const QChar first : operators) {
                 for (const QChar second : operators) {
@@ -374,12 +391,14 @@ QList<GeneratedExpression> operatorGrid(const QList<QStringList> &triples)
                             piece = chain({o[0], o[1], o[2]}, {first, second}, {false, false});
                             break;
                         case LeftPair:
-                            piece = chain({{false, group(chain({o[0], o[1]}, {first}, {false}))}, o[2]},
+                            piece = chain({{false, group(chain({o[0], o[1]}, {first}, {false}))},
+                                           o[2]},
                                           {second},
                                           {false});
                             break;
                         case RightPair:
-                            piece = chain({o[0], {false, group(chain({o[1], o[2]}, {second}, {false}))}},
+                            piece = chain({o[0],
+                                           {false, group(chain({o[1], o[2]}, {second}, {false}))}},
                                           {first},
                                           {false});
                             break;

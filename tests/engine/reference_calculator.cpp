@@ -36,7 +36,7 @@ QString referenceCalculator()
 std::optional<long double> readReferenceLine(QString line)
 {
     line = line.trimmed();
-    line.replace(QChar(0x2212), u'-'); // its minus sign
+    line.replace(QChar(0x2212), u'-');  // its minus sign
     if (line.startsWith(QChar(0x2248))) // "≈", should an approximation be marked
         line = line.mid(1).trimmed();
     const QByteArray text = line.toLatin1();
@@ -96,12 +96,13 @@ std::optional<QList<std::optional<long double>>> referenceValues(const QStringLi
     values.reserve(expressions.size());
     for (std::size_t i = 0; i < running.size(); ++i) {
         QProcess &process = *running[i];
-        if (!process.waitForFinished(TimeoutMilliseconds) || process.exitStatus() != QProcess::NormalExit) {
+        if (!process.waitForFinished(TimeoutMilliseconds)
+            || process.exitStatus() != QProcess::NormalExit) {
             error = u"qalc did not finish: "_s + process.errorString();
             return std::nullopt;
         }
-        const QStringList lines = QString::fromUtf8(process.readAllStandardOutput())
-                                      .split(u'\n', Qt::SkipEmptyParts);
+        const QStringList lines
+            = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
         const qsizetype expected = std::min(perProcess, expressions.size() - values.size());
         if (lines.size() != expected) {
             error = u"qalc printed %1 lines for %2 expressions"_s.arg(lines.size()).arg(expected);

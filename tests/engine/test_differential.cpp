@@ -92,7 +92,8 @@ void DifferentialTest::readsTheReferenceOutput_data()
     QTest::addColumn<double>("value");
     QTest::newRow("integer") << u"3"_s << true << 3.0;
     QTest::newRow("its minus sign") << u"\u22124"_s << true << -4.0;
-    QTest::newRow("exponent") << u"1.4142135623730950488E-200"_s << true << 1.4142135623730950488e-200;
+    QTest::newRow("exponent") << u"1.4142135623730950488E-200"_s << true
+                              << 1.4142135623730950488e-200;
     QTest::newRow("beyond doubles") << u"1E-400"_s << true << 0.0;
     QTest::newRow("long integer") << u"150000000000000000000"_s << true << 1.5e20;
     QTest::newRow("division by zero") << u"1/0"_s << false << 0.0;
@@ -124,10 +125,11 @@ void DifferentialTest::engineAgreesWithTheReference()
 
     const bool isLong = longRun();
     const auto seed = std::uint32_t(setting("ZORV_DIFFERENTIAL_SEED", 1));
-    QList<GeneratedExpression> expressions
-        = operatorGrid(isLong ? everyTriple({u"0,5"_s, u"2"_s, u"3"_s, u"4"_s})
-                              : QList<QStringList>{{u"2"_s, u"3"_s, u"4"_s}});
-    expressions += randomExpressions(seed, setting("ZORV_DIFFERENTIAL_COUNT", isLong ? 100'000 : 3000));
+    QList<GeneratedExpression> expressions = operatorGrid(
+        isLong ? everyTriple({u"0,5"_s, u"2"_s, u"3"_s, u"4"_s})
+               : QList<QStringList>{{u"2"_s, u"3"_s, u"4"_s}});
+    expressions += randomExpressions(seed,
+                                     setting("ZORV_DIFFERENTIAL_COUNT", isLong ? 100'000 : 3000));
 
     // The reference first checked on values known to 20 digits: a reference rounding to fewer
     // digits, or reading a product or a power differently, would make the comparison worthless.
@@ -144,10 +146,13 @@ void DifferentialTest::engineAgreesWithTheReference()
     for (const GeneratedExpression &expression : std::as_const(expressions))
         references.append(expression.reference);
     QString error;
-    const std::optional<QList<std::optional<long double>>> values = referenceValues(references, error);
+    const std::optional<QList<std::optional<long double>>> values = referenceValues(references,
+                                                                                    error);
     QVERIFY2(values, qPrintable(error));
     for (qsizetype i = 0; i < known.size(); ++i) {
-        QVERIFY2((*values)[i] && std::fabs(*(*values)[i] - known[i].second) <= 1e-19L * std::fabs(known[i].second),
+        QVERIFY2((*values)[i]
+                     && std::fabs(*(*values)[i] - known[i].second)
+                            <= 1e-19L * std::fabs(known[i].second),
                  qPrintable(known[i].first));
     }
 
@@ -175,7 +180,8 @@ void DifferentialTest::engineAgreesWithTheReference()
             if (sameValue(*value, *reference, expression.termScale))
                 ++equal;
             else
-                fault = u"gives %1, qalc %2"_s.arg(*value, 0, 'g', 17).arg(referenceText(*reference));
+                fault
+                    = u"gives %1, qalc %2"_s.arg(*value, 0, 'g', 17).arg(referenceText(*reference));
         } else {
             ++refused;
             ++reasons[engine::frenchReason(failure->failure())];
@@ -183,24 +189,26 @@ void DifferentialTest::engineAgreesWithTheReference()
                 fault = u"refused (%1), qalc %2"_s.arg(failure->reason(), referenceText(*reference));
         }
         if (!fault.isEmpty())
-            disagreements.append(expression.engine + u"  →  "_s + fault + u"   ["_s + expression.reference + u']');
+            disagreements.append(expression.engine + u"  →  "_s + fault + u"   ["_s
+                                 + expression.reference + u']');
     }
 
     qInfo().noquote() << u"%1 expressions: %2 equal, %3 refused, %4 without a real value in qalc, "
-                         "%5 disagreements; %6 s"_s
-                             .arg(expressions.size())
+                         "%5 disagreements; %6 s"_s.arg(expressions.size())
                              .arg(equal)
                              .arg(refused)
                              .arg(unreal)
                              .arg(disagreements.size())
                              .arg(double(timer.elapsed()) / 1000, 0, 'f', 1);
     for (auto reason = reasons.cbegin(); reason != reasons.cend(); ++reason)
-        qInfo().noquote() << u"  refused, qalc computes: %1 × %2"_s.arg(reason.value()).arg(reason.key());
+        qInfo().noquote()
+            << u"  refused, qalc computes: %1 × %2"_s.arg(reason.value()).arg(reason.key());
     const int shown = setting("ZORV_DIFFERENTIAL_SHOW", 40);
     for (const QString &line : disagreements.mid(0, shown))
         qInfo().noquote() << line;
     QVERIFY2(disagreements.isEmpty(),
-             qPrintable(u"%1 of %2 expressions disagree"_s.arg(disagreements.size()).arg(expressions.size())));
+             qPrintable(u"%1 of %2 expressions disagree"_s.arg(disagreements.size())
+                            .arg(expressions.size())));
 }
 
 QTEST_GUILESS_MAIN(DifferentialTest)

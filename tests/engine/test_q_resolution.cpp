@@ -28,7 +28,9 @@ class RecordingLinks final : public ResultLinks
 {
 public:
     void showJournal() override {}
+
     bool canShowStandardValues() const override { return true; }
+
     void showStandardValues(double value) override { shown.append(value); }
 
     QList<double> shown;

@@ -47,11 +47,13 @@ private:
     void record(std::optional<double> value, const QString &reason);
 
     journal::ExpressionHistory m_history;
+
     struct Computed
     {
         QString expression;
         double value = 0;
     };
+
     std::optional<Computed> m_result; // of the last computation, none after a refusal
 };
 
