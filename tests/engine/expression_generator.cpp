@@ -120,6 +120,23 @@ Piece group(const Piece &inner)
     return piece;
 }
 
+// The operator that another spelling of the engine's stands for: ^ × ÷ and the minus sign U+2212.
+QChar canonical(QChar op)
+{
+    switch (op.unicode()) {
+    case u'^':
+        return u'°';
+    case u'×':
+        return u'*';
+    case u'÷':
+        return u'/';
+    case 0x2212:
+        return u'-';
+    default:
+        return op;
+    }
+}
+
 // The chain read with the usual precedences: powers (whose left operand's sign stays outside,
 // -2°2 is -4, while a sign after "°" belongs to the exponent), then products and quotients
 // (implicit products among them) from left to right, then sums from left to right.
@@ -139,7 +156,7 @@ Piece chain(const QList<Operand> &operands, const QList<QChar> &operators, const
     QList<Operand> factors{operands.first()};
     QList<QChar> factorOperators;
     for (qsizetype i = 1; i < operands.size(); ++i) {
-        const QChar op = operators[i - 1];
+        const QChar op = canonical(operators[i - 1]);
         if (op != u'°') {
             factors.append(operands[i]);
             factorOperators.append(op);
@@ -342,6 +359,12 @@ Piece Stream::expression(int depth, int maximumOperands)
         if (operand.negative && startsATerm && operand.atom.squared)
             operand.negative = false;
         operands.append(operand);
+    }
+    for (QChar &op : operators) {
+        if (op == u'°' && chance(30))
+            op = u'^';
+        else if ((op == u'*' || op == u'/' || op == u'-') && chance(10))
+            op = op == u'*' ? u'×' : (op == u'/' ? u'÷' : QChar(0x2212));
     }
     return chain(operands, operators, spaced);
 }
