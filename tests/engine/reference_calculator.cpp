@@ -86,6 +86,8 @@ std::optional<QList<std::optional<long double>>> referenceValues(const QStringLi
         input.close();
         auto process = std::make_unique<QProcess>();
         process->setProcessEnvironment(environment);
+        // To a file, not a pipe: a process whose pipe is full would wait until its turn to be read.
+        process->setStandardOutputFile(home.filePath(u"output%1.txt"_s.arg(running.size())));
         // -defaults: whatever the user set up (precision, fractions, units) plays no part.
         process->start(program, {u"-defaults"_s, u"-t"_s, u"-f"_s, input.fileName()});
         process->closeWriteChannel(); // without an interactive session to fall into
@@ -101,8 +103,13 @@ std::optional<QList<std::optional<long double>>> referenceValues(const QStringLi
             error = u"qalc did not finish: "_s + process.errorString();
             return std::nullopt;
         }
+        QFile output(home.filePath(u"output%1.txt"_s.arg(i)));
+        if (!output.open(QIODevice::ReadOnly)) {
+            error = u"cannot read the output of qalc"_s;
+            return std::nullopt;
+        }
         const QStringList lines
-            = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+            = QString::fromUtf8(output.readAll()).split(u'\n', Qt::SkipEmptyParts);
         const qsizetype expected = std::min(perProcess, expressions.size() - values.size());
         if (lines.size() != expected) {
             error = u"qalc printed %1 lines for %2 expressions"_s.arg(lines.size()).arg(expected);
