@@ -270,6 +270,8 @@ void c_calculs::Form_Load()
 
 void c_calculs::cmbFonction_Click()
 {
+    txtResultat->clear(); // the result was that of another function, or of its old formula
+    m_result.reset();
     const int i = selectedFunction();
     if (i < 0)
         return; // nothing picked: no file to read
@@ -424,6 +426,8 @@ void c_calculs::record(const functions::FunctionInputs &inputs,
 
 void c_calculs::Command2_Click()
 {
+    txtResultat->clear(); // the result was that of the values cleared
+    m_result.reset();
     for (int k = 1; k <= 6; ++k)
         txtDonnees[k]->clear();
 }
