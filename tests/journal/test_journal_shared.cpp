@@ -44,9 +44,11 @@ void JournalSharedTest::twoWritersLoseNoEntry()
         writers[i].start(QString::fromUtf8(ZORV_JOURNAL_WRITER),
                          {path, ids[i], QString::number(Count), QString::number(seed * 2 + i)});
     QSet<QString> takenOut;
+    QByteArray told;
     for (QProcess &writer : writers) {
         QVERIFY(writer.waitForFinished(120000));
-        QVERIFY2(writer.exitCode() == 0, writer.readAllStandardError().constData());
+        QCOMPARE(writer.exitCode(), 0);
+        told += writer.readAllStandardError();
         for (const QByteArray &line : writer.readAllStandardOutput().split('\n')) {
             if (!line.isEmpty())
                 takenOut.insert(QString::fromUtf8(line.mid(2)));
@@ -81,7 +83,7 @@ void JournalSharedTest::twoWritersLoseNoEntry()
             }
         }
     }
-    QCOMPARE(lost, 0);
+    QVERIFY2(lost == 0, told.constData());
 }
 
 QTEST_GUILESS_MAIN(JournalSharedTest)

@@ -254,7 +254,7 @@ void c_calculs::cmbFonction_Click()
     for (int k = 1; k <= 6; ++k)
         lstLegende->addItem(ReadAClause(file, u"Fonc"_s, u"d"_s + QString::number(k)));
     txtDesc->setPlainText(ReadAClause(file, u"ePrf"_s, u"Description"_s));
-    donnees::CurrentFormula = ReadAClause(file, u"Calc"_s, u"Fnc"_s);
+    donnees::CurrentFormula = functions::readFormula(file);
     pickedName = donnees::FunctionNames[i];
     pickedFile = file;
 }

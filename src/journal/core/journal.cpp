@@ -168,6 +168,7 @@ void Journal::rewrite()
     case FileOutcome::Written:
         if (result.damagedLines > 0)
             tellDamage(result.damagedLines,
+                       result.entries.size(),
                        u"\nLe fichier tel qu'il était est copié dans « %1 »."_s.arg(
                            nativePath(QFileInfo(m_path).dir().filePath(result.copyName))));
         m_removed.clear();
@@ -180,6 +181,7 @@ void Journal::rewrite()
         // Retried with the next deletion, never in a loop.
         m_rewriteWanted = false;
         tellDamage(result.damagedLines,
+                   m_entries.size(),
                    u"\nElles ne peuvent pas être mises de côté dans une copie (le disque est "
                    u"peut-être plein) : le journal est laissé tel quel, sans réparation."_s);
         return;
@@ -190,7 +192,7 @@ void Journal::rewrite()
     case FileOutcome::Unwritable:
         m_rewriteWanted = false;
         if (m_damagedAtLoad > 0)
-            tellDamage(m_damagedAtLoad, u"\nLe fichier est laissé tel quel."_s);
+            tellDamage(m_damagedAtLoad, m_entries.size(), u"\nLe fichier est laissé tel quel."_s);
         tellUnwritable();
         return;
     }
@@ -246,14 +248,14 @@ QStringList Journal::engineExpressions()
     return expressions;
 }
 
-void Journal::tellDamage(int damagedLines, const QString &outcome)
+void Journal::tellDamage(int damagedLines, qsizetype kept, const QString &outcome)
 {
     QString text = damagedLines == 1
                        ? u"Une ligne abîmée du journal des calculs « %1 » a été laissée de côté"_s
                              .arg(nativePath(m_path))
                        : u"%1 lignes abîmées du journal des calculs « %2 » ont été laissées de "
                          u"côté"_s.arg(QString::number(damagedLines), nativePath(m_path));
-    text += linesText(m_entries.size(),
+    text += linesText(kept,
                       u" ; le calcul lisible est gardé."_s,
                       u" ; les %1 calculs lisibles sont gardés."_s);
     tell(Problem::Damage, text + outcome);

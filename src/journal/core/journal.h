@@ -91,7 +91,7 @@ private:
     void rewriteSoon();
     void show(const QList<Entry> &fileEntries);
     void keepCapacity();
-    void tellDamage(int damagedLines, const QString &outcome);
+    void tellDamage(int damagedLines, qsizetype kept, const QString &outcome);
     void tellUnreadable(const QString &why);
     void tellUnwritable();
     void tell(Problem problem, const QString &text);

@@ -16,6 +16,18 @@ QString ReadIniValue(const QString &section,
     return defaultText.left(settings::MaxValueLength);
 }
 
+QString ReadWholeIniValue(const QString &section,
+                          const QString &key,
+                          const QString &file,
+                          const QString &defaultText)
+{
+    if (const settings::ProfileText *text = settings::currentProfile(file)) {
+        if (std::optional<QString> value = text->wholeValue(section, key))
+            return *std::move(value);
+    }
+    return defaultText;
+}
+
 qint32 WriteIniValue(const QString &section,
                      const QString &key,
                      const QString &value,

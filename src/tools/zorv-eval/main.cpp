@@ -3,6 +3,7 @@
 // The usage text below is the contract; each mode is one function, chosen by the first argument.
 
 #include "engine/core/calcule.h"
+#include "engine/core/expression_check.h"
 #include "engine/core/number_text.h"
 #include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
@@ -19,6 +20,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <csignal>
 #include <cstdio>
 #include <string>
 
@@ -107,18 +109,35 @@ bool evaluate(const QString &expression)
     return evaluated;
 }
 
-// Reads one line of standard input without its terminator; false at the end of the input.
-bool readLine(std::string &line)
+// A line longer than this cannot be an expression the engine takes: UTF-8 needs at most three
+// bytes for each of its characters (four for a pair of them).
+constexpr size_t MaxLineBytes = size_t(zorv::engine::MaxExpressionLength) * 3;
+
+enum class LineRead {
+    Line,
+    TooLong, // the rest of it was read and thrown away, so memory stays bounded
+    End,
+};
+
+// Reads one line of standard input without its terminator.
+LineRead readLine(std::string &line)
 {
     line.clear();
+    bool tooLong = false;
     int c;
-    while ((c = std::getchar()) != EOF && c != '\n')
-        line.push_back(char(c));
+    while ((c = getc_unlocked(stdin)) != EOF && c != '\n') {
+        if (line.size() < MaxLineBytes)
+            line.push_back(char(c));
+        else
+            tooLong = true;
+    }
     if (c == EOF && line.empty())
-        return false;
+        return LineRead::End;
+    if (tooLong)
+        return LineRead::TooLong;
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
-    return true;
+    return LineRead::Line;
 }
 
 int expressionsMode(const QStringList &expressions)
@@ -130,9 +149,15 @@ int expressionsMode(const QStringList &expressions)
         return finish(allEvaluated);
     }
     std::string line;
-    while (!outputLost && readLine(line)) {
-        allEvaluated = evaluate(QString::fromUtf8(line.data(), qsizetype(line.size())))
-                       && allEvaluated;
+    for (LineRead read; !outputLost && (read = readLine(line)) != LineRead::End;) {
+        if (read == LineRead::TooLong) {
+            using zorv::engine::EvalFailure;
+            writeOut("erreur: " + zorv::engine::frenchReason(EvalFailure::TooLong).toUtf8() + '\n');
+            allEvaluated = false;
+        } else {
+            allEvaluated = evaluate(QString::fromUtf8(line.data(), qsizetype(line.size())))
+                           && allEvaluated;
+        }
         flushOut();
     }
     return finish(allEvaluated);
@@ -221,8 +246,7 @@ int functionMode(const QStringList &arguments)
         inputs[k - 1] = k < arguments.size() ? arguments[k] : u"0"_s;
     const QString functionName
         = zorv::ReadIniValue(u"GeneralInfo"_s, u"NomFonc"_s, path, QFileInfo(path).fileName());
-    const QString formula
-        = zorv::ReadIniValue(u"Calc"_s, u"Fnc"_s, path, zorv::functions::ReadFailureText);
+    const QString formula = zorv::functions::readFormula(path);
     const zorv::functions::FunctionEvaluation evaluation
         = zorv::functions::evaluateFunction(functionName, formula, inputs);
     const QString line = evaluation.ok() ? zorv::engine::numberText(evaluation.value)
@@ -253,6 +277,9 @@ bool looksLikeOption(const QString &argument)
 
 int main(int argc, char **argv)
 {
+    // A closed pipe (zorv-eval … | head -1) is output that could not be written: status 3, not
+    // death by signal.
+    std::signal(SIGPIPE, SIG_IGN);
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
