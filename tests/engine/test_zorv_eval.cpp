@@ -44,9 +44,11 @@ struct Run
 
 Run runEvaluator(const QStringList &arguments,
                  const QByteArray &input,
-                 const QString &program = QString::fromUtf8(ZORV_EVAL_PATH))
+                 const QString &program = QString::fromUtf8(ZORV_EVAL_PATH),
+                 const QString &workingFolder = QString())
 {
     QProcess process;
+    process.setWorkingDirectory(workingFolder);
     process.start(program, arguments);
     if (!process.waitForStarted())
         return {};
@@ -200,6 +202,8 @@ void ZorvEvalTest::functionFile_data()
                                                        u"5"_s,
                                                        u"0,5"_s}
                                         << QByteArray("15.5\n") << 0;
+    QTest::newRow("a path relative to the current folder")
+        << QStringList{u"ailleurs/somme.zvfc"_s, u"1"_s, u"2"_s} << QByteArray("3\n") << 0;
     QTest::newRow("an empty value names its input") << QStringList{u"ohm"_s, u"3"_s, u""_s}
                                                     << QByteArray("erreur: la donn\xc3\xa9"
                                                                   "e 2) est vide\n")
@@ -242,7 +246,8 @@ void ZorvEvalTest::functionFile()
     arguments.replaceInStrings(u"%DIR%"_s, m_program.path());
     const Run run = runEvaluator(QStringList{u"--fonction"_s} + arguments,
                                  QByteArray(),
-                                 m_program.path() + u"/zorv-eval"_s);
+                                 m_program.path() + u"/zorv-eval"_s,
+                                 m_program.path());
     QCOMPARE(run.output, output);
     QCOMPARE(run.exitCode, exitCode);
 }

@@ -10,7 +10,6 @@
 #include "functions/core/function_list.h"
 #include "functions/core/user_library.h"
 #include "platform/app_dir.h"
-#include "settings/core/ini.h"
 #include "values/core/standard_values.h"
 
 #include <QByteArray>
@@ -212,8 +211,9 @@ QString functionFilePath(const QString &name)
     }
     candidates << name;
     for (const QString &candidate : candidates) {
-        if (QFileInfo(candidate).isFile())
-            return candidate;
+        // Whole, as the function-file reader takes a relative name in the function folder.
+        if (const QFileInfo info(candidate); info.isFile())
+            return info.absoluteFilePath();
     }
     return {};
 }
@@ -244,8 +244,10 @@ int functionMode(const QStringList &arguments)
     zorv::functions::FunctionInputs inputs;
     for (int k = 1; k <= 6; ++k)
         inputs[k - 1] = k < arguments.size() ? arguments[k] : u"0"_s;
-    const QString functionName
-        = zorv::ReadIniValue(u"GeneralInfo"_s, u"NomFonc"_s, path, QFileInfo(path).fileName());
+    // Read as the calculator reads it, which leaves alone a file too large to be a function file.
+    QString functionName = zorv::functions::ReadAClause(path, u"GeneralInfo"_s, u"NomFonc"_s);
+    if (functionName == zorv::functions::ReadFailureText)
+        functionName = QFileInfo(path).fileName();
     const QString formula = zorv::functions::readFormula(path);
     const zorv::functions::FunctionEvaluation evaluation
         = zorv::functions::evaluateFunction(functionName, formula, inputs);
