@@ -5,6 +5,7 @@
 #include "platform/twips.h"
 #include "support/recording_platform.h"
 #include "support/window_checks.h"
+#include "support/window_cleanup.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -59,8 +60,7 @@ void QResolutionTest::init()
 
 void QResolutionTest::cleanup()
 {
-    Window::close();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    QCOMPARE(test::closeAllWindows(), QStringList());
 }
 
 void QResolutionTest::showsTheValue_data()

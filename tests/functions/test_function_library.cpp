@@ -9,6 +9,7 @@
 #include "functions/core/function_list.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
+#include "support/window_cleanup.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -89,9 +90,11 @@ void FunctionLibraryTest::initTestCase()
 
 void FunctionLibraryTest::cleanupTestCase()
 {
-    SingleInstance<c_calculs>::close();
+    // The calculator serves every test function: it is closed once, at the end.
+    const QStringList left = test::closeAllWindows();
     m_platform.reset();
     m_app.reset();
+    QCOMPARE(left, QStringList());
 }
 
 void FunctionLibraryTest::values_data()

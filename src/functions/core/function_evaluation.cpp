@@ -1,6 +1,7 @@
 #include "functions/core/function_evaluation.h"
 
 #include "engine/core/calcule.h"
+#include "engine/core/text_primitives.h"
 #include "functions/core/function_file.h"
 #include "functions/core/replace_text.h"
 
@@ -26,20 +27,9 @@ QString asValue(const QString &text)
     return u'(' + text + u')';
 }
 
-QString quoted(QString text)
-{
-    if (text.size() > QuotedTextLength) {
-        qsizetype cut = QuotedTextLength - 1;
-        if (text.at(cut - 1).isHighSurrogate())
-            --cut;
-        text = text.left(cut) + u'…';
-    }
-    return u"« "_s + text + u" »"_s;
-}
-
 QString functionCalled(const QString &name)
 {
-    return name.isEmpty() ? u"cette fonction"_s : quoted(name);
+    return name.isEmpty() ? u"cette fonction"_s : engine::quoted(name, QuotedTextLength);
 }
 
 // Box k's text as the engine will see it: the placeholders of later boxes in it replaced in their
@@ -80,7 +70,7 @@ QString boxFault(int k, const FunctionInputs &inputs)
     try {
         engine::Calcule(valueText(k, inputs));
     } catch (const engine::EvalError &error) {
-        return label + u' ' + quoted(typed) + u" : "_s + error.reason() + u'.';
+        return label + u' ' + engine::quoted(typed, QuotedTextLength) + u" : "_s + error.reason() + u'.';
     }
     return {};
 }
@@ -104,7 +94,7 @@ FunctionEvaluation evaluateFunction(const QString &name,
                                     const FunctionInputs &inputs)
 {
     if (formula == ReadFailureText) {
-        QString subject = name.isEmpty() ? u"Cette fonction"_s : u"La fonction "_s + quoted(name);
+        QString subject = name.isEmpty() ? u"Cette fonction"_s : u"La fonction "_s + engine::quoted(name, QuotedTextLength);
         return failure({},
                        0,
                        subject

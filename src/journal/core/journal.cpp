@@ -13,8 +13,6 @@ using namespace Qt::StringLiterals;
 namespace zorv::journal {
 namespace {
 
-Journal *current = nullptr;
-
 QString nativePath(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -47,8 +45,8 @@ Journal::Journal(const QString &filePath, QObject *parent)
 Journal::~Journal()
 {
     flush();
-    if (current == this)
-        current = nullptr;
+    if (installedJournal() == this)
+        Installed<Journal>::set(nullptr);
 }
 
 void Journal::load()
@@ -248,26 +246,10 @@ void Journal::tell(Problem problem, const QString &text)
         Qt::QueuedConnection);
 }
 
-Journal *installedJournal()
-{
-    return current;
-}
-
-JournalScope::JournalScope(Journal &journal)
-    : m_previous(current)
-{
-    current = &journal;
-}
-
-JournalScope::~JournalScope()
-{
-    current = m_previous;
-}
-
 void record(const Entry &entry)
 {
-    if (current)
-        current->append(entry);
+    if (Journal *journal = installedJournal())
+        journal->append(entry);
 }
 
 } // namespace zorv::journal

@@ -2,6 +2,7 @@
 
 #include "engine/core/calcule.h"
 #include "engine/core/number_reading.h"
+#include "engine/core/text_primitives.h"
 
 #include <QRegularExpression>
 
@@ -170,7 +171,7 @@ ValueReading readValue(QStringView text)
 {
     static const QRegularExpression Number(
         uR"(^\s*[+-]?(\d+[.,]?\d*|[.,]\d+)([EeDd][+-]?\d+)?\s*$)"_s);
-    const QString quoted = u"« %1 »"_s.arg(text.trimmed());
+    const QString quoted = engine::quoted(text.trimmed());
     const QRegularExpressionMatch match = Number.match(text.toString());
     if (!match.hasMatch())
         return {std::nullopt, quoted + u" n'est pas un nombre"_s};
