@@ -65,6 +65,7 @@ void giveFrenchFileTypes(QFileDialog *dialog)
         using QObject::QObject;
         FrenchFileTypes types;
     };
+
     dialog->setIconProvider(&(new Holder(dialog))->types);
 }
 

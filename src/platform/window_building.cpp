@@ -5,7 +5,10 @@
 
 namespace zorv {
 
-QLabel *makeLabel(const QString &name, const QString &caption, const QRect &geometry, QWidget *parent)
+QLabel *makeLabel(const QString &name,
+                  const QString &caption,
+                  const QRect &geometry,
+                  QWidget *parent)
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(name);

@@ -14,7 +14,10 @@ class QWidget;
 namespace zorv {
 
 // A caption at its designed place, drawn from its top left corner as the designed forms draw them.
-QLabel *makeLabel(const QString &name, const QString &caption, const QRect &geometry, QWidget *parent);
+QLabel *makeLabel(const QString &name,
+                  const QString &caption,
+                  const QRect &geometry,
+                  QWidget *parent);
 
 // A push button named `name`; at `geometry` when one is given, else left to a layout.
 QPushButton *makeButton(const QString &name,

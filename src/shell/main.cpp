@@ -13,7 +13,6 @@
 
 #include <cstdlib>
 
-
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);

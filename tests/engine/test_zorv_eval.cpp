@@ -103,15 +103,23 @@ void ZorvEvalTest::contract_data()
                                                                    "3\n")
                                                      << QByteArray("17\n") << 0;
     const QByteArray unknown("erreur: caract\xc3\xa8re inconnu \xc2\xab ");
-    QTest::newRow("invalid UTF-8 is an unknown character")
-        << QStringList() << QByteArray("\xff\xfe" "2+3\n")
-        << unknown + "\xef\xbf\xbd \xc2\xbb\n" << 1;
-    QTest::newRow("a NUL byte is named by its code")
-        << QStringList() << QByteArray("2+\0" "3\n", 5) << unknown + "U+0000 \xc2\xbb\n" << 1;
+    QTest::newRow("invalid UTF-8 is an unknown character") << QStringList()
+                                                           << QByteArray("\xff\xfe"
+                                                                         "2+3\n")
+                                                           << unknown + "\xef\xbf\xbd \xc2\xbb\n"
+                                                           << 1;
+    QTest::newRow("a NUL byte is named by its code") << QStringList()
+                                                     << QByteArray("2+\0"
+                                                                   "3\n",
+                                                                   5)
+                                                     << unknown + "U+0000 \xc2\xbb\n"
+                                                     << 1;
     QTest::newRow("a lone carriage return is named by its code")
-        << QStringList() << QByteArray("2\r+3\n") << unknown + "U+000D \xc2\xbb\n" << 1;
-    QTest::newRow("a unit glued to a value") << QStringList{u"12 Hz"_s, u"1E-6*2"_s} << QByteArray()
-                                            << unknown + "H \xc2\xbb\n2E-06\n" << 1;
+        << QStringList() << QByteArray("2\r+3\n") << unknown + "U+000D \xc2\xbb\n"
+        << 1;
+    QTest::newRow("a unit glued to a value")
+        << QStringList{u"12 Hz"_s, u"1E-6*2"_s} << QByteArray() << unknown + "H \xc2\xbb\n2E-06\n"
+        << 1;
 }
 
 void ZorvEvalTest::contract()
@@ -143,9 +151,9 @@ void ZorvEvalTest::initTestCase()
     const QString folder = m_program.path();
     QVERIFY(QFile::copy(QString::fromUtf8(ZORV_EVAL_PATH), folder + u"/zorv-eval"_s));
     zorv::test::writeFile(folder + u"/res/Fonc/ohm.zvfc"_s,
-              "[GeneralInfo]\r\nNomFonc=Loi d'Ohm\r\n[Calc]\r\nFnc=d1*d2\r\n");
+                          "[GeneralInfo]\r\nNomFonc=Loi d'Ohm\r\n[Calc]\r\nFnc=d1*d2\r\n");
     zorv::test::writeFile(folder + u"/res/Fonc/div.zvfc"_s,
-              "[GeneralInfo]\r\nNomFonc=Division\r\n[Calc]\r\nFnc=d1/d2\r\n");
+                          "[GeneralInfo]\r\nNomFonc=Division\r\n[Calc]\r\nFnc=d1/d2\r\n");
     zorv::test::writeFile(folder + u"/res/Fonc/vide.zvfc"_s, "[GeneralInfo]\r\nNomFonc=Vide\r\n");
     zorv::test::writeFile(folder + u"/ailleurs/somme.zvfc"_s, "[Calc]\r\nFnc=d1+d2+d3+d4+d5+d6\r\n");
 }
@@ -176,8 +184,9 @@ void ZorvEvalTest::functionFile_data()
                                                     << 1;
     QTest::newRow("a refused value names its input")
         << QStringList{u"ohm"_s, u"12 Hz"_s, u"1"_s}
-        << QByteArray("erreur: la donn\xc3\xa9"
-                      "e 1) \xc2\xab 12 Hz \xc2\xbb : caract\xc3\xa8re inconnu \xc2\xab H \xc2\xbb\n")
+        << QByteArray(
+               "erreur: la donn\xc3\xa9"
+               "e 1) \xc2\xab 12 Hz \xc2\xbb : caract\xc3\xa8re inconnu \xc2\xab H \xc2\xbb\n")
         << 1;
     QTest::newRow("a failure of the whole names the function")
         << QStringList{u"div"_s, u"5"_s, u"0"_s}

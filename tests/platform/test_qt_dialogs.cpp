@@ -103,12 +103,23 @@ void QtDialogsTest::saveDialogSpeaksFrench()
     QVERIFY(texts.contains(u"Fichier CSV"_s));
     QVERIFY(texts.contains(u"Enregistrer"_s));
     // What Qt's own dialog shows in English, without or despite its translations.
-    static const QStringList english{u"Folder"_s,        u"File"_s,        u"Look in:"_s,
-                                     u"File name:"_s,    u"Save"_s,        u"Cancel"_s,
-                                     u"Files of type:"_s, u"Back"_s,       u"Forward"_s,
-                                     u"Parent Directory"_s, u"Create New Folder"_s,
-                                     u"List View"_s,     u"Detail View"_s, u"Name"_s,
-                                     u"Size"_s,          u"Date Modified"_s, u"CSV document"_s};
+    static const QStringList english{u"Folder"_s,
+                                     u"File"_s,
+                                     u"Look in:"_s,
+                                     u"File name:"_s,
+                                     u"Save"_s,
+                                     u"Cancel"_s,
+                                     u"Files of type:"_s,
+                                     u"Back"_s,
+                                     u"Forward"_s,
+                                     u"Parent Directory"_s,
+                                     u"Create New Folder"_s,
+                                     u"List View"_s,
+                                     u"Detail View"_s,
+                                     u"Name"_s,
+                                     u"Size"_s,
+                                     u"Date Modified"_s,
+                                     u"CSV document"_s};
     for (const QString &text : texts)
         QVERIFY2(!english.contains(text), qPrintable(text));
 }
@@ -121,7 +132,8 @@ void QtDialogsTest::saveDialogShowsItsColumnsWhole()
     // The name column takes what is left; the others show their header and their texts whole.
     for (int column = 1; column < header->count(); ++column) {
         const QString caption = header->model()->headerData(column, Qt::Horizontal).toString();
-        QVERIFY2(header->sectionSize(column) >= header->sectionSizeHint(column), qPrintable(caption));
+        QVERIFY2(header->sectionSize(column) >= header->sectionSizeHint(column),
+                 qPrintable(caption));
         const QModelIndex folder = details->rootIndex();
         for (int row = 0; row < details->model()->rowCount(folder); ++row) {
             const QString text = details->model()->index(row, column, folder).data().toString();

@@ -555,7 +555,8 @@ void IniRulesTest::roundTrip()
     QFETCH(QString, text);
     const QString path = freshPath();
     QCOMPARE(WriteIniValue(text, text, text, path), 1);
-    QCOMPARE(test::readFile(path), cp1252(u'[' + text + u"]\r\n"_s + text + u'=' + text + u"\r\n"_s));
+    QCOMPARE(test::readFile(path),
+             cp1252(u'[' + text + u"]\r\n"_s + text + u'=' + text + u"\r\n"_s));
     QCOMPARE(ReadIniValue(text.toUpper(), text.toLower(), path, QString()), text);
     // Another spelling of the same path is parsed afresh from the disk.
     const QString sameFile = m_dir.path() + u"/./"_s + QFileInfo(path).fileName();

@@ -10,9 +10,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 class ZorvIniTest : public QObject
 {
@@ -65,8 +63,8 @@ void ZorvIniTest::run_data()
     QTest::newRow("write through a symbolic link prints 0 and fails")
         << file << QStringList{"write", "Fonc", "d1", "v", "FILE.link"} << QByteArray("0\n") << 1
         << file;
-    QTest::newRow("version") << file << QStringList{"--version"}
-                             << QByteArray("zorv-ini 1.00.1\n") << 0 << file;
+    QTest::newRow("version") << file << QStringList{"--version"} << QByteArray("zorv-ini 1.00.1\n")
+                             << 0 << file;
     QTest::newRow("an unknown option")
         << file << QStringList{"--bogus"} << QByteArray() << 2 << file;
     QTest::newRow("help with an argument")

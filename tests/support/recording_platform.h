@@ -34,7 +34,6 @@ struct SaveDialogRecord
 class RecordingPlatform final : public Platform
 {
 public:
-
     MessageAnswer messageBox(const QString &text,
                              const QString &title,
                              MessageButtons buttons,

@@ -7,8 +7,8 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QTest>
 #include <QFileInfo>
+#include <QTest>
 
 namespace zorv::test {
 namespace {

@@ -118,8 +118,7 @@ void CDonneesTest::windowAndControlsAsDesigned()
     QCOMPARE(window->copyPressepapier->text(), u"C&opier"_s);
     for (QPushButton *button : {window->Command1, window->copyPressepapier}) {
         const int room = button->width() - 8;
-        QVERIFY2(test::captionWidth(button, button->text()) <= room,
-                 qPrintable(button->text()));
+        QVERIFY2(test::captionWidth(button, button->text()) <= room, qPrintable(button->text()));
     }
 
     QVERIFY(window->retour->isReadOnly());

@@ -1,7 +1,7 @@
-#include "support/window_checks.h"
 #include "platform/program_font.h"
 #include "platform/single_instance.h"
 #include "support/recording_platform.h"
+#include "support/window_checks.h"
 #include "support/window_cleanup.h"
 #include "values/core/standard_values.h"
 #include "values/windows/v_normalisees.h"

@@ -70,7 +70,8 @@ QString boxFault(int k, const FunctionInputs &inputs)
     try {
         engine::Calcule(valueText(k, inputs));
     } catch (const engine::EvalError &error) {
-        return label + u' ' + engine::quoted(typed, QuotedTextLength) + u" : "_s + error.reason() + u'.';
+        return label + u' ' + engine::quoted(typed, QuotedTextLength) + u" : "_s + error.reason()
+               + u'.';
     }
     return {};
 }
@@ -94,7 +95,9 @@ FunctionEvaluation evaluateFunction(const QString &name,
                                     const FunctionInputs &inputs)
 {
     if (formula == ReadFailureText) {
-        QString subject = name.isEmpty() ? u"Cette fonction"_s : u"La fonction "_s + engine::quoted(name, QuotedTextLength);
+        QString subject = name.isEmpty()
+                              ? u"Cette fonction"_s
+                              : u"La fonction "_s + engine::quoted(name, QuotedTextLength);
         return failure({},
                        0,
                        subject

@@ -242,7 +242,20 @@ void m_sdk::buildGrid()
 
 void m_sdk::setKeyboardOrder()
 {
-    setFocusChain({Text1, Text2, Text8, Text7, Text6, Text5, Text11, Text10, Text9, Text4, Text3, Command1, Command2, Command3});
+    setFocusChain({Text1,
+                   Text2,
+                   Text8,
+                   Text7,
+                   Text6,
+                   Text5,
+                   Text11,
+                   Text10,
+                   Text9,
+                   Text4,
+                   Text3,
+                   Command1,
+                   Command2,
+                   Command3});
 }
 
 QString m_sdk::newFilePath() const

@@ -135,7 +135,8 @@ void c_journal::buildButtons()
                                u"cmdRecalculer"_s,
                                u"Calculer à &nouveau"_s,
                                &c_journal::cmdRecalculer_Click);
-    cmdSupprimer = makeButton(this, u"cmdSupprimer"_s, u"&Supprimer"_s, &c_journal::cmdSupprimer_Click);
+    cmdSupprimer
+        = makeButton(this, u"cmdSupprimer"_s, u"&Supprimer"_s, &c_journal::cmdSupprimer_Click);
     cmdVider = makeButton(this, u"cmdVider"_s, u"&Vider le journal"_s, &c_journal::cmdVider_Click);
     cmdExporter = makeButton(this, u"cmdExporter"_s, u"E&xporter…"_s, &c_journal::cmdExporter_Click);
 }

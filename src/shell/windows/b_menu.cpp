@@ -63,13 +63,20 @@ QString MissingPicture::message() const
 
 b_menu::b_menu(QWidget *parent)
     : QWidget(parent)
-    , Command1(makeButton(this, u"Command1"_s, u"&Calculs"_s, &b_menu::Command1_Click, place(240, 120)))
-    , Command2(makeButton(this, u"Command2"_s, u"&Données"_s, &b_menu::Command2_Click, place(2880, 120)))
-    , Command3(makeButton(this, u"Command3"_s, u"Documen&ts"_s, &b_menu::Command3_Click, place(5520, 120)))
-    , Command4(makeButton(this, u"Command4"_s, u"A &Propos"_s, &b_menu::Command4_Click, place(2880, 720)))
-    , Command5(makeButton(this, u"Command5"_s, u"&Quitter"_s, &b_menu::Command5_Click, place(2880, 1320)))
-    , Command6(makeButton(this, u"Command6"_s, u"&Options"_s, &b_menu::Command6_Click, place(240, 720)))
-    , Command7(makeButton(this, u"Command7"_s, u"O&utils"_s, &b_menu::Command7_Click, place(5520, 720)))
+    , Command1(
+          makeButton(this, u"Command1"_s, u"&Calculs"_s, &b_menu::Command1_Click, place(240, 120)))
+    , Command2(
+          makeButton(this, u"Command2"_s, u"&Données"_s, &b_menu::Command2_Click, place(2880, 120)))
+    , Command3(
+          makeButton(this, u"Command3"_s, u"Documen&ts"_s, &b_menu::Command3_Click, place(5520, 120)))
+    , Command4(
+          makeButton(this, u"Command4"_s, u"A &Propos"_s, &b_menu::Command4_Click, place(2880, 720)))
+    , Command5(
+          makeButton(this, u"Command5"_s, u"&Quitter"_s, &b_menu::Command5_Click, place(2880, 1320)))
+    , Command6(
+          makeButton(this, u"Command6"_s, u"&Options"_s, &b_menu::Command6_Click, place(240, 720)))
+    , Command7(
+          makeButton(this, u"Command7"_s, u"O&utils"_s, &b_menu::Command7_Click, place(5520, 720)))
     , Image1(new PictureButton(this))
     , Image2(new PictureButton(this))
     , WindowsAlign(new QTimer(this))
