@@ -339,7 +339,7 @@ void c_journal::ValeursNormalisees()
     const std::optional<journal::Entry> entry = selectedEntry();
     ResultLinks *links = resultLinks();
     if (entry && entry->value && links)
-        links->showStandardValues(*entry->value);
+        links->showStandardValues(*entry->value, entry->resultUnit);
 }
 
 } // namespace zorv

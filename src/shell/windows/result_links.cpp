@@ -16,9 +16,9 @@ void ProgramResultLinks::showJournal()
     SingleInstance<c_journal>::show();
 }
 
-void ProgramResultLinks::showStandardValues(double value)
+void ProgramResultLinks::showStandardValues(double value, const QString &unit)
 {
-    v_normalisees::open(value, QString());
+    v_normalisees::open(value, unit);
 }
 
 void ProgramResultLinks::useInCalculator(int box, const QString &text)

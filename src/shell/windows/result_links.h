@@ -14,7 +14,7 @@ class ProgramResultLinks final : public ResultLinks
 {
 public:
     void showJournal() override;
-    void showStandardValues(double value) override;
+    void showStandardValues(double value, const QString &unit) override;
     void useInCalculator(int box, const QString &text) override;
     void showInEngine(const QString &expression) override;
     bool computeAgain(const QString &functionFile, const QList<BoxText> &inputs) override;
