@@ -170,8 +170,8 @@ FunctionEvaluation evaluateFunction(const PickedFunction &function, const Functi
         if (function.formula == ReadFailureText || text.trimmed().isEmpty())
             break; // told by the evaluation below, as before
         const BoxReading reading = readBoxText(text, parseUnit(function.units.inputs[k - 1]));
-        const QString label = u"La donnée "_s + QString::number(k) + u") "_s + engine::quoted(text, QuotedTextLength)
-                              + u" : "_s;
+        const QString label = u"La donnée "_s + QString::number(k) + u") "_s
+                              + engine::quoted(text, QuotedTextLength) + u" : "_s;
         if (!reading.ok())
             return failure(typed.expression, k, label + reading.reason + u'.');
         if (reading.asTyped)
