@@ -44,16 +44,34 @@ configure_file(packaging/fr.vartelune.zorv.metainfo.xml
 install(FILES ${CMAKE_BINARY_DIR}/packaging/fr.vartelune.zorv.metainfo.xml
         DESTINATION share/metainfo COMPONENT system EXCLUDE_FROM_ALL)
 
-# Manual pages are shipped compressed, without a time stamp, so that a rebuild gives the same bytes.
+# Manual pages carry the version the program shows, and are shipped compressed, without a time
+# stamp, so that a rebuild gives the same bytes.
 set(man_pages)
 foreach(page zorv zorv-eval zorv-ini)
-    set(page_gz ${CMAKE_BINARY_DIR}/packaging/man/${page}.1.gz)
+    set(page_text ${CMAKE_BINARY_DIR}/packaging/man/${page}.1)
+    configure_file(packaging/man/${page}.1 ${page_text} @ONLY)
+    set(page_gz ${page_text}.gz)
     add_custom_command(OUTPUT ${page_gz}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging/man
-        COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/packaging/man/${page}.1 > ${page_gz}
-        DEPENDS ${CMAKE_SOURCE_DIR}/packaging/man/${page}.1
+        COMMAND gzip -9 -n -c ${page_text} > ${page_gz}
+        DEPENDS ${page_text}
         VERBATIM)
     list(APPEND man_pages ${page_gz})
 endforeach()
 add_custom_target(zorv_man_pages ALL DEPENDS ${man_pages})
 install(FILES ${man_pages} DESTINATION share/man/man1 COMPONENT system EXCLUDE_FROM_ALL)
+
+# What Debian asks of every package: the licence in the machine-readable copyright format, and
+# the changelog, compressed like the manual pages. A native package's changelog names its version,
+# which must be the one packed.
+file(STRINGS packaging/changelog changelog_head LIMIT_COUNT 1)
+if(NOT changelog_head MATCHES "^zorv \\(${PROJECT_VERSION}\\) ")
+    message(FATAL_ERROR "packaging/changelog: the newest entry is not version ${PROJECT_VERSION}")
+endif()
+set(changelog_gz ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
+add_custom_command(OUTPUT ${changelog_gz}
+    COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/packaging/changelog > ${changelog_gz}
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/changelog
+    VERBATIM)
+add_custom_target(zorv_changelog ALL DEPENDS ${changelog_gz})
+install(FILES packaging/copyright ${changelog_gz} DESTINATION share/doc/zorv
+        COMPONENT system EXCLUDE_FROM_ALL)

@@ -58,6 +58,7 @@ int main(int argc, char **argv)
     zorv::QtPlatform platform;
     zorv::PlatformScope platformScope(platform);
     zorv::MainFrameHost frameHost;
+    zorv::InstalledScope<zorv::FrameHost> frameScope(frameHost);
     zorv::donnees::setAppDir(QString::fromUtf8(ZORV_PROGRAM_DIR));
 
     zorv::a_start *splash = zorv::SingleInstance<zorv::a_start>::show();

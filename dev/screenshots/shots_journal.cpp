@@ -9,6 +9,7 @@
 #include "journal/windows/c_journal.h"
 #include "screenshots/shots.h"
 #include "shell/windows/b_window.h"
+#include "shell/windows/result_links.h"
 
 #include <QLineEdit>
 #include <QTreeView>
@@ -75,6 +76,10 @@ void journalWindow(shots::Shots &s)
     SingleInstance<q_resolution>::close();
 
     MainFrameHost host;
+    InstalledScope<FrameHost> hostScope(host);
+    // The buttons that put a line back into the calculator are shown as the program shows them.
+    ProgramResultLinks links;
+    InstalledScope<ResultLinks> linksScope(links);
     c_journal *window = SingleInstance<c_journal>::show();
     auto *view = window->findChild<QTreeView *>(u"lstJournal"_s);
     view->setCurrentIndex(view->model()->index(0, 0));

@@ -48,6 +48,7 @@ void shell(zorv::shots::Shots &s)
 
     {
         zorv::MainFrameHost host;
+        zorv::InstalledScope<zorv::FrameHost> hostScope(host);
         zorv::b_window *frame = SingleInstance<zorv::b_window>::show();
         s.take(frame, u"b_window"_s);
         SingleInstance<zorv::c_outils>::show();

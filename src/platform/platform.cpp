@@ -57,20 +57,13 @@ public:
 };
 
 HeadlessPlatform headless;
-Platform *current = nullptr;
 
 } // namespace
 
 Platform &platform()
 {
-    return current ? *current : headless;
-}
-
-Platform *setPlatform(Platform *platform)
-{
-    Platform *previous = current;
-    current = platform;
-    return previous;
+    Platform *installed = Installed<Platform>::get();
+    return installed ? *installed : headless;
 }
 
 bool copyFileReplacing(const QString &source, const QString &destination)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/hook.h"
+
 #include <QString>
 
 #include <optional>
@@ -68,33 +70,16 @@ public:
         = 0;
 };
 
-// The platform in use. Until one is installed, a headless one answers (messages go to standard
-// error, input boxes are cancelled), which is what the command-line tools want.
+// The platform in use: the installed one (Installed<Platform>, see hook.h), else a headless one
+// (messages go to standard error, input boxes are cancelled), which is what the command-line
+// tools want.
 Platform &platform();
 
-// Installs the platform used from now on (not owned) and returns the previous one; nullptr goes
-// back to the headless one.
-Platform *setPlatform(Platform *platform);
+// Installs a platform for the lifetime of the scope.
+using PlatformScope = InstalledScope<Platform>;
 
 // The copy that every platform performs: the destination is replaced whole, in its own folder and
 // never through a link (see FileReplacement), so a failure leaves it as it was.
 bool copyFileReplacing(const QString &source, const QString &destination);
-
-// Installs a platform for the lifetime of the scope (tests).
-class PlatformScope
-{
-public:
-    explicit PlatformScope(Platform &platform)
-        : m_previous(setPlatform(&platform))
-    {}
-
-    ~PlatformScope() { setPlatform(m_previous); }
-
-    PlatformScope(const PlatformScope &) = delete;
-    PlatformScope &operator=(const PlatformScope &) = delete;
-
-private:
-    Platform *m_previous;
-};
 
 } // namespace zorv

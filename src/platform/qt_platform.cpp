@@ -3,9 +3,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QTreeView>
 
 #include <cstdio>
 #include <cstdlib>
@@ -31,7 +38,86 @@ QMessageBox::Icon qtIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// The "Type" column of the file dialogs. Qt's own names its folders in English whatever the
+// translation ("Folder"), and its files by the desktop's language; these are French.
+class FrenchFileTypes final : public QFileIconProvider
+{
+public:
+    QString type(const QFileInfo &info) const override
+    {
+        if (info.isRoot())
+            return u"Lecteur"_s;
+        if (info.isDir())
+            return u"Dossier"_s;
+        if (info.isSymLink())
+            return u"Raccourci"_s;
+        const QString suffix = info.suffix();
+        return suffix.isEmpty() ? u"Fichier"_s : u"Fichier %1"_s.arg(suffix.toUpper());
+    }
+};
+
+// Gives the dialog the French types for its lifetime. The holder is the dialog's last child, so
+// the file list, which reads the types from its own thread, goes before them.
+void giveFrenchFileTypes(QFileDialog *dialog)
+{
+    struct Holder : QObject
+    {
+        using QObject::QObject;
+        FrenchFileTypes types;
+    };
+
+    dialog->setIconProvider(&(new Holder(dialog))->types);
+}
+
+// Qt sizes the columns after the name for English texts: the French headers and types would be
+// cut. They are fitted to what they show once the folder is listed; the user may resize them.
+void fitColumnsToTheirTexts(QFileDialog *dialog)
+{
+    auto *details = dialog->findChild<QTreeView *>(u"treeView"_s);
+    auto *files = dialog->findChild<QFileSystemModel *>();
+    if (!details || !files)
+        return;
+    const auto fit = [details] {
+        for (int column = 1; column < details->header()->count(); ++column)
+            details->resizeColumnToContents(column);
+    };
+    fit();
+    QObject::connect(files, &QFileSystemModel::directoryLoaded, details, fit);
+}
+
 } // namespace
+
+bool installFrenchQtTexts()
+{
+    static QTranslator qtTexts;
+    if (!qtTexts.load(u"qtbase_fr"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&qtTexts);
+}
+
+QFileDialog *createSaveFileDialog(const QString &title,
+                                  const QString &suggestedPath,
+                                  const QString &filter,
+                                  QWidget *parent)
+{
+    auto *dialog = new QFileDialog(parent, title, suggestedPath, filter);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setViewMode(QFileDialog::Detail);
+    giveFrenchFileTypes(dialog);
+    // A name typed without its extension gets the filter's, as in a spreadsheet's dialog.
+    static const QRegularExpression onePattern(u"^[^(]*\\(\\*\\.(\\w+)\\)$"_s);
+    if (const QRegularExpressionMatch match = onePattern.match(filter); match.hasMatch())
+        dialog->setDefaultSuffix(match.captured(1));
+    dialog->setLabelText(QFileDialog::LookIn, u"Dossier :"_s);
+    dialog->setLabelText(QFileDialog::FileName, u"&Nom du fichier :"_s);
+    dialog->setLabelText(QFileDialog::FileType, u"&Type de fichier :"_s);
+    dialog->setLabelText(QFileDialog::Accept, u"&Enregistrer"_s);
+    dialog->setLabelText(QFileDialog::Reject, u"Annuler"_s);
+    fitColumnsToTheirTexts(dialog);
+    return dialog;
+}
 
 QMessageBox *createMessageBox(const QString &text,
                               const QString &title,
@@ -122,11 +208,11 @@ std::optional<QString> QtPlatform::saveFileName(const QString &title,
                                                 const QString &suggestedPath,
                                                 const QString &filter)
 {
-    const QString path
-        = QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedPath, filter);
-    if (path.isEmpty())
+    const std::unique_ptr<QFileDialog> dialog(
+        createSaveFileDialog(title, suggestedPath, filter, QApplication::activeWindow()));
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
-    return path;
+    return dialog->selectedFiles().constFirst();
 }
 
 } // namespace zorv

@@ -9,23 +9,6 @@
 using namespace Qt::StringLiterals;
 
 namespace zorv {
-namespace {
-
-ResultLinks *currentLinks = nullptr;
-
-} // namespace
-
-ResultLinks *resultLinks()
-{
-    return currentLinks;
-}
-
-ResultLinks *setResultLinks(ResultLinks *links)
-{
-    ResultLinks *previous = currentLinks;
-    currentLinks = links;
-    return previous;
-}
 
 void addResultItems(QMenu *menu, const std::optional<ShownResult> &result)
 {
@@ -51,22 +34,22 @@ void addResultItems(QMenu *menu, const std::optional<ShownResult> &result)
     // Shown as a hint: the key itself is the program's, in every window.
     journal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     journal->setShortcutContext(Qt::WidgetShortcut);
-    journal->setEnabled(currentLinks != nullptr);
+    journal->setEnabled(resultLinks() != nullptr);
     QObject::connect(journal, &QAction::triggered, menu, [] {
-        if (currentLinks)
-            currentLinks->showJournal();
+        if (ResultLinks *links = resultLinks())
+            links->showJournal();
     });
 
     QAction *standard = menu->addAction(u"Valeurs &normalisées"_s);
     standard->setObjectName(u"ValeursNormalisees"_s);
-    standard->setEnabled(result && currentLinks && currentLinks->canShowStandardValues());
+    standard->setEnabled(result && resultLinks());
     if (result) {
         QObject::connect(standard,
                          &QAction::triggered,
                          menu,
                          [value = result->value, unit = result->unit] {
-                             if (currentLinks)
-                                 currentLinks->showStandardValues(value, unit);
+                             if (ResultLinks *links = resultLinks())
+                                 links->showStandardValues(value, unit);
                          });
     }
 }

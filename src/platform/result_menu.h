@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/hook.h"
+
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -10,25 +13,44 @@ class QMenu;
 
 namespace zorv {
 
-// The windows that a result leads to — the journal of the calculations and the standard values —
-// live above the windows that show results, which cannot name them. The program installs the way
-// to them; without it (tests of one window, tools) their menu items are disabled.
+// The text of one input box of the calculator (1 to 6).
+struct BoxText
+{
+    int box = 0;
+    QString text;
+};
+
+// The windows that a result leads to, and those into which the journal puts a calculation back,
+// belong to subsystems that cannot name each other's windows: the journal window and the standard
+// values stand above the calculating windows, which they also fill. The shell installs the way
+// between them (Installed<ResultLinks>); without it (tests of one window, tools) the menu items
+// and buttons that need it are disabled.
 class ResultLinks
 {
 public:
     virtual ~ResultLinks() = default;
 
     virtual void showJournal() = 0;
-
-    virtual bool canShowStandardValues() const = 0;
     // `unit` is the unit of the value as the user reads it ("kΩ"), empty when it has none.
     virtual void showStandardValues(double value, const QString &unit) = 0;
+
+    // Shows the calculator with the text in input box `box` (1 to 6).
+    virtual void useInCalculator(int box, const QString &text) = 0;
+
+    // Shows the equation engine with the expression in its box, to be computed again.
+    virtual void showInEngine(const QString &expression) = 0;
+
+    // Shows the calculator with the function of this file of the function folder picked, the
+    // boxes filled and the result computed; false, with nothing changed, when the list no longer
+    // holds the function.
+    virtual bool computeAgain(const QString &functionFile, const QList<BoxText> &inputs) = 0;
 };
 
-ResultLinks *resultLinks();
-
-// Installs the links (not owned) and returns the previous ones.
-ResultLinks *setResultLinks(ResultLinks *links);
+// The installed links, or nullptr.
+inline ResultLinks *resultLinks()
+{
+    return Installed<ResultLinks>::get();
+}
 
 // A result as a box shows it.
 struct ShownResult

@@ -4,26 +4,12 @@
 #include <QPushButton>
 
 namespace zorv {
-namespace {
-
-FrameHost *currentHost = nullptr;
-
-} // namespace
-
-FrameHost *frameHost()
-{
-    return currentHost;
-}
-
-void setFrameHost(FrameHost *host)
-{
-    currentHost = host;
-}
 
 void showWindow(QWidget *window, WindowKind kind)
 {
-    if (kind == WindowKind::FrameChild && currentHost) {
-        currentHost->showChild(window);
+    FrameHost *host = Installed<FrameHost>::get();
+    if (kind == WindowKind::FrameChild && host) {
+        host->showChild(window);
         return;
     }
     if (window->isMinimized())

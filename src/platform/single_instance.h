@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/hook.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -11,8 +13,8 @@ enum class WindowKind {
     FrameChild
 };
 
-// The main frame, as the windows see it. The shell installs it; without one (tests, screenshots)
-// a frame child opens as a window of its own.
+// The main frame, as the windows see it. The shell installs it (Installed<FrameHost>); without one
+// (tests, screenshots) a frame child opens as a window of its own.
 class FrameHost
 {
 public:
@@ -22,9 +24,6 @@ public:
     // hidden and brings the child to the front.
     virtual void showChild(QWidget *child) = 0;
 };
-
-FrameHost *frameHost();
-void setFrameHost(FrameHost *host);
 
 // Shows a window of the given kind, or brings it to the front when it is shown already.
 void showWindow(QWidget *window, WindowKind kind);

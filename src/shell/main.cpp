@@ -5,20 +5,14 @@
 #include "platform/program_font.h"
 #include "platform/qt_platform.h"
 #include "platform/user_files.h"
-#include "platform/window_openers.h"
 #include "shell/windows/a_start.h"
 #include "shell/windows/b_window.h"
 #include "shell/windows/program_icon.h"
 #include "shell/windows/result_links.h"
-#include "values/windows/v_normalisees.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <cstdlib>
-
-using namespace Qt::StringLiterals;
 
 int main(int argc, char **argv)
 {
@@ -30,21 +24,21 @@ int main(int argc, char **argv)
 
     // The program speaks French, whatever the user's language: Qt's own texts too (the frame's
     // window menus, the standard buttons), when the translations are installed.
-    QTranslator qtTexts;
-    if (qtTexts.load(u"qtbase_fr"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    zorv::installFrenchQtTexts();
 
     QApplication::setWindowIcon(zorv::programIcon());
     zorv::installProgramFont();
 
+    // The services that the windows reach without naming who provides them (platform/hook.h).
     zorv::QtPlatform platform;
     zorv::PlatformScope platformScope(platform);
     zorv::MainFrameHost frameHost;
+    zorv::InstalledScope<zorv::FrameHost> frameScope(frameHost);
     zorv::ProgramResultLinks resultLinks;
+    zorv::InstalledScope<zorv::ResultLinks> resultLinksScope(resultLinks);
     zorv::journal::Journal journal(zorv::journal::journalFilePath());
     zorv::journal::JournalScope journalScope(journal);
     zorv::journal::showProblemsOf(journal);
-    zorv::setStandardValuesOpener(&zorv::v_normalisees::open);
 
     zorv::a_start *splash = zorv::SingleInstance<zorv::a_start>::get();
     QObject::connect(splash, &zorv::a_start::startupFailed, &app, [] {

@@ -7,6 +7,7 @@
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
 #include "support/window_checks.h"
+#include "support/window_cleanup.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -73,9 +74,7 @@ void DocumentWindowsTest::initTestCase()
 
 void DocumentWindowsTest::cleanup()
 {
-    SingleInstance<m_help>::close();
-    SingleInstance<c_documents>::close();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    QCOMPARE(test::closeAllWindows(), QStringList());
 }
 
 void DocumentWindowsTest::writeDocuments(const test::TempAppDir &dir) const

@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "support/recording_platform.h"
 #include "support/window_checks.h"
+#include "support/window_cleanup.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -29,9 +30,13 @@ class RecordingLinks final : public ResultLinks
 public:
     void showJournal() override {}
 
-    bool canShowStandardValues() const override { return true; }
-
     void showStandardValues(double value, const QString &) override { shown.append(value); }
+
+    void useInCalculator(int, const QString &) override {}
+
+    void showInEngine(const QString &) override {}
+
+    bool computeAgain(const QString &, const QList<BoxText> &) override { return false; }
 
     QList<double> shown;
 };
@@ -81,8 +86,7 @@ void QResolutionTest::init()
 
 void QResolutionTest::cleanup()
 {
-    Window::close();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    QCOMPARE(test::closeAllWindows(), QStringList());
 }
 
 void QResolutionTest::showsTheValue_data()
@@ -222,8 +226,7 @@ void QResolutionTest::resultMenuFollowsTheExpression()
     QFETCH(QString, copied);
     test::RecordingPlatform platform;
     RecordingLinks links;
-    ResultLinks *previous = setResultLinks(&links);
-    const auto restore = qScopeGuard([previous] { setResultLinks(previous); });
+    const InstalledScope<ResultLinks> installed(links);
     Window::show();
     for (const QString &expression : computed) {
         text1()->setText(expression);

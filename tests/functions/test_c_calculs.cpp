@@ -8,6 +8,7 @@
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
 #include "support/window_checks.h"
+#include "support/window_cleanup.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -136,12 +137,11 @@ void CCalculsTest::init()
 
 void CCalculsTest::cleanup()
 {
-    SingleInstance<e_more>::close();
-    SingleInstance<c_calculs>::close();
+    const QStringList left = test::closeAllWindows();
     m_window = nullptr;
     m_platform.reset();
     m_app.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    QCOMPARE(left, QStringList());
 }
 
 c_calculs *CCalculsTest::open()

@@ -7,6 +7,7 @@
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
 #include "support/window_checks.h"
+#include "support/window_cleanup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -77,11 +78,10 @@ void EMoreTest::init()
 
 void EMoreTest::cleanup()
 {
-    SingleInstance<e_more>::close();
-    SingleInstance<c_calculs>::close();
+    const QStringList left = test::closeAllWindows();
     m_platform.reset();
     m_app.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    QCOMPARE(left, QStringList());
 }
 
 void EMoreTest::openCalculatorAndPick(int index)

@@ -4,11 +4,12 @@
 #include "engine/core/calcule.h"
 #include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
+#include "functions/core/function_list.h"
 #include "functions/windows/c_calculs.h"
 #include "platform/program_font.h"
-#include "functions/core/function_list.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
+#include "support/window_cleanup.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -89,9 +90,11 @@ void FunctionLibraryTest::initTestCase()
 
 void FunctionLibraryTest::cleanupTestCase()
 {
-    SingleInstance<c_calculs>::close();
+    // The calculator serves every test function: it is closed once, at the end.
+    const QStringList left = test::closeAllWindows();
     m_platform.reset();
     m_app.reset();
+    QCOMPARE(left, QStringList());
 }
 
 void FunctionLibraryTest::values_data()

@@ -10,6 +10,7 @@
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
 #include "support/window_checks.h"
+#include "support/window_cleanup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -139,12 +140,11 @@ void MSdkTest::init()
 
 void MSdkTest::cleanup()
 {
-    SingleInstance<c_calculs>::close();
-    SingleInstance<m_sdk>::close();
+    const QStringList left = test::closeAllWindows();
     m_window = nullptr;
     m_platform.reset();
     m_app.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    QCOMPARE(left, QStringList());
 }
 
 template<class T>

@@ -4,7 +4,6 @@
 #include "journal/windows/c_journal.h"
 #include "journal/windows/journal_problems.h"
 #include "platform/program_font.h"
-#include "platform/window_openers.h"
 #include "shell/shell_test_support.h"
 #include "shell/windows/result_links.h"
 #include "values/windows/v_normalisees.h"
@@ -84,7 +83,8 @@ private:
     QLineEdit *box(QWidget *window, const QString &name) const;
 
     std::unique_ptr<ShellScope> m_shell;
-    std::unique_ptr<ProgramResultLinks> m_links;
+    ProgramResultLinks m_links;
+    std::unique_ptr<InstalledScope<ResultLinks>> m_linksScope;
     std::unique_ptr<journal::Journal> m_journal;
     std::unique_ptr<journal::JournalScope> m_journalScope;
 };
@@ -98,8 +98,7 @@ void JournalWindowsTest::init()
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     m_shell = std::make_unique<ShellScope>();
-    m_links = std::make_unique<ProgramResultLinks>();
-    setStandardValuesOpener(&v_normalisees::open);
+    m_linksScope = std::make_unique<InstalledScope<ResultLinks>>(m_links);
     m_journal = std::make_unique<journal::Journal>(journal::journalFilePath());
     m_journalScope = std::make_unique<journal::JournalScope>(*m_journal);
     writeFunctionFile(m_shell->folder,
@@ -114,14 +113,11 @@ void JournalWindowsTest::init()
 
 void JournalWindowsTest::cleanup()
 {
-    SingleInstance<c_journal>::close();
-    SingleInstance<v_normalisees>::close();
-    setStandardValuesOpener(nullptr);
     m_shell.reset();
     m_journalScope.reset();
     m_journal.reset();
-    m_links.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    m_linksScope.reset();
+    QCOMPARE(test::closeAllWindows(), QStringList());
 }
 
 QLineEdit *JournalWindowsTest::box(QWidget *window, const QString &name) const

@@ -92,6 +92,15 @@ contents)
     else
         echo "desktop-file-validate is missing: the desktop entry was not validated"
     fi
+    for file in copyright changelog.gz; do
+        [ -f "$root/usr/share/doc/zorv/$file" ] || fail "/usr/share/doc/zorv/$file is missing"
+    done
+    if command -v lintian >/dev/null; then
+        # Errors fail; warnings and the rest are printed, for the record.
+        lintian --fail-on error "$(deb)" || fail "lintian"
+    else
+        echo "lintian is missing: the package was not linted"
+    fi
     metainfo=$root/usr/share/metainfo/fr.vartelune.zorv.metainfo.xml
     [ -f "$metainfo" ] || fail "no AppStream metainfo"
     if command -v appstreamcli >/dev/null; then

@@ -163,6 +163,12 @@ void PlatformTest::recordingPlatformIsInstalledForItsLifetime()
         platform().messageBox(u"texte"_s);
         QCOMPARE(recording.messages.size(), 1);
         QCOMPARE(recording.messages.first().title, AppTitle);
+        {
+            // Every service is installed the same way (platform/hook.h): scopes nest.
+            test::RecordingPlatform inner;
+            QCOMPARE(&platform(), &inner);
+        }
+        QCOMPARE(&platform(), &recording);
     }
     QCOMPARE(&platform(), before);
 }

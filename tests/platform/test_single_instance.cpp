@@ -1,4 +1,5 @@
 #include "platform/single_instance.h"
+#include "support/window_cleanup.h"
 
 #include <QApplication>
 #include <QTest>
@@ -35,7 +36,7 @@ private slots:
 
 void SingleInstanceTest::cleanup()
 {
-    SingleInstance<Sample>::close();
+    QCOMPARE(test::closeAllWindows(), QStringList());
     loads = 0;
 }
 

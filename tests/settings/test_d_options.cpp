@@ -7,6 +7,7 @@
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
 #include "support/window_checks.h"
+#include "support/window_cleanup.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -68,7 +69,7 @@ void DOptionsTest::initTestCase()
 
 void DOptionsTest::cleanup()
 {
-    SingleInstance<d_options>::close();
+    QCOMPARE(test::closeAllWindows(), QStringList());
 }
 
 void DOptionsTest::layout_data()
@@ -280,7 +281,7 @@ void DOptionsTest::failedClick()
     QCOMPARE(platform.messages.size(), 1);
     const test::MessageRecord message = platform.messages.first();
     QCOMPARE(message.title, u"ZORV"_s);
-    QVERIFY2(message.text.contains(u"«\u00A0Confirmer la fermeture\u00A0» n'a pas "
+    QVERIFY2(message.text.contains(u"« Confirmer la fermeture » n'a pas "
                                    "pu être enregistré"_s),
              qPrintable(message.text));
     QVERIFY(message.text.contains(settings::settingsFilePath()));

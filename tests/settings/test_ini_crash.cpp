@@ -3,6 +3,7 @@
 // none of each other's updates.
 
 #include "settings/core/ini.h"
+#include "support/temp_app_dir.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,22 +32,9 @@ QByteArray version(const QByteArray &padding, qint64 n)
     return padding + "[c]\r\nn=" + QByteArray::number(n) + "\r\n";
 }
 
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QStringList filesOf(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -65,7 +53,7 @@ void IniCrashTest::killedWritesLeaveOneWholeVersion()
     QTemporaryDir dir;
     const QString path = dir.filePath(u"crash.ini"_s);
     const QByteArray pad = padding();
-    writeBytes(path, version(pad, 0));
+    test::writeFile(path, version(pad, 0));
     QRandomGenerator random(QRandomGenerator::global()->generate());
     qint64 last = 0;
     constexpr int Kills = 200;
@@ -88,7 +76,7 @@ void IniCrashTest::killedWritesLeaveOneWholeVersion()
         const qint64 reported = lines.last().toLongLong();
 
         // The last write it reported is on disk, or the one it was making when it died.
-        const QByteArray bytes = readBytes(path);
+        const QByteArray bytes = test::readFile(path);
         QVERIFY2(bytes == version(pad, reported) || bytes == version(pad, reported + 1),
                  qPrintable(u"round %1: after %2 writes, %3 bytes, ending %4"_s.arg(round)
                                 .arg(reported)
@@ -110,7 +98,7 @@ void IniCrashTest::twoWritersLoseNoUpdate()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"shared.ini"_s);
-    writeBytes(path, padding());
+    test::writeFile(path, padding());
     constexpr int Writes = 300;
     QProcess writers[2];
     const QString keys[2] = {u"a"_s, u"b"_s};

@@ -3,6 +3,7 @@
 
 #include "settings/core/ini.h"
 #include "settings/core/profile_store.h"
+#include "support/temp_app_dir.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,19 +25,6 @@ namespace {
 
 const QString Old = u"old"_s;
 
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QString read(const QString &path, const QString &section = u"s"_s, const QString &key = u"k"_s)
 {
     return ReadIniValue(section, key, path, u"(défaut)"_s);
@@ -49,7 +37,7 @@ QMap<QString, QByteArray> contents(const QString &folder)
     const QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden
                                                      | QDir::NoDotAndDotDot);
     for (const QString &name : names)
-        entries.insert(name, readBytes(folder + u'/' + name));
+        entries.insert(name, test::readFile(folder + u'/' + name));
     return entries;
 }
 
@@ -162,11 +150,11 @@ void IniFilesTest::failedWrites()
         QVERIFY(QDir().mkdir(path));
         break;
     case Obstacle::ReadOnlyFile:
-        writeBytes(path, "[s]\r\nk=old\r\n");
+        test::writeFile(path, "[s]\r\nk=old\r\n");
         QVERIFY(QFile::setPermissions(path, readOnly));
         break;
     case Obstacle::ReadOnlyFolder:
-        writeBytes(path, "[s]\r\nk=old\r\n");
+        test::writeFile(path, "[s]\r\nk=old\r\n");
         QVERIFY(QFile::setPermissions(folder, readOnly | QFile::ExeOwner));
         break;
     case Obstacle::NewFileInReadOnlyFolder:
@@ -176,7 +164,7 @@ void IniFilesTest::failedWrites()
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
         break;
     case Obstacle::LinkToAFileElsewhere:
-        writeBytes(elsewhere + u"/target.ini"_s, "[s]\r\nk=old\r\n");
+        test::writeFile(elsewhere + u"/target.ini"_s, "[s]\r\nk=old\r\n");
         QVERIFY(QFile::link(elsewhere + u"/target.ini"_s, path));
         break;
     case Obstacle::LinkToNothing:
@@ -198,7 +186,7 @@ void IniFilesTest::aWriteThatWouldPassTheSizeCapIsRefused()
 {
     const QString path = freshFolder() + u"/big.ini"_s;
     const QByteArray head("[s]\r\nk=old\r\n");
-    writeBytes(path, head);
+    test::writeFile(path, head);
     QVERIFY(QFile::resize(path, settings::MaxProfileFileSize - 8)); // sparse: NUL bytes
     QCOMPARE(read(path), Old);
     QCOMPARE(WriteIniValue(u"s"_s, u"k"_s, u"0123456789ab"_s, path), 0);
@@ -210,7 +198,7 @@ void IniFilesTest::aWriteCutShortByTheSystemLeavesTheOldFile()
 {
     const QString folder = freshFolder();
     const QString path = folder + u"/p.ini"_s;
-    writeBytes(path, "[s]\r\nk=old\r\n");
+    test::writeFile(path, "[s]\r\nk=old\r\n");
     QCOMPARE(read(path), Old);
     const auto before = contents(folder);
     // A file size limit makes the system refuse the write midway, as a full disk does.
@@ -260,7 +248,7 @@ void IniFilesTest::outsideChanges()
     if (change == OutsideChange::CreatedAfterAMiss) {
         QCOMPARE(read(path), u"(défaut)"_s);
     } else {
-        writeBytes(path, "[s]\r\nk=old\r\n");
+        test::writeFile(path, "[s]\r\nk=old\r\n");
         QCOMPARE(read(path), Old);
     }
     struct stat before;
@@ -268,19 +256,19 @@ void IniFilesTest::outsideChanges()
     switch (change) {
     case OutsideChange::SameSizeInPlace:
     case OutsideChange::CreatedAfterAMiss:
-        writeBytes(path, "[s]\r\nk=new\r\n");
+        test::writeFile(path, "[s]\r\nk=new\r\n");
         break;
     case OutsideChange::SameSizeInPlaceWithOldTimes: {
-        writeBytes(path, "[s]\r\nk=new\r\n");
+        test::writeFile(path, "[s]\r\nk=new\r\n");
         const timespec times[2] = {before.st_atim, before.st_mtim};
         QCOMPARE(::utimensat(AT_FDCWD, nativePath.constData(), times, 0), 0);
         break;
     }
     case OutsideChange::OtherSize:
-        writeBytes(path, "[s]\r\nk=newer\r\n");
+        test::writeFile(path, "[s]\r\nk=newer\r\n");
         break;
     case OutsideChange::RenamedOver:
-        writeBytes(path + u".tmp"_s, "[s]\r\nk=new\r\n");
+        test::writeFile(path + u".tmp"_s, "[s]\r\nk=new\r\n");
         QCOMPARE(std::rename(QFile::encodeName(path + u".tmp"_s).constData(),
                              nativePath.constData()),
                  0);
@@ -300,7 +288,7 @@ void IniFilesTest::aWriteIsSeenThroughAnotherSpellingOfThePath()
     const QString folder = freshFolder();
     const QString path = folder + u"/p.ini"_s;
     const QString other = folder + u"/../"_s + QFileInfo(folder).fileName() + u"/p.ini"_s;
-    writeBytes(path, "[s]\r\nk=old\r\n");
+    test::writeFile(path, "[s]\r\nk=old\r\n");
     QCOMPARE(read(other), Old);
     QCOMPARE(WriteIniValue(u"s"_s, u"k"_s, u"new"_s, path), 1);
     QCOMPARE(read(other), u"new"_s);
@@ -313,11 +301,11 @@ void IniFilesTest::aWriteIsSeenThroughAnotherSpellingOfThePath()
 void IniFilesTest::aScopeReadsOneVersionOfTheFile()
 {
     const QString path = freshFolder() + u"/p.ini"_s;
-    writeBytes(path, "[s]\r\nk=old\r\nj=1\r\n");
+    test::writeFile(path, "[s]\r\nk=old\r\nj=1\r\n");
     {
         IniReadScope scope;
         QCOMPARE(read(path), Old);
-        writeBytes(path, "[s]\r\nk=newer\r\nj=2\r\n");
+        test::writeFile(path, "[s]\r\nk=newer\r\nj=2\r\n");
         QCOMPARE(read(path, u"s"_s, u"j"_s), u"1"_s);
     }
     QCOMPARE(read(path, u"s"_s, u"j"_s), u"2"_s);
@@ -326,20 +314,20 @@ void IniFilesTest::aScopeReadsOneVersionOfTheFile()
 void IniFilesTest::theOutermostScopeDecides()
 {
     const QString path = freshFolder() + u"/p.ini"_s;
-    writeBytes(path, "[s]\r\nk=old\r\n");
+    test::writeFile(path, "[s]\r\nk=old\r\n");
     IniReadScope outer;
     {
         IniReadScope inner;
         QCOMPARE(read(path), Old);
     }
-    writeBytes(path, "[s]\r\nk=newer\r\n");
+    test::writeFile(path, "[s]\r\nk=newer\r\n");
     QCOMPARE(read(path), Old);
 }
 
 void IniFilesTest::writesAreSeenInsideAScope()
 {
     const QString path = freshFolder() + u"/p.ini"_s;
-    writeBytes(path, "[s]\r\nk=old\r\n");
+    test::writeFile(path, "[s]\r\nk=old\r\n");
     IniReadScope scope;
     QCOMPARE(read(path), Old);
     QCOMPARE(WriteIniValue(u"s"_s, u"k"_s, u"new"_s, path), 1);
@@ -459,18 +447,18 @@ void IniFilesTest::badFiles()
     QFETCH(QString, probeKey);
     QFETCH(QString, probeExpected);
     const QString path = freshFolder() + u"/bad.ini"_s;
-    writeBytes(path, before);
+    test::writeFile(path, before);
     QCOMPARE(read(path, u"known"_s, u"key"_s), u"value"_s);
     QCOMPARE(read(path, probeSection, probeKey), probeExpected);
     QCOMPARE(WriteIniValue(u"known"_s, u"key"_s, u"new"_s, path), 1);
-    QVERIFY(readBytes(path) == after); // QCOMPARE would print megabytes
+    QVERIFY(test::readFile(path) == after); // QCOMPARE would print megabytes
     QCOMPARE(read(path, probeSection, probeKey), probeExpected);
 }
 
 void IniFilesTest::aValueOnALineOfOneMegabyteIsCut()
 {
     const QString path = freshFolder() + u"/long.ini"_s;
-    writeBytes(path, "[a]\r\nlong=" + QByteArray(1 << 20, 'x') + "\r\n");
+    test::writeFile(path, "[a]\r\nlong=" + QByteArray(1 << 20, 'x') + "\r\n");
     QCOMPARE(read(path, u"a"_s, u"long"_s), QString(254, u'x'));
 }
 
@@ -479,19 +467,19 @@ void IniFilesTest::manyFilesAreReadRightAfterOthersAreForgotten()
     const QString folder = freshFolder();
     const auto pathOf = [&](int i) { return folder + u"/%1.ini"_s.arg(i); };
     for (int i = 0; i < 400; ++i)
-        writeBytes(pathOf(i), "[s]\r\nk=" + QByteArray::number(i) + "\r\n");
+        test::writeFile(pathOf(i), "[s]\r\nk=" + QByteArray::number(i) + "\r\n");
     for (int round = 0; round < 2; ++round) {
         for (int i = 0; i < 400; ++i)
             QCOMPARE(read(pathOf(i)), QString::number(i));
     }
-    writeBytes(pathOf(0), "[s]\r\nk=changed\r\n");
+    test::writeFile(pathOf(0), "[s]\r\nk=changed\r\n");
     QCOMPARE(read(pathOf(0)), u"changed"_s);
 }
 
 void IniFilesTest::permissionsOfTheFileSurviveAWrite()
 {
     const QString path = freshFolder() + u"/p.ini"_s;
-    writeBytes(path, "[s]\r\nk=old\r\n");
+    test::writeFile(path, "[s]\r\nk=old\r\n");
     const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     QVERIFY(QFile::setPermissions(path, permissions));
     QCOMPARE(WriteIniValue(u"s"_s, u"k"_s, u"new"_s, path), 1);

@@ -4,6 +4,7 @@
 #include "settings/core/ini.h"
 #include "settings/core/profile_codec.h"
 #include "settings/core/profile_store.h"
+#include "support/temp_app_dir.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -22,19 +23,6 @@ QByteArray cp1252(const QString &text)
 {
     QStringEncoder encoder("windows-1252");
     return encoder.encode(text);
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -244,7 +232,7 @@ void IniRulesTest::read()
     QFETCH(QString, expected);
     const QString path = freshPath();
     if (!file.isNull())
-        writeBytes(path, file);
+        test::writeFile(path, file);
     QCOMPARE(ReadIniValue(section, key, path, u"(défaut)"_s), expected);
 }
 
@@ -375,9 +363,9 @@ void IniRulesTest::write()
     QFETCH(QByteArray, after);
     const QString path = freshPath();
     if (exists)
-        writeBytes(path, before);
+        test::writeFile(path, before);
     QCOMPARE(WriteIniValue(section, key, value, path), 1);
-    QCOMPARE(readBytes(path), after);
+    QCOMPARE(test::readFile(path), after);
     QCOMPARE(ReadIniValue(section, key, path, u"(défaut)"_s), value);
 }
 
@@ -401,7 +389,7 @@ void IniRulesTest::valueIsStoredAsItReadsBack()
     QFETCH(QString, readBack);
     const QString path = freshPath();
     QCOMPARE(WriteIniValue(u"s"_s, u"k"_s, value, path), 1);
-    QCOMPARE(readBytes(path), QByteArray("[s]\r\n") + line);
+    QCOMPARE(test::readFile(path), QByteArray("[s]\r\n") + line);
     QCOMPARE(ReadIniValue(u"s"_s, u"k"_s, path, QString()), readBack);
 }
 
@@ -410,29 +398,29 @@ void IniRulesTest::valueIsStoredAsItReadsBack()
 void IniRulesTest::rewritingAValueWithBlanksKeepsTheLineAsItWas()
 {
     const QString path = freshPath();
-    writeBytes(path, "[s]\r\nk = old \r\n");
+    test::writeFile(path, "[s]\r\nk = old \r\n");
     for (int i = 0; i < 5; ++i)
         QCOMPARE(WriteIniValue(u"s"_s, u"k"_s, u"  v  "_s, path), 1);
-    QCOMPARE(readBytes(path), QByteArray("[s]\r\nk = v \r\n"));
+    QCOMPARE(test::readFile(path), QByteArray("[s]\r\nk = v \r\n"));
 }
 
 void IniRulesTest::writingTwiceLeavesOneLineWithTheLastValue()
 {
     const QString path = freshPath();
-    writeBytes(path, "[a]\r\nx=1\r\n");
+    test::writeFile(path, "[a]\r\nx=1\r\n");
     QCOMPARE(WriteIniValue(u"a"_s, u"k"_s, u"1"_s, path), 1);
     QCOMPARE(WriteIniValue(u"a"_s, u"k"_s, u"2"_s, path), 1);
-    QCOMPARE(readBytes(path), QByteArray("[a]\r\nx=1\r\nk=2\r\n"));
+    QCOMPARE(test::readFile(path), QByteArray("[a]\r\nx=1\r\nk=2\r\n"));
 }
 
 void IniRulesTest::writingTheSameValueLeavesTheFileAlone()
 {
     const QString path = freshPath();
-    writeBytes(path, "[a]\r\nk=1\r\n");
+    test::writeFile(path, "[a]\r\nk=1\r\n");
     const QDateTime modified = QFileInfo(path).fileTime(QFileDevice::FileModificationTime);
     const QFile::Permissions permissions = QFileInfo(path).permissions();
     QCOMPARE(WriteIniValue(u"a"_s, u"k"_s, u"1"_s, path), 1);
-    QCOMPARE(readBytes(path), QByteArray("[a]\r\nk=1\r\n"));
+    QCOMPARE(test::readFile(path), QByteArray("[a]\r\nk=1\r\n"));
     QCOMPARE(QFileInfo(path).fileTime(QFileDevice::FileModificationTime), modified);
     QCOMPARE(QFileInfo(path).permissions(), permissions);
 }
@@ -490,9 +478,9 @@ void IniRulesTest::refusedWrites()
     QFETCH(QString, value);
     const QString path = freshPath();
     const QByteArray before("[s]\r\nk=old\r\n");
-    writeBytes(path, before);
+    test::writeFile(path, before);
     QCOMPARE(WriteIniValue(section, key, value, path), 0);
-    QCOMPARE(readBytes(path), before);
+    QCOMPARE(test::readFile(path), before);
     QCOMPARE(ReadIniValue(u"s"_s, u"k"_s, path, QString()), u"old"_s);
 
     const QString absent = freshPath();
@@ -538,13 +526,13 @@ void IniRulesTest::unstorableCharacters()
     QFETCH(int, at);
     const QString path = freshPath();
     if (!before.isNull())
-        writeBytes(path, before);
+        test::writeFile(path, before);
     QCOMPARE(settings::firstUnstorableCharacter(path, text), qsizetype(at));
     QCOMPARE(WriteIniValue(u"s"_s, u"k"_s, text, path), at < 0 ? 1 : 0);
     if (at < 0)
         QCOMPARE(ReadIniValue(u"s"_s, u"k"_s, path, QString()), text);
     else
-        QCOMPARE(readBytes(path), before);
+        QCOMPARE(test::readFile(path), before);
 }
 
 void IniRulesTest::roundTrip_data()
@@ -567,7 +555,8 @@ void IniRulesTest::roundTrip()
     QFETCH(QString, text);
     const QString path = freshPath();
     QCOMPARE(WriteIniValue(text, text, text, path), 1);
-    QCOMPARE(readBytes(path), cp1252(u'[' + text + u"]\r\n"_s + text + u'=' + text + u"\r\n"_s));
+    QCOMPARE(test::readFile(path),
+             cp1252(u'[' + text + u"]\r\n"_s + text + u'=' + text + u"\r\n"_s));
     QCOMPARE(ReadIniValue(text.toUpper(), text.toLower(), path, QString()), text);
     // Another spelling of the same path is parsed afresh from the disk.
     const QString sameFile = m_dir.path() + u"/./"_s + QFileInfo(path).fileName();

@@ -19,6 +19,7 @@
 #include "shell/windows/z_quit.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
+#include "support/window_cleanup.h"
 #include "values/windows/c_donnees.h"
 #include "values/windows/r_chargement_data.h"
 
@@ -48,38 +49,17 @@ public:
     }
 };
 
-// Closes every window the program can open, and lets Qt delete them.
-inline void closeAllWindows()
-{
-    SingleInstance<e_tri>::close();
-    SingleInstance<z_quit>::close();
-    SingleInstance<AboutBox>::close();
-    SingleInstance<q_resolution>::close();
-    SingleInstance<r_chargement_data>::close();
-    SingleInstance<e_more>::close();
-    SingleInstance<c_calculs>::close();
-    SingleInstance<c_donnees>::close();
-    SingleInstance<c_documents>::close();
-    SingleInstance<m_help>::close();
-    SingleInstance<d_options>::close();
-    SingleInstance<c_outils>::close();
-    SingleInstance<m_sdk>::close();
-    SingleInstance<b_window>::close();
-    SingleInstance<b_menu>::close();
-    SingleInstance<a_start>::close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // What every test of the shell runs in: a recording platform, a fresh program folder with the
 // shipped pictures, and the main frame as the host of the frame's children. Every window is closed
 // when it goes.
 struct ShellScope
 {
-    ~ShellScope() { closeAllWindows(); }
+    ~ShellScope() { closeProgramWindows(); }
 
     RecordingPlatform platform;
     ProgramFolder folder;
     MainFrameHost frameHost;
+    InstalledScope<FrameHost> frameScope{frameHost};
 };
 
 // The number of windows of a class that exist, shown or not.

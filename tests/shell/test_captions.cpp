@@ -79,6 +79,7 @@ void CaptionsTest::init()
 void CaptionsTest::cleanup()
 {
     m_shell.reset();
+    QCOMPARE(test::closeAllWindows(), QStringList());
 }
 
 void CaptionsTest::captionFitsItsControl_data()

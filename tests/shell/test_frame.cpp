@@ -77,6 +77,7 @@ void FrameTest::init()
 void FrameTest::cleanup()
 {
     m_shell.reset();
+    QCOMPARE(test::closeAllWindows(), QStringList());
 }
 
 b_menu *FrameTest::openMenu()

@@ -57,7 +57,13 @@ class KeyboardTest : public QObject
 private slots:
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
+    void cleanup();
 };
+
+void KeyboardTest::cleanup()
+{
+    QCOMPARE(test::closeAllWindows(), QStringList());
+}
 
 void KeyboardTest::enterPressesTheFocusedButton_data()
 {
@@ -76,7 +82,7 @@ void KeyboardTest::enterPressesTheFocusedButton_data()
             QTest::addRow("%s, keypad Enter", row.constData())
                 << it.key() << button->objectName() << int(Qt::Key_Enter);
         }
-        closeAllWindows();
+        closeProgramWindows();
     }
 }
 

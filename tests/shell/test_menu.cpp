@@ -64,6 +64,7 @@ void MenuTest::init()
 void MenuTest::cleanup()
 {
     m_shell.reset();
+    QCOMPARE(test::closeAllWindows(), QStringList());
 }
 
 b_menu *MenuTest::openMenu()

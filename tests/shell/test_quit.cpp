@@ -53,6 +53,7 @@ void QuitTest::init()
 void QuitTest::cleanup()
 {
     m_shell.reset();
+    QCOMPARE(test::closeAllWindows(), QStringList());
 }
 
 z_quit *QuitTest::openQuit()

@@ -78,6 +78,7 @@ void StartTest::init()
 void StartTest::cleanup()
 {
     m_shell.reset();
+    QCOMPARE(test::closeAllWindows(), QStringList());
 }
 
 void StartTest::globalsAreSetBeforeAnyOtherWindow()

@@ -72,6 +72,7 @@ void WindowManagerTest::init()
 void WindowManagerTest::cleanup()
 {
     m_shell.reset();
+    QCOMPARE(test::closeAllWindows(), QStringList());
 }
 
 void WindowManagerTest::openThreeChildren()

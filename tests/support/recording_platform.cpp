@@ -2,15 +2,6 @@
 
 namespace zorv::test {
 
-RecordingPlatform::RecordingPlatform()
-    : m_previous(setPlatform(this))
-{}
-
-RecordingPlatform::~RecordingPlatform()
-{
-    setPlatform(m_previous);
-}
-
 MessageAnswer RecordingPlatform::messageBox(const QString &text,
                                             const QString &title,
                                             MessageButtons buttons,

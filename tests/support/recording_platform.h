@@ -30,13 +30,10 @@ struct SaveDialogRecord
 };
 
 // A platform that records what the user would have seen and answers from a queue. Installs itself
-// for its lifetime.
+// for its lifetime, as every fake of a service does (a scope of its own, see platform/hook.h).
 class RecordingPlatform final : public Platform
 {
 public:
-    RecordingPlatform();
-    ~RecordingPlatform() override;
-
     MessageAnswer messageBox(const QString &text,
                              const QString &title,
                              MessageButtons buttons,
@@ -74,7 +71,7 @@ public:
     QString clipboard;
 
 private:
-    Platform *m_previous;
+    PlatformScope m_scope{*this};
     QList<MessageAnswer> m_messageAnswers;
     QList<bool> m_cancelInputs;
     QStringList m_savePaths;

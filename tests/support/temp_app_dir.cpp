@@ -8,6 +8,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 
 namespace zorv::test {
 namespace {
@@ -65,11 +66,7 @@ QString TempAppDir::makeDir(const QString &relative) const
 
 void TempAppDir::writeFile(const QString &relative, const QByteArray &bytes) const
 {
-    const QString path = filePath(relative);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(bytes);
+    test::writeFile(filePath(relative), bytes);
 }
 
 void TempAppDir::copyFromShippedData(const QString &relative) const
@@ -89,6 +86,14 @@ QByteArray readFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QVERIFY2(QDir().mkpath(QFileInfo(path).absolutePath()), qPrintable(path));
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace zorv::test

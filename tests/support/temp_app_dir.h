@@ -46,4 +46,8 @@ QString shippedDataPath(const QString &relative = QString());
 // Reads a whole file (empty when it does not exist).
 QByteArray readFile(const QString &path);
 
+// Writes a file with exactly these bytes, creating its folders, replacing what it held; a failure
+// fails the test.
+void writeFile(const QString &path, const QByteArray &bytes);
+
 } // namespace zorv::test

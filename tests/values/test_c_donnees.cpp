@@ -4,6 +4,7 @@
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
 #include "support/window_checks.h"
+#include "support/window_cleanup.h"
 #include "values/windows/c_donnees.h"
 
 #include <QApplication>
@@ -78,10 +79,10 @@ void CDonneesTest::init()
 
 void CDonneesTest::cleanup()
 {
-    SingleInstance<c_donnees>::close();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    const QStringList left = test::closeAllWindows();
     m_platform.reset();
     m_appDir.reset();
+    QCOMPARE(left, QStringList());
 }
 
 void CDonneesTest::controlsAreWhereDesigned_data()
@@ -117,8 +118,7 @@ void CDonneesTest::windowAndControlsAsDesigned()
     QCOMPARE(window->copyPressepapier->text(), u"C&opier"_s);
     for (QPushButton *button : {window->Command1, window->copyPressepapier}) {
         const int room = button->width() - 8;
-        QVERIFY2(test::captionWidth(button, button->text()) <= room,
-                 qPrintable(button->text()));
+        QVERIFY2(test::captionWidth(button, button->text()) <= room, qPrintable(button->text()));
     }
 
     QVERIFY(window->retour->isReadOnly());

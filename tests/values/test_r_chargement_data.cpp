@@ -3,6 +3,7 @@
 #include "platform/twips.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
+#include "support/window_cleanup.h"
 #include "values/windows/c_donnees.h"
 #include "values/windows/r_chargement_data.h"
 
@@ -79,11 +80,10 @@ void RChargementDataTest::init()
 
 void RChargementDataTest::cleanup()
 {
-    SingleInstance<r_chargement_data>::close();
-    SingleInstance<c_donnees>::close();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    const QStringList left = test::closeAllWindows();
     m_platform.reset();
     m_appDir.reset();
+    QCOMPARE(left, QStringList());
 }
 
 void RChargementDataTest::labelsAreWhereDesigned_data()

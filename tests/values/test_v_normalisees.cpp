@@ -1,8 +1,8 @@
-#include "support/window_checks.h"
 #include "platform/program_font.h"
 #include "platform/single_instance.h"
-#include "platform/window_openers.h"
 #include "support/recording_platform.h"
+#include "support/window_checks.h"
+#include "support/window_cleanup.h"
 #include "values/core/standard_values.h"
 #include "values/windows/v_normalisees.h"
 
@@ -52,7 +52,7 @@ private slots:
     void copiesTheSelectedCells();
     void keyboard();
     void captionsFitAndControlsAreNamed();
-    void openedThroughTheInstalledOpener();
+    void openedForAValue();
 
 private:
     // The rows are the series in their order.
@@ -84,10 +84,10 @@ void VNormaliseesTest::init()
 
 void VNormaliseesTest::cleanup()
 {
-    SingleInstance<v_normalisees>::close();
+    const QStringList left = test::closeAllWindows();
     m_window = nullptr;
     m_platform.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    QCOMPARE(left, QStringList());
 }
 
 void VNormaliseesTest::showForFillsEveryRowWithoutShowing()
@@ -191,12 +191,9 @@ void VNormaliseesTest::captionsFitAndControlsAreNamed()
         QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
 }
 
-void VNormaliseesTest::openedThroughTheInstalledOpener()
+void VNormaliseesTest::openedForAValue()
 {
-    QVERIFY(!openStandardValues(1.0));
-    const StandardValuesOpener previous = setStandardValuesOpener(&v_normalisees::open);
-    QVERIFY(openStandardValues(1e-15, u"F"_s));
-    setStandardValuesOpener(previous);
+    v_normalisees::open(1e-15, u"F"_s);
     QVERIFY(m_window->isVisible());
     QCOMPARE(m_window->txtValeur->text(), u"1E-15"_s);
     QCOMPARE(text(E24, Below), u"1E-15"_s);

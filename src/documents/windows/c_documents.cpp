@@ -3,6 +3,7 @@
 #include "documents/windows/link_label.h"
 #include "documents/windows/m_help.h"
 #include "platform/twips.h"
+#include "platform/window_building.h"
 #include "platform/window_geometry.h"
 
 using namespace Qt::StringLiterals;
@@ -19,9 +20,7 @@ c_documents::c_documents(QWidget *parent)
     Label1 = addLink(u"Label1"_s, u"Aide sur le SDK"_s, 480, 1455);
     Label2 = addLink(u"Label2"_s, u"Aide sur les données"_s, 840, 2055);
     Label3 = addLink(u"Label3"_s, u"Aide sur le moteur d'équations"_s, 1200, 2415);
-    setTabOrder(a, Label1);
-    setTabOrder(Label1, Label2);
-    setTabOrder(Label2, Label3);
+    setFocusChain({a, Label1, Label2, Label3});
 
     connect(a, &LinkLabel::clicked, this, &c_documents::a_Click);
     connect(Label1, &LinkLabel::clicked, this, &c_documents::Label1_Click);

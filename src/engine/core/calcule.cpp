@@ -23,11 +23,6 @@ using namespace Qt::StringLiterals;
 namespace zorv::engine {
 namespace {
 
-QString quoted(const QString &part)
-{
-    return u"« "_s + part + u" »"_s;
-}
-
 // W[from..to], empty when to < from.
 QStringView stretch(const QString &w, qsizetype from, qsizetype to)
 {

@@ -116,4 +116,16 @@ qsizetype GetSeparator(qsizetype Start, QStringView TheString, int Mode)
     return pos == 0 ? length + 1 : pos;
 }
 
+QString quoted(QStringView part, qsizetype maxLength)
+{
+    QString shown = part.toString();
+    if (maxLength > 0 && shown.size() > maxLength) {
+        qsizetype cut = maxLength - 1;
+        if (shown.at(cut - 1).isHighSurrogate())
+            --cut;
+        shown = shown.left(cut) + u'\u2026';
+    }
+    return QStringLiteral("\u00AB ") + shown + QStringLiteral(" \u00BB");
+}
+
 } // namespace zorv::engine

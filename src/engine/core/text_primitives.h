@@ -32,4 +32,9 @@ qsizetype FindBackward(qsizetype start, QStringView text, QStringView find);
 // Never fails.
 qsizetype GetSeparator(qsizetype Start, QStringView TheString, int Mode);
 
+// A part of the user's text as every French message quotes it: « part », one space inside each
+// guillemet. Past maxLength characters (when it is given) the part is cut and ends in "…", so
+// that a message about a long text stays readable; a character is never cut in two.
+QString quoted(QStringView part, qsizetype maxLength = -1);
+
 } // namespace zorv::engine

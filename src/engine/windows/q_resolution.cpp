@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "platform/result_menu.h"
 #include "platform/twips.h"
+#include "platform/window_building.h"
 #include "platform/window_geometry.h"
 
 #include <QKeyEvent>
@@ -47,7 +48,7 @@ q_resolution::q_resolution(QWidget *parent)
     Command1->setDefault(false);
     connect(Command1, &QPushButton::clicked, this, &q_resolution::Command1_Click);
 
-    setTabOrder(Text1, Command1);
+    setFocusChain({Text1, Command1});
     Text1->setFocus();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "journal/core/expression_history.h"
+#include "engine/core/expression_history.h"
 #include "platform/single_instance.h"
 
 #include <QString>
@@ -46,7 +46,7 @@ protected:
 private:
     void record(std::optional<double> value, const QString &reason);
 
-    journal::ExpressionHistory m_history;
+    engine::ExpressionHistory m_history;
 
     struct Computed
     {

@@ -3,6 +3,7 @@
 #include "engine/core/calcule.h"
 #include "engine/core/number_reading.h"
 #include "engine/core/number_text.h"
+#include "engine/core/text_primitives.h"
 #include "functions/core/function_file.h"
 #include "functions/core/picked_function.h"
 #include "functions/core/quantity.h"
@@ -31,20 +32,9 @@ QString asValue(const QString &text)
     return u'(' + text + u')';
 }
 
-QString quoted(QString text)
-{
-    if (text.size() > QuotedTextLength) {
-        qsizetype cut = QuotedTextLength - 1;
-        if (text.at(cut - 1).isHighSurrogate())
-            --cut;
-        text = text.left(cut) + u'…';
-    }
-    return u"« "_s + text + u" »"_s;
-}
-
 QString functionCalled(const QString &name)
 {
-    return name.isEmpty() ? u"cette fonction"_s : quoted(name);
+    return name.isEmpty() ? u"cette fonction"_s : engine::quoted(name, QuotedTextLength);
 }
 
 // Box k's text as the engine will see it: the placeholders of later boxes in it replaced in their
@@ -84,7 +74,8 @@ QString boxFault(int k, const FunctionInputs &inputs)
     try {
         engine::Calcule(valueText(inputs[k - 1], k, inputs));
     } catch (const engine::EvalError &error) {
-        return label + u' ' + quoted(typed) + u" : "_s + error.reason() + u'.';
+        return label + u' ' + engine::quoted(typed, QuotedTextLength) + u" : "_s + error.reason()
+               + u'.';
     }
     return {};
 }
@@ -108,7 +99,9 @@ FunctionEvaluation evaluateFunction(const QString &name,
                                     const FunctionInputs &inputs)
 {
     if (formula == ReadFailureText) {
-        QString subject = name.isEmpty() ? u"Cette fonction"_s : u"La fonction "_s + quoted(name);
+        QString subject = name.isEmpty()
+                              ? u"Cette fonction"_s
+                              : u"La fonction "_s + engine::quoted(name, QuotedTextLength);
         return failure({},
                        0,
                        subject
@@ -184,8 +177,8 @@ FunctionEvaluation evaluateFunction(const PickedFunction &function, const Functi
         if (function.formula == ReadFailureText || text.trimmed().isEmpty())
             break; // told by the evaluation below, as before
         const BoxReading reading = readBoxText(text, parseUnit(function.units.inputs[k - 1]));
-        const QString label = u"La donnée "_s + QString::number(k) + u") "_s + quoted(text)
-                              + u" : "_s;
+        const QString label = u"La donnée "_s + QString::number(k) + u") "_s
+                              + engine::quoted(text, QuotedTextLength) + u" : "_s;
         if (!reading.ok())
             return failure(typed.expression, k, label + reading.reason + u'.');
         if (reading.asTyped)

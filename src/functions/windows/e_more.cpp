@@ -4,6 +4,7 @@
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/info_failure_component.h"
 #include "platform/twips.h"
+#include "platform/window_building.h"
 #include "platform/window_geometry.h"
 
 #include <QLabel>
@@ -17,15 +18,6 @@ namespace zorv {
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QLabel *makeLabel(const QString &name, const QString &caption, QRect geometry, QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(geometry);
-    return label;
-}
 
 QLineEdit *makeBox(const QString &name, const QString &accessibleName, int top, QWidget *parent)
 {
@@ -67,14 +59,12 @@ e_more::e_more(QWidget *parent)
     Text1 = makeBox(u"Text1"_s, u"Nom de la fonction"_s, 240, this);
     Text2 = makeBox(u"Text2"_s, u"Auteur de la fonction"_s, 720, this);
     Text3 = makeBox(u"Text3"_s, u"Equation de la fonction"_s, 1200, this);
-    Command1 = new QPushButton(u"OK"_s, this);
-    Command1->setObjectName(u"Command1"_s);
-    Command1->setGeometry(twips(4680, 840, 855, 615));
-    connect(Command1, &QPushButton::clicked, this, &e_more::Command1_Click);
-
-    setTabOrder(Text1, Text2);
-    setTabOrder(Text2, Text3);
-    setTabOrder(Text3, Command1);
+    Command1 = makeButton(this,
+                          u"Command1"_s,
+                          u"OK"_s,
+                          &e_more::Command1_Click,
+                          twips(4680, 840, 855, 615));
+    setFocusChain({Text1, Text2, Text3, Command1});
 
     centreWhenShown(this);
     Form_Load();

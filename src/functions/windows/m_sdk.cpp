@@ -5,6 +5,7 @@
 #include "functions/core/user_library.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
+#include "platform/window_building.h"
 #include "platform/window_geometry.h"
 #include "settings/core/ini.h"
 #include "settings/core/profile_store.h"
@@ -299,13 +300,10 @@ bool m_sdk::writeUnits(const QString &file)
 
 void m_sdk::setKeyboardOrder()
 {
-    const QList<QWidget *> order{Text1,       Text2,       Text8,       Text7,       Text6,
-                                 Text5,       Text11,      Text10,      Text9,       Text4,
-                                 Text3,       txtUnite[0], txtUnite[1], txtUnite[2], txtUnite[3],
-                                 txtUnite[4], txtUnite[5], txtUnite[6], Command1,    Command2,
-                                 Command3};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    setFocusChain({Text1,       Text2,       Text8,       Text7,       Text6,       Text5,
+                   Text11,      Text10,      Text9,       Text4,       Text3,       txtUnite[0],
+                   txtUnite[1], txtUnite[2], txtUnite[3], txtUnite[4], txtUnite[5], txtUnite[6],
+                   Command1,    Command2,    Command3});
 }
 
 QString m_sdk::newFilePath() const

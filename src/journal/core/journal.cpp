@@ -12,8 +12,6 @@ using namespace Qt::StringLiterals;
 namespace zorv::journal {
 namespace {
 
-Journal *current = nullptr;
-
 QString nativePath(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -45,8 +43,8 @@ Journal::Journal(const QString &filePath, JournalLimits limits, QObject *parent)
 Journal::~Journal()
 {
     flush();
-    if (current == this)
-        current = nullptr;
+    if (installedJournal() == this)
+        Installed<Journal>::set(nullptr);
 }
 
 void Journal::load()
@@ -285,26 +283,10 @@ void Journal::tell(Problem problem, const QString &text)
     emit problemFound(text);
 }
 
-Journal *installedJournal()
-{
-    return current;
-}
-
-JournalScope::JournalScope(Journal &journal)
-    : m_previous(current)
-{
-    current = &journal;
-}
-
-JournalScope::~JournalScope()
-{
-    current = m_previous;
-}
-
 void record(const Entry &entry)
 {
-    if (current)
-        current->append(entry);
+    if (Journal *journal = installedJournal())
+        journal->append(entry);
 }
 
 } // namespace zorv::journal

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "journal/core/journal_entry.h"
+#include "platform/hook.h"
 
 #include <QList>
 #include <QObject>
@@ -116,20 +117,13 @@ private:
 
 // The journal into which the windows record, if any: the program installs its own; without one
 // (command-line tools, tests of other windows) nothing is recorded.
-Journal *installedJournal();
+inline Journal *installedJournal()
+{
+    return Installed<Journal>::get();
+}
 
 // Installs a journal for the lifetime of the scope.
-class JournalScope
-{
-public:
-    explicit JournalScope(Journal &journal);
-    ~JournalScope();
-    JournalScope(const JournalScope &) = delete;
-    JournalScope &operator=(const JournalScope &) = delete;
-
-private:
-    Journal *m_previous;
-};
+using JournalScope = InstalledScope<Journal>;
 
 // Adds the entry to the installed journal, if any.
 void record(const Entry &entry);

@@ -1,11 +1,10 @@
 #include "journal/windows/c_journal.h"
 
-#include "engine/windows/q_resolution.h"
-#include "functions/windows/c_calculs.h"
 #include "journal/core/journal.h"
 #include "journal/windows/journal_model.h"
 #include "platform/platform.h"
 #include "platform/result_menu.h"
+#include "platform/window_building.h"
 
 #include <QDir>
 #include <QGridLayout>
@@ -69,6 +68,14 @@ QSize c_journal::sizeHint() const
 
 void c_journal::buildControls()
 {
+    buildFilter();
+    buildList();
+    buildButtons();
+    layOut();
+}
+
+void c_journal::buildFilter()
+{
     lblFiltre = new QLabel(u"&Filtrer :"_s, this);
     txtFiltre = new QLineEdit(this);
     txtFiltre->setObjectName(u"txtFiltre"_s);
@@ -77,7 +84,12 @@ void c_journal::buildControls()
     txtFiltre->setClearButtonEnabled(true);
     lblFiltre->setBuddy(txtFiltre);
     connect(txtFiltre, &QLineEdit::textChanged, this, &c_journal::txtFiltre_Change);
+    lblNombre = new QLabel(this);
+    lblNombre->setObjectName(u"lblNombre"_s);
+}
 
+void c_journal::buildList()
+{
     lstJournal = new QTreeView(this);
     lstJournal->setObjectName(u"lstJournal"_s);
     lstJournal->setAccessibleName(u"Calculs enregistrés, du plus récent au plus ancien"_s);
@@ -105,25 +117,32 @@ void c_journal::buildControls()
     auto *deleteKey = new QShortcut(QKeySequence::Delete, lstJournal);
     deleteKey->setContext(Qt::WidgetShortcut);
     connect(deleteKey, &QShortcut::activated, this, &c_journal::cmdSupprimer_Click);
+}
 
-    lblNombre = new QLabel(this);
-    lblNombre->setObjectName(u"lblNombre"_s);
-
-    cmdCopierResultat = addButton(u"cmdCopierResultat"_s,
-                                  u"Copier le &résultat"_s,
-                                  &c_journal::cmdCopierResultat_Click);
-    cmdCopierLigne = addButton(u"cmdCopierLigne"_s,
-                               u"Copier la &ligne"_s,
-                               &c_journal::cmdCopierLigne_Click);
-    cmdUtiliser = addButton(u"cmdUtiliser"_s, u"&Utiliser dans la donnée …"_s, nullptr);
+void c_journal::buildButtons()
+{
+    cmdCopierResultat = makeButton(this,
+                                   u"cmdCopierResultat"_s,
+                                   u"Copier le &résultat"_s,
+                                   &c_journal::cmdCopierResultat_Click);
+    cmdCopierLigne = makeButton(this,
+                                u"cmdCopierLigne"_s,
+                                u"Copier la &ligne"_s,
+                                &c_journal::cmdCopierLigne_Click);
+    cmdUtiliser = makeButton(u"cmdUtiliser"_s, u"&Utiliser dans la donnée …"_s, this);
     cmdUtiliser->setMenu(boxMenu(cmdUtiliser));
-    cmdRecalculer = addButton(u"cmdRecalculer"_s,
-                              u"Calculer à &nouveau"_s,
-                              &c_journal::cmdRecalculer_Click);
-    cmdSupprimer = addButton(u"cmdSupprimer"_s, u"&Supprimer"_s, &c_journal::cmdSupprimer_Click);
-    cmdVider = addButton(u"cmdVider"_s, u"&Vider le journal"_s, &c_journal::cmdVider_Click);
-    cmdExporter = addButton(u"cmdExporter"_s, u"E&xporter…"_s, &c_journal::cmdExporter_Click);
+    cmdRecalculer = makeButton(this,
+                               u"cmdRecalculer"_s,
+                               u"Calculer à &nouveau"_s,
+                               &c_journal::cmdRecalculer_Click);
+    cmdSupprimer
+        = makeButton(this, u"cmdSupprimer"_s, u"&Supprimer"_s, &c_journal::cmdSupprimer_Click);
+    cmdVider = makeButton(this, u"cmdVider"_s, u"&Vider le journal"_s, &c_journal::cmdVider_Click);
+    cmdExporter = makeButton(this, u"cmdExporter"_s, u"E&xporter…"_s, &c_journal::cmdExporter_Click);
+}
 
+void c_journal::layOut()
+{
     auto *filterRow = new QHBoxLayout;
     filterRow->addWidget(lblFiltre);
     filterRow->addWidget(txtFiltre, 1);
@@ -145,29 +164,15 @@ void c_journal::buildControls()
     layout->addWidget(lstJournal, 1);
     layout->addLayout(buttons);
 
-    setTabOrder(txtFiltre, lstJournal);
-    const QList<QWidget *> order{lstJournal,
-                                 cmdCopierResultat,
-                                 cmdCopierLigne,
-                                 cmdUtiliser,
-                                 cmdRecalculer,
-                                 cmdSupprimer,
-                                 cmdVider,
-                                 cmdExporter};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-}
-
-QPushButton *c_journal::addButton(const QString &name,
-                                  const QString &caption,
-                                  void (c_journal::*handler)())
-{
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    if (handler)
-        connect(button, &QPushButton::clicked, this, handler);
-    return button;
+    setFocusChain({txtFiltre,
+                   lstJournal,
+                   cmdCopierResultat,
+                   cmdCopierLigne,
+                   cmdUtiliser,
+                   cmdRecalculer,
+                   cmdSupprimer,
+                   cmdVider,
+                   cmdExporter});
 }
 
 // The six input boxes of the calculator, by the captions of their labels.
@@ -192,13 +197,15 @@ void c_journal::showLineMenu(const QPoint &position)
     menu->setObjectName(u"mnuLigne"_s);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const bool result = !entry->refused();
+    const bool links = resultLinks() != nullptr;
     menu->addAction(u"Copier le &résultat"_s, this, &c_journal::cmdCopierResultat_Click)
         ->setEnabled(result);
     menu->addAction(u"Copier la &ligne"_s, this, &c_journal::cmdCopierLigne_Click);
-    menu->addMenu(boxMenu(menu))->setEnabled(result);
-    menu->addAction(u"Calculer à &nouveau"_s, this, &c_journal::cmdRecalculer_Click);
+    menu->addMenu(boxMenu(menu))->setEnabled(result && links);
+    menu->addAction(u"Calculer à &nouveau"_s, this, &c_journal::cmdRecalculer_Click)
+        ->setEnabled(links);
     menu->addAction(u"Valeurs n&ormalisées"_s, this, &c_journal::ValeursNormalisees)
-        ->setEnabled(result && resultLinks() && resultLinks()->canShowStandardValues());
+        ->setEnabled(result && links);
     menu->addSeparator();
     menu->addAction(u"&Supprimer"_s, this, &c_journal::cmdSupprimer_Click);
     menu->popup(lstJournal->viewport()->mapToGlobal(position));
@@ -224,10 +231,11 @@ void c_journal::updateControls()
 {
     const std::optional<journal::Entry> entry = selectedEntry();
     const bool result = entry && !entry->refused();
+    const bool links = resultLinks() != nullptr;
     cmdCopierResultat->setEnabled(result);
     cmdCopierLigne->setEnabled(entry.has_value());
-    cmdUtiliser->setEnabled(result);
-    cmdRecalculer->setEnabled(entry.has_value());
+    cmdUtiliser->setEnabled(result && links);
+    cmdRecalculer->setEnabled(entry && links);
     cmdSupprimer->setEnabled(entry.has_value());
     const qsizetype total = m_journal->entries().size();
     cmdVider->setEnabled(total > 0);
@@ -257,32 +265,32 @@ void c_journal::cmdCopierLigne_Click()
 void c_journal::UtiliserDansDonnee(int box)
 {
     const std::optional<journal::Entry> entry = selectedEntry();
-    if (!entry || entry->refused())
+    ResultLinks *links = resultLinks();
+    if (!entry || entry->refused() || !links)
         return;
-    SingleInstance<c_calculs>::show()->setDonnee(box, journal::resultText(*entry));
+    links->useInCalculator(box, journal::resultText(*entry));
 }
 
 void c_journal::cmdRecalculer_Click()
 {
     const std::optional<journal::Entry> entry = selectedEntry();
-    if (!entry)
+    ResultLinks *links = resultLinks();
+    if (!entry || !links)
         return;
     if (entry->fromEngine()) {
-        SingleInstance<q_resolution>::show()->setExpression(entry->expression);
+        links->showInEngine(entry->expression);
         return;
     }
-    c_calculs *calculator = SingleInstance<c_calculs>::show();
-    if (!calculator->pickFunctionFile(entry->functionFile)) {
+    QList<BoxText> inputs;
+    for (const journal::Input &input : entry->inputs)
+        inputs.append({input.box, input.text});
+    if (!links->computeAgain(entry->functionFile, inputs)) {
         platform().messageBox(u"La fonction « %1 » n'est plus dans la liste des fonctions : son "
                               u"calcul ne peut pas être refait."_s.arg(entry->source),
                               QString(),
                               MessageButtons::Ok,
                               MessageIcon::Warning);
-        return;
     }
-    for (const journal::Input &input : entry->inputs)
-        calculator->setDonnee(input.box, input.text);
-    calculator->Command1_Click();
 }
 
 void c_journal::cmdSupprimer_Click()
@@ -329,8 +337,9 @@ void c_journal::cmdExporter_Click()
 void c_journal::ValeursNormalisees()
 {
     const std::optional<journal::Entry> entry = selectedEntry();
-    if (entry && entry->value && resultLinks() && resultLinks()->canShowStandardValues())
-        resultLinks()->showStandardValues(*entry->value, entry->resultUnit);
+    ResultLinks *links = resultLinks();
+    if (entry && entry->value && links)
+        links->showStandardValues(*entry->value, entry->resultUnit);
 }
 
 } // namespace zorv

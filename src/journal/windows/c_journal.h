@@ -48,19 +48,6 @@ public:
     void cmdExporter_Click();
     void ValeursNormalisees();
 
-private:
-    void buildControls();
-    QPushButton *addButton(const QString &name,
-                           const QString &caption,
-                           void (c_journal::*handler)());
-    QMenu *boxMenu(QWidget *parent);
-    void showLineMenu(const QPoint &position);
-    std::optional<qsizetype> selectedIndex() const;
-    void updateControls();
-
-    journal::Journal *m_journal;
-    journal::JournalModel *m_model;
-    QSortFilterProxyModel *m_filter;
     QLabel *lblFiltre = nullptr;
     QLineEdit *txtFiltre = nullptr;
     QTreeView *lstJournal = nullptr;
@@ -72,6 +59,21 @@ private:
     QPushButton *cmdSupprimer = nullptr;
     QPushButton *cmdVider = nullptr;
     QPushButton *cmdExporter = nullptr;
+
+private:
+    void buildControls();
+    void buildFilter();
+    void buildList();
+    void buildButtons();
+    void layOut();
+    QMenu *boxMenu(QWidget *parent);
+    void showLineMenu(const QPoint &position);
+    std::optional<qsizetype> selectedIndex() const;
+    void updateControls();
+
+    journal::Journal *m_journal;
+    journal::JournalModel *m_model;
+    QSortFilterProxyModel *m_filter;
 };
 
 } // namespace zorv

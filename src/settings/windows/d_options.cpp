@@ -1,7 +1,9 @@
 #include "settings/windows/d_options.h"
 
+#include "engine/core/text_primitives.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
+#include "platform/window_building.h"
 #include "platform/window_geometry.h"
 #include "settings/core/ini.h"
 #include "settings/core/options.h"
@@ -39,8 +41,7 @@ d_options::d_options(QWidget *parent)
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setClientSize(this, 4440, 1500);
-    setTabOrder(Co, Check1);
-    setTabOrder(Check1, Check2);
+    setFocusChain({Co, Check1, Check2});
     // toggled, not clicked: a screen reader's toggle action changes the state without a click,
     // and the box must not show a state that is not stored. Form_Load shows what is stored
     // without storing it again.
@@ -101,11 +102,12 @@ void d_options::store(QCheckBox *box, settings::Option option)
     const QString donnee = box->isChecked() ? u"1"_s : u"0"_s;
     if (Savo(option, donnee) != u"0")
         return;
-    platform().messageBox(u"Le réglage «\u00A0%1\u00A0» n'a pas pu être enregistré\u00A0: "
-                          "le fichier des paramètres ne peut pas être écrit.\n\n%2\n\n"
-                          "Vérifiez que le dossier «\u00A0parametres\u00A0» existe et "
+    platform().messageBox(u"Le réglage %1 n'a pas pu être enregistré : le fichier des paramètres "
+                          "ne peut pas être écrit.\n\n%2\n\nVérifiez que le dossier %3 existe et "
                           "que le fichier n'est pas protégé en écriture."_s
-                              .arg(box->text().remove(u'&'), settings::settingsFilePath()),
+                              .arg(engine::quoted(box->text().remove(u'&')),
+                                   settings::settingsFilePath(),
+                                   engine::quoted(u"parametres")),
                           AppTitle,
                           MessageButtons::Ok,
                           MessageIcon::Warning);

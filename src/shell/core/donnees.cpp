@@ -11,7 +11,7 @@ QString AppVersion;
 
 void InitGlobals()
 {
-    AppVersion = u"1.00.1"_s;
+    AppVersion = QStringLiteral(ZORV_VERSION_TEXT);
     FunctionDir = appPath(u"res/Fonc/"_s);
 }
 

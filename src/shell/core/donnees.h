@@ -7,7 +7,7 @@
 // functions/core/function_list.h.
 namespace zorv::donnees {
 
-// "1.00.1", shown as the main frame's caption. Set by InitGlobals.
+// "1.00.1", shown as the main frame's caption and printed by the tools. Set by InitGlobals.
 extern QString AppVersion;
 
 // Sets AppVersion, then FunctionDir.

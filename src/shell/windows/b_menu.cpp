@@ -6,6 +6,7 @@
 #include "platform/app_dir.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
+#include "platform/window_building.h"
 #include "platform/window_geometry.h"
 #include "settings/core/options.h"
 #include "settings/windows/d_options.h"
@@ -43,6 +44,12 @@ bool optionIsOn(settings::Option option)
     return settings::optionIsOn(d_options::Loado(option));
 }
 
+// The place of a module button: they all have the same size.
+QRect place(int left, int top)
+{
+    return twips(left, top, 2175, 375);
+}
+
 constexpr Qt::WindowStates UnplaceableStates = Qt::WindowMinimized | Qt::WindowMaximized
                                                | Qt::WindowFullScreen;
 
@@ -56,13 +63,20 @@ QString MissingPicture::message() const
 
 b_menu::b_menu(QWidget *parent)
     : QWidget(parent)
-    , Command1(addButton(u"Command1"_s, u"&Calculs"_s, 240, 120))
-    , Command2(addButton(u"Command2"_s, u"&Données"_s, 2880, 120))
-    , Command3(addButton(u"Command3"_s, u"Documen&ts"_s, 5520, 120))
-    , Command4(addButton(u"Command4"_s, u"A &Propos"_s, 2880, 720))
-    , Command5(addButton(u"Command5"_s, u"&Quitter"_s, 2880, 1320))
-    , Command6(addButton(u"Command6"_s, u"&Options"_s, 240, 720))
-    , Command7(addButton(u"Command7"_s, u"O&utils"_s, 5520, 720))
+    , Command1(
+          makeButton(this, u"Command1"_s, u"&Calculs"_s, &b_menu::Command1_Click, place(240, 120)))
+    , Command2(
+          makeButton(this, u"Command2"_s, u"&Données"_s, &b_menu::Command2_Click, place(2880, 120)))
+    , Command3(
+          makeButton(this, u"Command3"_s, u"Documen&ts"_s, &b_menu::Command3_Click, place(5520, 120)))
+    , Command4(
+          makeButton(this, u"Command4"_s, u"A &Propos"_s, &b_menu::Command4_Click, place(2880, 720)))
+    , Command5(
+          makeButton(this, u"Command5"_s, u"&Quitter"_s, &b_menu::Command5_Click, place(2880, 1320)))
+    , Command6(
+          makeButton(this, u"Command6"_s, u"&Options"_s, &b_menu::Command6_Click, place(240, 720)))
+    , Command7(
+          makeButton(this, u"Command7"_s, u"O&utils"_s, &b_menu::Command7_Click, place(5520, 720)))
     , Image1(new PictureButton(this))
     , Image2(new PictureButton(this))
     , WindowsAlign(new QTimer(this))
@@ -80,21 +94,9 @@ b_menu::b_menu(QWidget *parent)
     Image2->setFocusPolicy(Qt::NoFocus);
     Image2->setAccessibleName(u"Site Internet de ZORV"_s);
 
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Command3);
-    setTabOrder(Command3, Command4);
-    setTabOrder(Command4, Command5);
-    setTabOrder(Command5, Command6);
-    setTabOrder(Command6, Command7);
+    setFocusChain({Command1, Command2, Command3, Command4, Command5, Command6, Command7});
     Command1->setFocus();
 
-    connect(Command1, &QPushButton::clicked, this, &b_menu::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &b_menu::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &b_menu::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &b_menu::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &b_menu::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &b_menu::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &b_menu::Command7_Click);
     connect(Image1, &PictureButton::clicked, this, &b_menu::Image1_Click);
     connect(Image2, &PictureButton::clicked, this, &b_menu::Image2_Click);
 
@@ -116,14 +118,6 @@ b_menu::b_menu(QWidget *parent)
     // journal cannot do is told over the menu.
     if (journal::Journal *journal = journal::installedJournal())
         journal->load();
-}
-
-QPushButton *b_menu::addButton(const QString &name, const QString &caption, int left, int top)
-{
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setGeometry(twips(left, top, 2175, 375));
-    return button;
 }
 
 void b_menu::Command1_Click()

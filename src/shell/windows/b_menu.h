@@ -77,8 +77,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    QPushButton *addButton(const QString &name, const QString &caption, int left, int top);
-
     bool m_sessionEnding = false;
 };
 

@@ -172,17 +172,6 @@ void b_window::arrangeIcons()
     }
 }
 
-MainFrameHost::MainFrameHost()
-    : m_previous(frameHost())
-{
-    setFrameHost(this);
-}
-
-MainFrameHost::~MainFrameHost()
-{
-    setFrameHost(m_previous);
-}
-
 void MainFrameHost::showChild(QWidget *child)
 {
     SingleInstance<b_window>::get()->showChild(child);

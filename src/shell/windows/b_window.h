@@ -57,21 +57,13 @@ private:
     QMdiArea *m_area;
 };
 
-// The frame as the module windows see it, for the program's whole run: a child goes into the
-// frame that exists at that moment, or into a new one when the user has closed it. Installs
-// itself for its lifetime.
+// The frame as the module windows see it, for the program's whole run (installed with an
+// InstalledScope<FrameHost>): a child goes into the frame that exists at that moment, or into a
+// new one when the user has closed it.
 class MainFrameHost final : public FrameHost
 {
 public:
-    MainFrameHost();
-    ~MainFrameHost() override;
-    MainFrameHost(const MainFrameHost &) = delete;
-    MainFrameHost &operator=(const MainFrameHost &) = delete;
-
     void showChild(QWidget *child) override;
-
-private:
-    FrameHost *m_previous;
 };
 
 } // namespace zorv

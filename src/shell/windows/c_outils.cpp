@@ -3,6 +3,7 @@
 #include "engine/windows/q_resolution.h"
 #include "functions/windows/m_sdk.h"
 #include "platform/twips.h"
+#include "platform/window_building.h"
 #include "platform/window_geometry.h"
 
 #include <QFontMetrics>
@@ -34,28 +35,31 @@ QString wrapped(const QString &caption, const QFontMetrics &metrics, int width)
 
 c_outils::c_outils(QWidget *parent)
     : QWidget(parent)
-    , Command1(addButton(u"Command1"_s, u"lancer le SDK"_s, 120))
-    , Command2(addButton(u"Command2"_s, u"Lancer le Moteur d'équations"_s, 960))
+    , Command1(makeButton(this,
+                          u"Command1"_s,
+                          QString(),
+                          &c_outils::Command1_Click,
+                          twips(240, 120, 1815, 735)))
+    , Command2(makeButton(this,
+                          u"Command2"_s,
+                          QString(),
+                          &c_outils::Command2_Click,
+                          twips(240, 960, 1815, 735)))
 {
     setWindowTitle(u"Outils"_s);
     setClientSize(this, 2280, 1830);
-    setTabOrder(Command1, Command2);
-
-    connect(Command1, &QPushButton::clicked, this, &c_outils::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &c_outils::Command2_Click);
+    setWrappedCaption(Command1, u"lancer le SDK"_s);
+    setWrappedCaption(Command2, u"Lancer le Moteur d'équations"_s);
+    setFocusChain({Command1, Command2});
 }
 
-QPushButton *c_outils::addButton(const QString &name, const QString &caption, int top)
+void c_outils::setWrappedCaption(QPushButton *button, const QString &caption)
 {
-    auto *button = new QPushButton(this);
-    button->setObjectName(name);
-    button->setGeometry(twips(240, top, 1815, 735));
     const int textWidth = button->width() - 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth)
                           - style()->pixelMetric(QStyle::PM_ButtonMargin);
     button->setText(wrapped(caption, button->fontMetrics(), textWidth));
     // A screen reader reads the caption as one line.
     button->setAccessibleName(caption);
-    return button;
 }
 
 void c_outils::Command1_Click()

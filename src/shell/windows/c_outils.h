@@ -25,7 +25,7 @@ public:
     QPushButton *Command2 = nullptr;
 
 private:
-    QPushButton *addButton(const QString &name, const QString &caption, int top);
+    void setWrappedCaption(QPushButton *button, const QString &caption);
 };
 
 } // namespace zorv

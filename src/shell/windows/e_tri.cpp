@@ -1,6 +1,7 @@
 #include "shell/windows/e_tri.h"
 
 #include "platform/twips.h"
+#include "platform/window_building.h"
 #include "platform/window_geometry.h"
 #include "shell/windows/b_window.h"
 #include "shell/windows/picture_button.h"
@@ -39,7 +40,7 @@ e_tri::e_tri(QWidget *parent)
     Image3->setPixmap(QPixmap(u":/shell/bar.png"_s));
     Image3->setGeometry(twips(1155, 675, 2340, 225));
     Image3->setAccessibleName(u"Barre décorative"_s);
-    setTabOrder(Image1, Image2);
+    setFocusChain({Image1, Image2});
 
     connect(Image1, &PictureButton::clicked, this, &e_tri::Image1_Click);
     connect(Image2, &PictureButton::clicked, this, &e_tri::Image2_Click);

@@ -1,7 +1,9 @@
 #include "shell/windows/result_links.h"
 
+#include "engine/windows/q_resolution.h"
+#include "functions/windows/c_calculs.h"
 #include "journal/windows/c_journal.h"
-#include "platform/window_openers.h"
+#include "values/windows/v_normalisees.h"
 
 #include <QShortcut>
 
@@ -9,28 +11,35 @@ using namespace Qt::StringLiterals;
 
 namespace zorv {
 
-ProgramResultLinks::ProgramResultLinks()
-    : m_previous(setResultLinks(this))
-{}
-
-ProgramResultLinks::~ProgramResultLinks()
-{
-    setResultLinks(m_previous);
-}
-
 void ProgramResultLinks::showJournal()
 {
     SingleInstance<c_journal>::show();
 }
 
-bool ProgramResultLinks::canShowStandardValues() const
-{
-    return true;
-}
-
 void ProgramResultLinks::showStandardValues(double value, const QString &unit)
 {
-    openStandardValues(value, unit);
+    v_normalisees::open(value, unit);
+}
+
+void ProgramResultLinks::useInCalculator(int box, const QString &text)
+{
+    SingleInstance<c_calculs>::show()->setDonnee(box, text);
+}
+
+void ProgramResultLinks::showInEngine(const QString &expression)
+{
+    SingleInstance<q_resolution>::show()->setExpression(expression);
+}
+
+bool ProgramResultLinks::computeAgain(const QString &functionFile, const QList<BoxText> &inputs)
+{
+    c_calculs *calculator = SingleInstance<c_calculs>::show();
+    if (!calculator->pickFunctionFile(functionFile))
+        return false;
+    for (const BoxText &input : inputs)
+        calculator->setDonnee(input.box, input.text);
+    calculator->Command1_Click();
+    return true;
 }
 
 QShortcut *addJournalShortcut(QWidget *owner)

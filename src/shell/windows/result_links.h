@@ -7,22 +7,17 @@ class QWidget;
 
 namespace zorv {
 
-// Where the context menus of the result boxes lead in the program: the journal window and the
-// standard values. Installs itself for its lifetime.
+// Where the context menus of the result boxes and the journal's lines lead in the program: the
+// journal window, the standard values, the calculator and the equation engine. The program
+// installs it with an InstalledScope<ResultLinks>.
 class ProgramResultLinks final : public ResultLinks
 {
 public:
-    ProgramResultLinks();
-    ~ProgramResultLinks() override;
-    ProgramResultLinks(const ProgramResultLinks &) = delete;
-    ProgramResultLinks &operator=(const ProgramResultLinks &) = delete;
-
     void showJournal() override;
-    bool canShowStandardValues() const override;
     void showStandardValues(double value, const QString &unit) override;
-
-private:
-    ResultLinks *m_previous;
+    void useInCalculator(int box, const QString &text) override;
+    void showInEngine(const QString &expression) override;
+    bool computeAgain(const QString &functionFile, const QList<BoxText> &inputs) override;
 };
 
 // Ctrl+J opens the journal from every window of the program that is not blocked by a modal one.

@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "platform/twips.h"
+#include "platform/window_building.h"
 #include "platform/window_geometry.h"
 
 #include <QKeyEvent>
@@ -43,7 +44,7 @@ z_quit::z_quit(QWidget *parent)
     Command1->setDefault(true);
     Command1->setAutoDefault(true);
     Command2->setAutoDefault(true);
-    setTabOrder(Command1, Command2);
+    setFocusChain({Command1, Command2});
     Command1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &z_quit::Command1_Click);

@@ -294,7 +294,7 @@ int helpMode()
 
 int versionMode()
 {
-    writeOut("zorv-eval " ZORV_VERSION "\n");
+    writeOut("zorv-eval " ZORV_VERSION_TEXT "\n");
     return finish(true);
 }
 

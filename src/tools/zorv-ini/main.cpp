@@ -109,7 +109,7 @@ int main(int argc, char **argv)
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0)
         return print(QByteArray(Usage) + Help);
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
-        return print(QByteArrayLiteral("zorv-ini " ZORV_VERSION "\n"));
+        return print(QByteArrayLiteral("zorv-ini " ZORV_VERSION_TEXT "\n"));
     std::fputs(Usage, stderr);
     return UsageError;
 }

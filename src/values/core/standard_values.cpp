@@ -2,7 +2,7 @@
 
 #include "engine/core/calcule.h"
 #include "engine/core/number_reading.h"
-
+#include "engine/core/text_primitives.h"
 
 using namespace Qt::StringLiterals;
 
@@ -167,7 +167,7 @@ QString refusalReason(double value)
 
 ValueReading readValue(QStringView text)
 {
-    const QString quoted = u"« %1 »"_s.arg(text.trimmed());
+    const QString quoted = engine::quoted(text.trimmed());
     double value = 0;
     try {
         value = engine::readWholeTypedNumber(text);

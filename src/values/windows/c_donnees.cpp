@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "platform/program_font.h"
 #include "platform/twips.h"
+#include "platform/window_building.h"
 #include "platform/window_geometry.h"
 
 #include <QComboBox>
@@ -88,9 +89,7 @@ void c_donnees::createControls()
     t->setInterval(700);
     connect(t, &QTimer::timeout, this, &c_donnees::t_Timer);
 
-    setTabOrder(retour, liste);
-    setTabOrder(liste, Command1);
-    setTabOrder(Command1, copyPressepapier);
+    setFocusChain({retour, liste, Command1, copyPressepapier});
 }
 
 void c_donnees::rechercheVals()

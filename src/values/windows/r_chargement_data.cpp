@@ -1,6 +1,7 @@
 #include "values/windows/r_chargement_data.h"
 
 #include "platform/twips.h"
+#include "platform/window_building.h"
 #include "platform/window_geometry.h"
 #include "values/windows/c_donnees.h"
 
@@ -12,22 +13,6 @@
 using namespace Qt::StringLiterals;
 
 namespace zorv {
-
-namespace {
-
-QLabel *makeLabel(const QString &objectName,
-                  const QString &text,
-                  const QRect &geometry,
-                  QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(objectName);
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-} // namespace
 
 r_chargement_data::r_chargement_data(QWidget *parent)
     : QWidget(parent)

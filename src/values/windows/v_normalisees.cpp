@@ -2,6 +2,7 @@
 
 #include "engine/core/number_text.h"
 #include "platform/platform.h"
+#include "platform/window_building.h"
 #include "values/core/standard_values.h"
 
 #include <QAction>
@@ -176,8 +177,7 @@ void v_normalisees::createControls()
     layout->addWidget(tblSeries, 2, 0, 1, 4);
     layout->addWidget(lblCouleurs, 3, 0, 1, 4);
 
-    setTabOrder(txtValeur, cmdChercher);
-    setTabOrder(cmdChercher, tblSeries);
+    setFocusChain({txtValeur, cmdChercher, tblSeries});
 }
 
 void v_normalisees::showFor(double value, const QString &unit)

@@ -26,7 +26,7 @@ public:
     // "Ohm" or "nF", stands beside the value until the next call.
     void showFor(double value, const QString &unit = QString());
 
-    // Opens the window (or brings it to the front) for a value: the opener the shell installs.
+    // Opens the window (or brings it to the front) for a value: where the result links lead.
     static void open(double value, const QString &unit);
 
     // Reads the value typed in txtValeur and shows its series values, or why it has none.

@@ -1,6 +1,6 @@
-#include "journal/core/expression_history.h"
+#include "engine/core/expression_history.h"
 
-namespace zorv::journal {
+namespace zorv::engine {
 
 std::optional<QString> ExpressionHistory::older(const QString &shown, const QStringList &newestFirst)
 {
@@ -37,4 +37,4 @@ void ExpressionHistory::reset()
     m_expressions.clear();
 }
 
-} // namespace zorv::journal
+} // namespace zorv::engine

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace zorv::journal {
+namespace zorv::engine {
 
 // Goes through the expressions computed before, as a command line does: older() from the newest
 // back, newer() forward again, and past the newest the text that was being typed. An expression
@@ -29,4 +29,4 @@ private:
     qsizetype m_position = -1; // -1: the typed text
 };
 
-} // namespace zorv::journal
+} // namespace zorv::engine
