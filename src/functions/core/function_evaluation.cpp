@@ -87,6 +87,11 @@ QString boxFault(int k, const FunctionInputs &inputs)
 
 } // namespace
 
+QString quotedText(QString text)
+{
+    return quoted(std::move(text));
+}
+
 Substitution substituteInputs(const QString &formula, const FunctionInputs &inputs)
 {
     Substitution substitution{.expression = formula};

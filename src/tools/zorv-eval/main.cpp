@@ -7,6 +7,7 @@
 #include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
 #include "functions/core/function_list.h"
+#include "functions/core/function_request.h"
 #include "functions/core/user_library.h"
 #include "platform/app_dir.h"
 #include "settings/core/ini.h"
@@ -27,7 +28,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr char Synopsis[] = "usage : zorv-eval [--] [EXPR...]\n"
-                            "        zorv-eval --fonction NOM [VALEUR...]\n"
+                            "        zorv-eval --fonction NOM [VALEUR...] [= RÉSULTAT]\n"
                             "        zorv-eval --normalisee SÉRIE VALEUR...\n"
                             "        zorv-eval --help | --version\n";
 
@@ -41,7 +42,10 @@ constexpr char Details[]
       "    res/Fonc/ du programme, puis de vos propres fonctions, avec ou sans « .zvfc », ou un\n"
       "    chemin) avec les valeurs comme données 1 à 6 (« 0 » pour les manquantes), selon les\n"
       "    règles de la calculatrice : chaque valeur entre parenthèses, une donnée illisible\n"
-      "    refusée en la nommant.\n"
+      "    refusée en la nommant. Une valeur « ? » est l'inconnue : « = RÉSULTAT » donne les\n"
+      "    valeurs de cette donnée qui donnent ce résultat, sur une ligne, en ordre croissant.\n"
+      "    Une tolérance après une valeur (« 10k±5% », « 3,3+-0,1 ») donne le nominal, le\n"
+      "    minimum et le maximum.\n"
       "\n"
       "--normalisee SÉRIE VALEUR...  pour chaque valeur positive, les valeurs de la série (E6, "
       "E12,\n"
@@ -204,11 +208,32 @@ QString asReason(QString message)
     return message;
 }
 
+// The value, the solutions or nominal, minimum and maximum, on one line.
+QString answerText(const zorv::functions::FunctionAnswer &answer)
+{
+    using Kind = zorv::functions::FunctionAnswer::Kind;
+    QList<double> numbers{answer.value};
+    if (answer.kind == Kind::Solutions)
+        numbers = QList<double>(answer.solutions.begin(), answer.solutions.end());
+    else if (answer.kind == Kind::Range)
+        numbers << answer.range.minimum << answer.range.maximum;
+    QStringList texts;
+    for (const double number : numbers)
+        texts << zorv::engine::numberText(number);
+    return texts.join(u' ');
+}
+
 // The arguments after --fonction. Needs the application object, which knows the program folder.
 int functionMode(const QStringList &arguments)
 {
-    if (arguments.isEmpty() || arguments.size() > 7)
+    const zorv::functions::FunctionArguments values = zorv::functions::readFunctionArguments(
+        arguments.mid(1));
+    if (arguments.isEmpty() || values.boxes.size() > 6)
         return usageError(u"--fonction attend un nom et six valeurs au plus"_s);
+    if (!values.ok()) {
+        writeOut(u"erreur: "_s.toUtf8() + values.message.toUtf8() + '\n');
+        return finish(false);
+    }
     zorv::donnees::FunctionDir = zorv::donnees::appPath(u"res/Fonc/"_s);
     const QString &name = arguments.first();
     const QString path = functionFilePath(name);
@@ -218,17 +243,17 @@ int functionMode(const QStringList &arguments)
     }
     zorv::functions::FunctionInputs inputs;
     for (int k = 1; k <= 6; ++k)
-        inputs[k - 1] = k < arguments.size() ? arguments[k] : u"0"_s;
+        inputs[k - 1] = k <= values.boxes.size() ? values.boxes[k - 1] : u"0"_s;
     const QString functionName
         = zorv::ReadIniValue(u"GeneralInfo"_s, u"NomFonc"_s, path, QFileInfo(path).fileName());
     const QString formula
         = zorv::ReadIniValue(u"Calc"_s, u"Fnc"_s, path, zorv::functions::ReadFailureText);
-    const zorv::functions::FunctionEvaluation evaluation
-        = zorv::functions::evaluateFunction(functionName, formula, inputs);
-    const QString line = evaluation.ok() ? zorv::engine::numberText(evaluation.value)
-                                         : u"erreur: "_s + asReason(evaluation.message);
+    const zorv::functions::FunctionAnswer answer
+        = zorv::functions::answerFunction(functionName, formula, inputs, values.wanted);
+    const QString line = answer.ok() ? answerText(answer)
+                                     : u"erreur: "_s + asReason(answer.message);
     writeOut(line.toUtf8() + '\n');
-    return finish(evaluation.ok());
+    return finish(answer.ok());
 }
 
 int helpMode()

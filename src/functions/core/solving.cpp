@@ -1,0 +1,306 @@
+#include "functions/core/solving.h"
+
+#include "engine/core/calcule.h"
+#include "engine/core/number_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace zorv::functions {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Grid points per decade: neighbours differ by a factor of about 1.26, fine enough that the
+// roots of the shipped formulas fall in brackets of their own, few enough for the time budget.
+constexpr int PointsPerDecade = 10;
+constexpr double Agreement = 1E-9;
+constexpr int MaxIterations = 200;
+
+// Stands for the unknown in the substituted formula; no one types it into a box.
+constexpr QChar UnknownMark = QChar(0xE000);
+
+// The function less the wanted result, as a function of the unknown alone.
+class Residual
+{
+public:
+    Residual(QString expression, double wanted)
+        : m_expression(std::move(expression))
+        , m_wanted(wanted)
+    {}
+
+    // f(x) - wanted, or nothing where the engine refuses the point.
+    std::optional<double> operator()(double x) const
+    {
+        QString expression = m_expression;
+        expression.replace(UnknownMark, engine::numberText(x));
+        try {
+            return engine::Calcule(expression) - m_wanted;
+        } catch (const engine::EvalError &) {
+            return std::nullopt;
+        }
+    }
+
+    double wanted() const { return m_wanted; }
+
+private:
+    QString m_expression;
+    double m_wanted;
+};
+
+struct Point
+{
+    double x;
+    std::optional<double> r; // the residual; nothing in a gap
+};
+
+// The grid over the real line, in ascending order; the positive half is evaluated first.
+std::vector<Point> scan(const Residual &residual)
+{
+    const int steps = 30 * PointsPerDecade;
+    std::vector<Point> positive;
+    std::vector<Point> negative;
+    for (int i = 0; i <= steps; ++i) {
+        const double x = std::pow(10.0, -15.0 + double(i) / PointsPerDecade);
+        positive.push_back({x, residual(x)});
+    }
+    for (int i = 0; i <= steps; ++i) {
+        const double x = -std::pow(10.0, -15.0 + double(i) / PointsPerDecade);
+        negative.push_back({x, residual(x)});
+    }
+    std::vector<Point> line(negative.rbegin(), negative.rend());
+    line.push_back({0.0, residual(0.0)});
+    line.insert(line.end(), positive.begin(), positive.end());
+    return line;
+}
+
+bool sameSign(double a, double b)
+{
+    return (a < 0) == (b < 0);
+}
+
+// Brent's method on a bracket [a, b] where the residual changes sign; nothing when the engine
+// refuses a point inside it. The engine reads the unknown to 15 significant digits: narrower
+// steps would see the same point.
+std::optional<double> brent(const Residual &residual, double a, double fa, double b, double fb)
+{
+    double c = b, fc = fb, d = b - a, e = d;
+    for (int i = 0; i < MaxIterations; ++i) {
+        if (sameSign(fb, fc)) {
+            c = a, fc = fa;
+            d = e = b - a;
+        }
+        if (std::abs(fc) < std::abs(fb)) {
+            a = b, b = c, c = a;
+            fa = fb, fb = fc, fc = fa;
+        }
+        const double tolerance = 2E-15 * std::abs(b) + 1E-300;
+        const double m = (c - b) / 2;
+        if (std::abs(m) <= tolerance || fb == 0)
+            return b;
+        if (std::abs(e) >= tolerance && std::abs(fa) > std::abs(fb)) {
+            double p, q;
+            const double s = fb / fa;
+            if (a == c) {
+                p = 2 * m * s;
+                q = 1 - s;
+            } else {
+                const double qa = fa / fc, r = fb / fc;
+                p = s * (2 * m * qa * (qa - r) - (b - a) * (r - 1));
+                q = (qa - 1) * (r - 1) * (s - 1);
+            }
+            if (p > 0)
+                q = -q;
+            p = std::abs(p);
+            if (2 * p < std::min(3 * m * q - std::abs(tolerance * q), std::abs(e * q))) {
+                e = d;
+                d = p / q;
+            } else {
+                d = e = m;
+            }
+        } else {
+            d = e = m;
+        }
+        a = b, fa = fb;
+        b += std::abs(d) > tolerance ? d : std::copysign(tolerance, m);
+        const std::optional<double> next = residual(b);
+        if (!next)
+            return std::nullopt;
+        fb = *next;
+    }
+    return b;
+}
+
+// Golden-section search for the smallest |residual| in [a, c]; nothing on a gap.
+std::optional<double> lowestPoint(const Residual &residual, double a, double c)
+{
+    const double ratio = (std::sqrt(5.0) - 1) / 2;
+    double x1 = c - ratio * (c - a), x2 = a + ratio * (c - a);
+    std::optional<double> r1 = residual(x1), r2 = residual(x2);
+    for (int i = 0; i < MaxIterations && r1 && r2; ++i) {
+        if (std::abs(c - a) <= 1E-15 * std::max(std::abs(a), std::abs(c)))
+            break;
+        if (std::abs(*r1) < std::abs(*r2)) {
+            c = x2, x2 = x1, r2 = r1;
+            x1 = c - ratio * (c - a);
+            r1 = residual(x1);
+        } else {
+            a = x1, x1 = x2, r1 = r2;
+            x2 = a + ratio * (c - a);
+            r2 = residual(x2);
+        }
+    }
+    if (!r1 || !r2)
+        return std::nullopt;
+    return std::abs(*r1) < std::abs(*r2) ? x1 : x2;
+}
+
+double roundedTo(double x, int digits)
+{
+    return QString::number(x, 'g', digits).toDouble();
+}
+
+// The candidate with the fewest significant digits that leaves the residual no larger, so that a
+// root found as 1.99999999999997 is given as 2 when 2 is as good; nothing when it is refused.
+std::optional<std::pair<double, double>> shortest(const Residual &residual, double x)
+{
+    x = roundedTo(x, 15);
+    const std::optional<double> r = residual(x);
+    if (!r)
+        return std::nullopt;
+    for (int digits = 1; digits < 15; ++digits) {
+        const double shorter = roundedTo(x, digits);
+        if (const std::optional<double> rs = residual(shorter); rs && std::abs(*rs) <= std::abs(*r))
+            return std::pair{shorter, *rs};
+    }
+    return std::pair{x, *r};
+}
+
+// The sizes of the results around a candidate: the measure of "equal to 1E-9" when the wanted
+// result is 0.
+double scaleAround(const Residual &residual, const Point &left, const Point &right)
+{
+    if (residual.wanted() != 0)
+        return std::abs(residual.wanted());
+    return std::max(std::abs(*left.r), std::abs(*right.r));
+}
+
+class Solver
+{
+public:
+    explicit Solver(const Residual &residual)
+        : m_residual(residual)
+    {}
+
+    void consider(std::optional<double> x, double scale)
+    {
+        if (!x)
+            return;
+        const auto candidate = shortest(m_residual, *x);
+        if (candidate && std::abs(candidate->second) <= Agreement * scale)
+            m_solutions.push_back(candidate->first);
+    }
+
+    std::vector<double> solutions()
+    {
+        std::sort(m_solutions.begin(), m_solutions.end());
+        std::vector<double> distinct;
+        for (const double x : m_solutions) {
+            if (distinct.empty()
+                || std::abs(x - distinct.back())
+                       > Agreement * std::max(std::abs(x), std::abs(distinct.back())))
+                distinct.push_back(x);
+        }
+        return distinct;
+    }
+
+    void search(const std::vector<Point> &line)
+    {
+        for (size_t i = 0; i + 1 < line.size(); ++i) {
+            const Point &a = line[i], &b = line[i + 1];
+            if (!a.r || !b.r)
+                continue;
+            if (*a.r == 0) {
+                m_solutions.push_back(a.x);
+            } else if (*b.r != 0 && !sameSign(*a.r, *b.r)) {
+                consider(brent(m_residual, a.x, *a.r, b.x, *b.r), scaleAround(m_residual, a, b));
+            } else if (i + 2 < line.size()) {
+                const Point &c = line[i + 2];
+                if (c.r && *c.r != 0 && sameSign(*b.r, *c.r) && std::abs(*b.r) < std::abs(*a.r)
+                    && std::abs(*b.r) < std::abs(*c.r))
+                    consider(lowestPoint(m_residual, a.x, c.x), scaleAround(m_residual, a, c));
+            }
+        }
+        if (const Point &last = line.back(); last.r && *last.r == 0)
+            m_solutions.push_back(last.x);
+    }
+
+private:
+    const Residual &m_residual;
+    std::vector<double> m_solutions;
+};
+
+SolveResult refusal(int box, const QString &message)
+{
+    return {.solutions = {}, .wanted = 0, .box = box, .message = message};
+}
+
+QString boxLabel(int box)
+{
+    return u"donnée "_s + QString::number(box) + u')';
+}
+
+} // namespace
+
+SolveResult solveFunction(const QString &name,
+                          const QString &formula,
+                          const FunctionInputs &inputs,
+                          int unknown,
+                          const QString &wantedText)
+{
+    // The other boxes are checked as the calculator checks them, with a harmless value in the
+    // unknown's box; a failure of the whole may come from that value and is no refusal.
+    FunctionInputs probe = inputs;
+    probe[unknown - 1] = u"1"_s;
+    const FunctionEvaluation check = evaluateFunction(name, formula, probe);
+    if (!check.ok() && (check.box != 0 || check.expression.isEmpty()))
+        return refusal(check.box, check.message);
+
+    probe[unknown - 1] = UnknownMark;
+    const Substitution substitution = substituteInputs(formula, probe);
+    if (!substitution.used[unknown - 1]) {
+        return refusal(unknown,
+                       u"La formule n'utilise pas la "_s + boxLabel(unknown)
+                           + u" : elle ne peut pas être l'inconnue."_s);
+    }
+
+    const QString wanted = wantedText.trimmed();
+    if (wanted.isEmpty())
+        return refusal(unknown, u"Indiquez le résultat voulu pour trouver la "_s
+                                    + boxLabel(unknown) + u'.');
+    double wantedValue = 0;
+    try {
+        wantedValue = engine::Calcule(wanted);
+    } catch (const engine::EvalError &error) {
+        return refusal(0, u"Le résultat voulu "_s + quotedText(wanted) + u" : "_s + error.reason()
+                              + u'.');
+    }
+
+    const Residual residual(substitution.expression, wantedValue);
+    Solver solver(residual);
+    solver.search(scan(residual));
+    SolveResult result{.solutions = solver.solutions(), .wanted = wantedValue, .box = 0,
+                       .message = {}};
+    if (result.solutions.empty()) {
+        result.box = unknown;
+        result.message = u"Aucune valeur de la "_s + boxLabel(unknown) + u" entre "_s
+                         + engine::userNumberText(-LargestSearched) + u" et "_s
+                         + engine::userNumberText(LargestSearched) + u" ne donne "_s + wanted
+                         + u'.';
+    }
+    return result;
+}
+
+} // namespace zorv::functions

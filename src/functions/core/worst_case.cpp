@@ -1,0 +1,175 @@
+#include "functions/core/worst_case.h"
+
+#include "engine/core/calcule.h"
+#include "engine/core/number_text.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <limits>
+#include <random>
+#include <vector>
+
+namespace zorv::functions {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Band
+{
+    int box;
+    double low;
+    double high;
+
+    double at(double share) const { return low + (high - low) * share; }
+};
+
+RangeResult refusal(int box, const QString &message)
+{
+    return {.nominal = 0, .minimum = 0, .maximum = 0, .box = box, .message = message};
+}
+
+QString boxLabel(int box)
+{
+    return u"La donnée "_s + QString::number(box) + u')';
+}
+
+class BandSearch
+{
+public:
+    BandSearch(const QString &formula, const FunctionInputs &inputs, std::vector<Band> bands)
+        : m_formula(formula)
+        , m_inputs(inputs)
+        , m_bands(std::move(bands))
+    {}
+
+    // The function with band i at share[i] of its width; false and the reason when refused.
+    bool visit(const std::vector<double> &shares)
+    {
+        FunctionInputs point = m_inputs;
+        for (size_t i = 0; i < m_bands.size(); ++i)
+            point[m_bands[i].box - 1] = engine::numberText(m_bands[i].at(shares[i]));
+        try {
+            const double value = engine::Calcule(substituteInputs(m_formula, point).expression);
+            m_minimum = std::min(m_minimum, value);
+            m_maximum = std::max(m_maximum, value);
+            return true;
+        } catch (const engine::EvalError &error) {
+            m_refusal = error.reason() + u" avec "_s + pointText(shares);
+            return false;
+        }
+    }
+
+    // Every point of a grid of `steps` shares per band (2: the corners alone).
+    bool grid(int steps)
+    {
+        std::vector<int> index(m_bands.size(), 0);
+        std::vector<double> shares(m_bands.size(), 0.0);
+        while (true) {
+            for (size_t i = 0; i < index.size(); ++i)
+                shares[i] = double(index[i]) / (steps - 1);
+            if (!visit(shares))
+                return false;
+            size_t i = 0;
+            while (i < index.size() && ++index[i] == steps)
+                index[i++] = 0;
+            if (i == index.size())
+                return true;
+        }
+    }
+
+    bool draws(int count)
+    {
+        std::mt19937 generator(RandomSeed);
+        std::uniform_real_distribution<double> share(0.0, 1.0);
+        std::vector<double> shares(m_bands.size());
+        for (int n = 0; n < count; ++n) {
+            for (double &s : shares)
+                s = share(generator);
+            if (!visit(shares))
+                return false;
+        }
+        return true;
+    }
+
+    double minimum() const { return m_minimum; }
+    double maximum() const { return m_maximum; }
+    const QString &refusal() const { return m_refusal; }
+
+private:
+    QString pointText(const std::vector<double> &shares) const
+    {
+        QStringList parts;
+        for (size_t i = 0; i < m_bands.size(); ++i)
+            parts << QString::number(m_bands[i].box) + u") = "_s
+                         + engine::userNumberText(m_bands[i].at(shares[i]));
+        return parts.join(u", "_s);
+    }
+
+    const QString &m_formula;
+    const FunctionInputs &m_inputs;
+    std::vector<Band> m_bands;
+    double m_minimum = std::numeric_limits<double>::infinity();
+    double m_maximum = -std::numeric_limits<double>::infinity();
+    QString m_refusal;
+};
+
+// Whether the function is refused with box k at 0, the others as typed.
+bool refusesZero(const QString &name, const QString &formula, FunctionInputs inputs, int k)
+{
+    inputs[k - 1] = u"0"_s;
+    return !evaluateFunction(name, formula, inputs).ok();
+}
+
+} // namespace
+
+RangeResult worstCase(const QString &name,
+                      const QString &formula,
+                      const FunctionInputs &inputs,
+                      const InputTolerances &tolerances)
+{
+    const FunctionEvaluation nominal = evaluateFunction(name, formula, inputs);
+    if (!nominal.ok())
+        return refusal(nominal.box, nominal.message);
+
+    const Substitution substitution = substituteInputs(formula, inputs);
+    std::vector<Band> bands;
+    for (int k = 1; k <= 6; ++k) {
+        const std::optional<Tolerance> &tolerance = tolerances[k - 1];
+        if (!tolerance)
+            continue;
+        if (!substitution.used[k - 1]) {
+            return refusal(k, boxLabel(k) + u" porte une tolérance, mais la formule ne l'utilise "
+                                            u"pas."_s);
+        }
+        if (tolerance->relative && tolerance->amount >= 100
+            && refusesZero(name, formula, inputs, k)) {
+            return refusal(k, boxLabel(k) + u" : une tolérance de 100 % ou plus la rend nulle, "
+                                            u"et la formule divise par elle."_s);
+        }
+        // The box was checked on its own by evaluateFunction: its value reads.
+        const double value = engine::Calcule(u'(' + inputs[k - 1] + u')');
+        const double half = tolerance->halfWidth(value);
+        bands.push_back({k, value - half, value + half});
+    }
+
+    BandSearch search(formula, inputs, bands);
+    const int count = int(bands.size());
+    bool searched = search.grid(2);
+    if (searched && count <= 3)
+        searched = search.grid(GridPointsPerInput);
+    else if (searched)
+        searched = search.draws(RandomPoints);
+    if (!searched) {
+        const QString subject = name.isEmpty() ? u"cette fonction"_s : quotedText(name);
+        return refusal(0, u"Pas de plage pour "_s + subject + u" : "_s + search.refusal()
+                              + u'.');
+    }
+    return {.nominal = nominal.value,
+            .minimum = std::min(search.minimum(), nominal.value),
+            .maximum = std::max(search.maximum(), nominal.value),
+            .box = 0, .message = {}};
+}
+
+} // namespace zorv::functions
