@@ -218,13 +218,15 @@ public:
 
     void search(const std::vector<Point> &line)
     {
-        for (size_t i = 0; i + 1 < line.size(); ++i) {
-            const Point &a = line[i], &b = line[i + 1];
-            if (!a.r || !b.r)
+        for (size_t i = 0; i < line.size(); ++i) {
+            if (line[i].r && *line[i].r == 0) {
+                i = zeroRun(line, i);
                 continue;
-            if (*a.r == 0) {
-                m_solutions.push_back(a.x);
-            } else if (*b.r != 0 && !sameSign(*a.r, *b.r)) {
+            }
+            if (i + 1 == line.size() || !line[i].r || !line[i + 1].r)
+                continue;
+            const Point &a = line[i], &b = line[i + 1];
+            if (*b.r != 0 && !sameSign(*a.r, *b.r)) {
                 consider(brent(m_residual, a.x, *a.r, b.x, *b.r), scaleAround(m_residual, a, b));
             } else if (i + 2 < line.size()) {
                 const Point &c = line[i + 2];
@@ -233,11 +235,27 @@ public:
                     consider(lowestPoint(m_residual, a.x, c.x), scaleAround(m_residual, a, c));
             }
         }
-        if (const Point &last = line.back(); last.r && *last.r == 0)
-            m_solutions.push_back(last.x);
     }
 
 private:
+    // Neighbouring points that all hit the wanted result exactly lie closer together than the
+    // engine's 15 digits can tell apart (5 + 1E-15 is 5): they are one solution, 0 when the run
+    // holds it, else the simplest value in its middle. Returns the run's last point.
+    size_t zeroRun(const std::vector<Point> &line, size_t first)
+    {
+        size_t last = first;
+        bool holdsZero = false;
+        for (; last < line.size() && line[last].r && *line[last].r == 0; ++last)
+            holdsZero = holdsZero || line[last].x == 0;
+        --last;
+        const double middle = holdsZero ? 0.0 : line[(first + last) / 2].x;
+        if (const auto candidate = shortest(m_residual, middle); candidate && candidate->second == 0)
+            m_solutions.push_back(candidate->first);
+        else
+            m_solutions.push_back(middle);
+        return last;
+    }
+
     const Residual &m_residual;
     std::vector<double> m_solutions;
 };
