@@ -30,7 +30,8 @@ const std::vector<Shipped> &shippedFunctions()
         std::vector<Shipped> read;
         const QDir folder(QString::fromUtf8(ZORV_SOURCE_DATA) + u"/res/Fonc"_s);
         for (const QString &file : folder.entryList(QDir::Files, QDir::Name))
-            read.push_back({file, zorv::ReadIniValue(u"Calc"_s, u"Fnc"_s, folder.filePath(file), {})});
+            read.push_back(
+                {file, zorv::ReadIniValue(u"Calc"_s, u"Fnc"_s, folder.filePath(file), {})});
         return read;
     }();
     return functions;
@@ -52,8 +53,8 @@ void BM_SolveShipped(benchmark::State &state)
     question[unknown - 1] = u"?"_s;
     state.SetLabel(function.name.toStdString());
     for (auto _ : state) {
-        const FunctionAnswer answer = answerFunction(function.name, function.formula, question,
-                                                     wanted);
+        const FunctionAnswer answer
+            = answerFunction(function.name, function.formula, question, wanted);
         if (!answer.ok() || answer.solutions.empty())
             state.SkipWithError("a shipped function was not solved");
         benchmark::DoNotOptimize(answer.solutions.data());
@@ -76,8 +77,12 @@ void shippedArguments(benchmark::internal::Benchmark *benchmark)
 void BM_WorstCaseSixInputs(benchmark::State &state)
 {
     const QString formula = u"(d1+d2)*d3/(d4+d5*d6)"_s;
-    const FunctionInputs boxes{u"10 ±5%"_s, u"4,7 ±5%"_s, u"2,2 ±10%"_s,
-                               u"1,5 ±1%"_s, u"3,3 ±20%"_s, u"6,8 ±2%"_s};
+    const FunctionInputs boxes{u"10 ±5%"_s,
+                               u"4,7 ±5%"_s,
+                               u"2,2 ±10%"_s,
+                               u"1,5 ±1%"_s,
+                               u"3,3 ±20%"_s,
+                               u"6,8 ±2%"_s};
     for (auto _ : state) {
         const FunctionAnswer answer = answerFunction({}, formula, boxes, {});
         if (!answer.ok())

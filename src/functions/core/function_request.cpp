@@ -56,8 +56,9 @@ FunctionAnswer answerFunction(const QString &name,
     for (int k = 1; k <= 6; ++k) {
         if (boxes[k - 1].trimmed() == UnknownText) {
             if (unknown != 0) {
-                return refusal(k, u"Une seule donnée peut être inconnue : la "_s + boxLabel(unknown)
-                                      + u" et la "_s + boxLabel(k) + u" portent « ? »."_s);
+                return refusal(k,
+                               u"Une seule donnée peut être inconnue : la "_s + boxLabel(unknown)
+                                   + u" et la "_s + boxLabel(k) + u" portent « ? »."_s);
             }
             unknown = k;
             values[k - 1] = boxes[k - 1];
@@ -75,15 +76,17 @@ FunctionAnswer answerFunction(const QString &name,
 
     if (unknown != 0) {
         if (toleranced != 0) {
-            return refusal(toleranced, u"La "_s + boxLabel(toleranced)
-                                           + u" porte une tolérance : on ne cherche une inconnue "
-                                             u"qu'avec des valeurs exactes."_s);
+            return refusal(toleranced,
+                           u"La "_s + boxLabel(toleranced)
+                               + u" porte une tolérance : on ne cherche une inconnue "
+                                 u"qu'avec des valeurs exactes."_s);
         }
         return solve(name, formula, values, unknown, wantedText);
     }
     if (!wantedText.trimmed().isEmpty()) {
-        return refusal(0, u"Un résultat voulu demande une donnée inconnue : écrivez « ? » dans "
-                          u"sa case."_s);
+        return refusal(0,
+                       u"Un résultat voulu demande une donnée inconnue : écrivez « ? » dans "
+                       u"sa case."_s);
     }
     FunctionAnswer answer;
     answer.values = values;

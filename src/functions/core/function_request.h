@@ -17,7 +17,11 @@ inline constexpr QStringView UnknownText = u"?";
 // that give a wanted result, or the range that toleranced inputs give.
 struct FunctionAnswer
 {
-    enum class Kind { Value, Solutions, Range };
+    enum class Kind {
+        Value,
+        Solutions,
+        Range
+    };
 
     Kind kind = Kind::Value;
     double value = 0;              // Value: the result; Solutions: the wanted result
@@ -46,7 +50,7 @@ FunctionAnswer answerFunction(const QString &name,
 struct FunctionArguments
 {
     QStringList boxes; // the values in their order
-    QString wanted;     // after "="
+    QString wanted;    // after "="
     bool hasWanted = false;
     QString message; // empty when read
 

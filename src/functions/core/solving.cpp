@@ -296,20 +296,23 @@ SolveResult solveFunction(const QString &name,
 
     const QString wanted = wantedText.trimmed();
     if (wanted.isEmpty())
-        return refusal(unknown, u"Indiquez le résultat voulu pour trouver la "_s
-                                    + boxLabel(unknown) + u'.');
+        return refusal(unknown,
+                       u"Indiquez le résultat voulu pour trouver la "_s + boxLabel(unknown) + u'.');
     double wantedValue = 0;
     try {
         wantedValue = engine::Calcule(wanted);
     } catch (const engine::EvalError &error) {
-        return refusal(0, u"Le résultat voulu "_s + quotedText(wanted) + u" : "_s + error.reason()
-                              + u'.');
+        return refusal(0,
+                       u"Le résultat voulu "_s + quotedText(wanted) + u" : "_s + error.reason()
+                           + u'.');
     }
 
     const Residual residual(substitution.expression, wantedValue);
     Solver solver(residual);
     solver.search(scan(residual));
-    SolveResult result{.solutions = solver.solutions(), .wanted = wantedValue, .box = 0,
+    SolveResult result{.solutions = solver.solutions(),
+                       .wanted = wantedValue,
+                       .box = 0,
                        .message = {}};
     if (result.solutions.empty()) {
         result.box = unknown;

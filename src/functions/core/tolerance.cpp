@@ -67,7 +67,8 @@ ToleranceReading readTolerance(const QString &text, int box)
     const QString label = u"La donnée "_s + QString::number(box) + u") "_s + quotedText(trimmed)
                           + u" : "_s;
     auto refused = [&](const QString &reason) {
-        return ToleranceReading{.valueText = trimmed, .tolerance = std::nullopt,
+        return ToleranceReading{.valueText = trimmed,
+                                .tolerance = std::nullopt,
                                 .message = label + reason + u'.'};
     };
     if (split->value.isEmpty()) {
@@ -91,8 +92,7 @@ ToleranceReading readTolerance(const QString &text, int box)
     }
     if (value < 0)
         return refused(u"tolérance négative"_s);
-    const QString written = split->sign.isEmpty() ? split->amount
-                                                  : u"±"_s + split->amount;
+    const QString written = split->sign.isEmpty() ? split->amount : u"±"_s + split->amount;
     return {.valueText = split->value,
             .tolerance = Tolerance{.amount = value, .relative = relative, .text = written},
             .message = {}};

@@ -21,7 +21,7 @@ struct Tolerance
 // A box's text split into its value and its optional tolerance.
 struct ToleranceReading
 {
-    QString valueText;                  // the value alone, trimmed; the whole text when no tolerance
+    QString valueText; // the value alone, trimmed; the whole text when no tolerance
     std::optional<Tolerance> tolerance; // none when the text carries no tolerance
     QString message;                    // the French refusal naming the box; empty when read
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <random>
 #include <vector>
@@ -94,7 +95,9 @@ public:
     }
 
     double minimum() const { return m_minimum; }
+
     double maximum() const { return m_maximum; }
+
     const QString &refusal() const { return m_refusal; }
 
 private:
@@ -114,6 +117,26 @@ private:
     double m_maximum = -std::numeric_limits<double>::infinity();
     QString m_refusal;
 };
+
+// Four significant digits, the trailing zeros kept (3,580): the label tells a precision.
+QString fourDigits(double value, const QLocale &locale)
+{
+    const double magnitude = std::abs(value);
+    if (value == 0)
+        return u"0"_s;
+    if (magnitude < 1E-4 || magnitude >= 1E+15)
+        return locale.toString(value, 'E', 3);
+    const int decimals = 3 - int(std::floor(std::log10(magnitude)));
+    return decimals > 0 ? locale.toString(value, 'f', decimals)
+                        : locale.toString(std::round(value), 'f', 0);
+}
+
+QString share(double value, double nominal, const QLocale &locale)
+{
+    const double percent = (value - nominal) / std::abs(nominal) * 100;
+    const QString digits = locale.toString(std::abs(percent), 'f', 1);
+    return (percent < 0 ? u"\u2212"_s : u"+"_s) + digits + u" %"_s;
+}
 
 // Whether the function is refused with box k at 0, the others as typed.
 bool refusesZero(const QString &name, const QString &formula, FunctionInputs inputs, int k)
@@ -140,13 +163,17 @@ RangeResult worstCase(const QString &name,
         if (!tolerance)
             continue;
         if (!substitution.used[k - 1]) {
-            return refusal(k, boxLabel(k) + u" porte une tolérance, mais la formule ne l'utilise "
-                                            u"pas."_s);
+            return refusal(k,
+                           boxLabel(k)
+                               + u" porte une tolérance, mais la formule ne l'utilise "
+                                 u"pas."_s);
         }
         if (tolerance->relative && tolerance->amount >= 100
             && refusesZero(name, formula, inputs, k)) {
-            return refusal(k, boxLabel(k) + u" : une tolérance de 100 % ou plus la rend nulle, "
-                                            u"et la formule divise par elle."_s);
+            return refusal(k,
+                           boxLabel(k)
+                               + u" : une tolérance de 100 % ou plus la rend nulle, "
+                                 u"et la formule divise par elle."_s);
         }
         // The box was checked on its own by evaluateFunction: its value reads.
         const double value = engine::Calcule(u'(' + inputs[k - 1] + u')');
@@ -163,13 +190,26 @@ RangeResult worstCase(const QString &name,
         searched = search.draws(RandomPoints);
     if (!searched) {
         const QString subject = name.isEmpty() ? u"cette fonction"_s : quotedText(name);
-        return refusal(0, u"Pas de plage pour "_s + subject + u" : "_s + search.refusal()
-                              + u'.');
+        return refusal(0, u"Pas de plage pour "_s + subject + u" : "_s + search.refusal() + u'.');
     }
     return {.nominal = nominal.value,
             .minimum = std::min(search.minimum(), nominal.value),
             .maximum = std::max(search.maximum(), nominal.value),
-            .box = 0, .message = {}};
+            .box = 0,
+            .message = {}};
+}
+
+QString rangeLabel(const RangeResult &range, const QLocale &locale)
+{
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    QString label = fourDigits(range.nominal, plain) + u"  ["_s + fourDigits(range.minimum, plain)
+                    + u" … "_s + fourDigits(range.maximum, plain) + u']';
+    if (range.nominal != 0) {
+        label += u"  "_s + share(range.minimum, range.nominal, plain) + u" / "_s
+                 + share(range.maximum, range.nominal, plain);
+    }
+    return label;
 }
 
 } // namespace zorv::functions

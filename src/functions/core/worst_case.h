@@ -3,6 +3,7 @@
 #include "functions/core/function_evaluation.h"
 #include "functions/core/tolerance.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <array>
@@ -43,5 +44,9 @@ RangeResult worstCase(const QString &name,
                       const QString &formula,
                       const FunctionInputs &inputs,
                       const InputTolerances &tolerances);
+
+// The range as the calculator shows it beside the nominal, four significant digits each:
+// "3,837  [3,580 … 4,103]  −6,7 % / +6,9 %" (the shares left out when the nominal is 0).
+QString rangeLabel(const RangeResult &range, const QLocale &locale = QLocale());
 
 } // namespace zorv::functions

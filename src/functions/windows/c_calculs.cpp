@@ -4,6 +4,7 @@
 #include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
 #include "functions/core/function_list.h"
+#include "functions/windows/calculator_answers.h"
 #include "functions/windows/e_more.h"
 #include "journal/core/journal.h"
 #include "platform/platform.h"
@@ -87,6 +88,7 @@ c_calculs::c_calculs(QWidget *parent)
     buildLegendAndDescription();
     buildOptionsFrame();
     setKeyboardOrder();
+    installWantedResultMode(*this);
     Form_Load();
     // Connected once the list is filled, so that filling it can never count as a pick.
     // activated() comes from the user only: a click in the list, the arrow keys in the field, or
@@ -181,7 +183,7 @@ void c_calculs::buildOptionsFrame()
     addResultMenu(txtResultat, [this]() -> std::optional<ShownResult> {
         if (!m_result)
             return std::nullopt;
-        return ShownResult{*m_result, txtResultat->text()};
+        return ShownResult{*m_result, m_resultText};
     });
 }
 
@@ -280,6 +282,14 @@ void c_calculs::setDonnee(int box, const QString &text)
         txtDonnees[box]->setText(text);
 }
 
+void c_calculs::showResult(std::optional<double> value, const QString &text)
+{
+    m_result = value;
+    m_resultText = value ? engine::userNumberText(*value) : QString();
+    txtResultat->setText(text);
+    txtResultat->setToolTip(QString());
+}
+
 void c_calculs::cmbFonction_Scroll()
 {
     cmbFonction_Click();
@@ -292,17 +302,17 @@ void c_calculs::Command1_Click()
         inputs[k - 1] = txtDonnees[k]->text();
     const int picked = selectedFunction();
     const QString name = picked >= 0 ? donnees::FunctionNames[picked] : QString();
+    if (answerSolveOrRange(*this, name, inputs))
+        return;
     const functions::FunctionEvaluation evaluation
         = functions::evaluateFunction(name, donnees::CurrentFormula, inputs);
     record(inputs, evaluation);
     if (evaluation.ok()) {
-        txtResultat->setText(engine::userNumberText(evaluation.value));
-        m_result = evaluation.value;
+        showResult(evaluation.value, engine::userNumberText(evaluation.value));
         return;
     }
     // No number may stand beside the message: the last result belongs to other inputs.
-    txtResultat->clear();
-    m_result.reset();
+    showResult(std::nullopt, QString());
     platform().messageBox(evaluation.message, AppTitle, MessageButtons::Ok, MessageIcon::Warning);
     if (evaluation.box > 0) {
         QLineEdit *box = txtDonnees[evaluation.box];
@@ -314,21 +324,27 @@ void c_calculs::Command1_Click()
 void c_calculs::record(const functions::FunctionInputs &inputs,
                        const functions::FunctionEvaluation &evaluation)
 {
-    std::array<QString, 6> legends;
-    for (int k = 0; k < 6 && k < lstLegende->count(); ++k)
-        legends[k] = lstLegende->item(k)->text();
-    const bool named = !pickedFile.isEmpty() && !donnees::CurrentFormula.isEmpty();
-    journal::Entry entry = journal::functionEntry(named ? pickedName : u"Calculs"_s,
-                                                  named ? pickedFile : QString(),
-                                                  donnees::CurrentFormula,
-                                                  legends,
-                                                  inputs,
-                                                  evaluation.expression);
+    journal::Entry entry = newJournalEntry(inputs, evaluation.expression);
     if (evaluation.ok())
         entry.setResult(evaluation.value);
     else
         entry.setRefusal(evaluation.message);
     journal::record(entry);
+}
+
+journal::Entry c_calculs::newJournalEntry(const functions::FunctionInputs &inputs,
+                                          const QString &expression) const
+{
+    std::array<QString, 6> legends;
+    for (int k = 0; k < 6 && k < lstLegende->count(); ++k)
+        legends[k] = lstLegende->item(k)->text();
+    const bool named = !pickedFile.isEmpty() && !donnees::CurrentFormula.isEmpty();
+    return journal::functionEntry(named ? pickedName : u"Calculs"_s,
+                                  named ? pickedFile : QString(),
+                                  donnees::CurrentFormula,
+                                  legends,
+                                  inputs,
+                                  expression);
 }
 
 void c_calculs::Command2_Click()

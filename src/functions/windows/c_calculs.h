@@ -1,6 +1,7 @@
 #pragma once
 
 #include "functions/core/function_evaluation.h"
+#include "journal/core/journal_entry.h"
 #include "platform/single_instance.h"
 
 #include <QString>
@@ -45,6 +46,14 @@ public:
     // Puts the text into input box k (1 to 6).
     void setDonnee(int box, const QString &text);
 
+    // Shows a result in txtResultat (`text`, which may say more than the value), or none.
+    void showResult(std::optional<double> value, const QString &text);
+
+    // The journal entry of a calculation of the picked function with these inputs, without its
+    // outcome yet.
+    journal::Entry newJournalEntry(const functions::FunctionInputs &inputs,
+                                   const QString &expression) const;
+
     void Form_Load();
     void cmbFonction_Click();
     void cmbFonction_Scroll();
@@ -78,6 +87,7 @@ private:
                 const functions::FunctionEvaluation &evaluation);
 
     std::optional<double> m_result; // the value shown in txtResultat
+    QString m_resultText;           // that value alone, as the user sees it
 };
 
 } // namespace zorv

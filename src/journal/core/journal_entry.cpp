@@ -2,6 +2,8 @@
 
 #include "engine/core/number_text.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace zorv::journal {
@@ -28,6 +30,24 @@ void Entry::setRefusal(const QString &why)
 {
     value.reset();
     reason = why;
+}
+
+void Entry::setSolutions(const QString &wantedResult, const QList<double> &found)
+{
+    wanted = wantedResult;
+    solutions = found;
+    if (found.isEmpty())
+        value.reset();
+    else
+        value = found.first();
+    reason.clear();
+}
+
+void Entry::setRange(double nominal, double least, double greatest)
+{
+    setResult(nominal);
+    minimum = least;
+    maximum = greatest;
 }
 
 Entry engineEntry(const QString &expression)
@@ -77,9 +97,28 @@ QString lineText(const Entry &entry, const QLocale &locale)
             inputs.append(input.legend + u" = "_s + input.text);
         line += u" : "_s + inputs.join(u", "_s);
     }
-    if (entry.value)
-        return line + u" → "_s + resultText(entry, locale);
-    return line + u" → refusé : "_s + entry.reason;
+    if (!entry.wanted.isEmpty())
+        line += u" ; résultat voulu "_s + entry.wanted;
+    if (!entry.value)
+        return line + u" → refusé : "_s + entry.reason;
+    if (!entry.solutions.isEmpty()) {
+        const auto unknown = std::find_if(entry.inputs.cbegin(),
+                                          entry.inputs.cend(),
+                                          [](const Input &input) {
+                                              return input.text.trimmed() == u"?";
+                                          });
+        QStringList found;
+        for (const double solution : entry.solutions)
+            found.append(engine::userNumberText(solution, locale));
+        const QString name = unknown == entry.inputs.cend() ? QString() : unknown->legend + u" = "_s;
+        return line + u" → "_s + name + found.join(u" ou "_s);
+    }
+    line += u" → "_s + resultText(entry, locale);
+    if (entry.minimum && entry.maximum) {
+        line += u"  ["_s + engine::userNumberText(*entry.minimum, locale) + u" … "_s
+                + engine::userNumberText(*entry.maximum, locale) + u']';
+    }
+    return line;
 }
 
 } // namespace zorv::journal

@@ -2,6 +2,7 @@
 
 #include "engine/windows/q_resolution.h"
 #include "functions/windows/c_calculs.h"
+#include "functions/windows/calculator_answers.h"
 #include "journal/core/journal.h"
 #include "journal/windows/journal_model.h"
 #include "platform/platform.h"
@@ -282,6 +283,7 @@ void c_journal::cmdRecalculer_Click()
     }
     for (const journal::Input &input : entry->inputs)
         calculator->setDonnee(input.box, input.text);
+    setWantedResult(*calculator, entry->wanted);
     calculator->Command1_Click();
 }
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "functions/core/function_evaluation.h"
+
+#include <QString>
+
+namespace zorv {
+
+class c_calculs;
+
+// Watches the input boxes: while one of them holds "?", the result box takes the wanted result
+// (editable, with its own accessible name and hint); otherwise it shows results, read-only.
+void installWantedResultMode(c_calculs &calculator);
+
+// Puts a wanted result into the result box, as the user would type it (a replayed solve).
+void setWantedResult(c_calculs &calculator, const QString &wanted);
+
+// Answers "&Calculer" when a box holds "?" (solving) or a tolerance (the range), and records it
+// in the journal; false when the boxes ask for a plain calculation, which is left to the caller.
+// One solution is written into the "?" box and the result box shows the function's value there;
+// several are offered in a menu below the box, the pick written in the same way.
+bool answerSolveOrRange(c_calculs &calculator,
+                        const QString &name,
+                        const functions::FunctionInputs &inputs);
+
+} // namespace zorv
