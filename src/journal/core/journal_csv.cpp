@@ -11,9 +11,12 @@ using namespace Qt::StringLiterals;
 namespace zorv::journal {
 namespace {
 
-constexpr QStringView HeaderLine
+// The header of the files written before solves and ranges were kept: still read.
+constexpr QStringView ShortHeaderLine
     = u"Date;Origine;Fichier;Expression;Résultat;Erreur;Légende 1;Donnée 1;Légende 2;Donnée 2;"
       u"Légende 3;Donnée 3;Légende 4;Donnée 4;Légende 5;Donnée 5;Légende 6;Donnée 6";
+
+const QString HeaderLine = ShortHeaderLine + u";Résultat voulu;Solutions;Minimum;Maximum"_s;
 
 constexpr char Bom[] = "\xEF\xBB\xBF";
 
@@ -133,6 +136,27 @@ std::optional<QList<QString>> splitFields(QStringView line)
     }
 }
 
+// The four fields of a solve or a range; false when one does not read.
+bool readKind(const QList<QString> &f, Entry &entry)
+{
+    entry.wanted = readTextField(f[FieldCount]);
+    for (const QString &solution : f[FieldCount + 1].split(u' ', Qt::SkipEmptyParts)) {
+        const std::optional<double> value = readNumber(solution);
+        if (!value)
+            return false;
+        entry.solutions.append(*value);
+    }
+    for (const auto &[field, bound] : {std::pair{FieldCount + 2, &entry.minimum},
+                                       std::pair{FieldCount + 3, &entry.maximum}}) {
+        if (f[field].isEmpty())
+            continue;
+        *bound = readNumber(f[field]);
+        if (!*bound)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QByteArray fileHeader()
@@ -155,6 +179,14 @@ QByteArray recordLine(const Entry &entry)
         fields.append(input == entry.inputs.cend() ? QString() : textField(input->legend));
         fields.append(input == entry.inputs.cend() ? QString() : textField(input->text));
     }
+    if (!entry.wanted.isEmpty() || !entry.solutions.isEmpty() || entry.minimum || entry.maximum) {
+        QStringList solutions;
+        for (const double solution : entry.solutions)
+            solutions.append(numberField(solution));
+        fields << textField(entry.wanted) << solutions.join(u' ')
+               << (entry.minimum ? numberField(*entry.minimum) : QString())
+               << (entry.maximum ? numberField(*entry.maximum) : QString());
+    }
     return fields.join(u';').toUtf8() + "\r\n";
 }
 
@@ -169,7 +201,7 @@ QByteArray fileBytes(const QList<Entry> &entries)
 std::optional<Entry> parseRecord(QStringView line)
 {
     const std::optional<QList<QString>> fields = splitFields(line);
-    if (!fields || fields->size() != FieldCount)
+    if (!fields || (fields->size() != FieldCount && fields->size() != LongFieldCount))
         return std::nullopt;
     const QList<QString> &f = *fields;
     Entry entry;
@@ -195,6 +227,8 @@ std::optional<Entry> parseRecord(QStringView line)
         else if (!text.isEmpty())
             return std::nullopt;
     }
+    if (f.size() == LongFieldCount && !readKind(f, entry))
+        return std::nullopt;
     return entry;
 }
 
@@ -225,6 +259,10 @@ ParsedFile parseFile(const QByteArray &bytes)
         if (number == 1) {
             if (text == HeaderLine)
                 continue;
+            if (text == ShortHeaderLine) {
+                parsed.canonical = false; // rewritten with the whole header
+                continue;
+            }
             parsed.canonical = false;
         }
         std::optional<Entry> entry;

@@ -22,6 +22,9 @@
 namespace zorv::journal {
 
 inline constexpr int FieldCount = 18;
+// A solve or a range adds four fields: Résultat voulu, Solutions (the values found, separated by
+// a blank), Minimum and Maximum; the other lines keep the eighteen fields they always had.
+inline constexpr int LongFieldCount = FieldCount + 4;
 
 // The byte order mark and the header line.
 QByteArray fileHeader();
