@@ -16,7 +16,7 @@ constexpr QStringView ShortHeaderLine
     = u"Date;Origine;Fichier;Expression;Résultat;Erreur;Légende 1;Donnée 1;Légende 2;Donnée 2;"
       u"Légende 3;Donnée 3;Légende 4;Donnée 4;Légende 5;Donnée 5;Légende 6;Donnée 6";
 
-const QString HeaderLine = ShortHeaderLine + u";Résultat voulu;Solutions;Minimum;Maximum"_s;
+const QString HeaderLine = ShortHeaderLine.toString() + u";Résultat voulu;Solutions;Minimum;Maximum"_s;
 
 constexpr char Bom[] = "\xEF\xBB\xBF";
 
