@@ -7,6 +7,7 @@
 
 class QLineEdit;
 class QMenu;
+class QWidget;
 
 namespace zorv {
 
@@ -44,5 +45,9 @@ void addResultMenu(QLineEdit *box, std::function<std::optional<ShownResult>()> r
 
 // The same items, added to a menu.
 void addResultItems(QMenu *menu, const std::optional<ShownResult> &result);
+
+// The menu "Utiliser dans la donnée" (object name mnuDonnees): an item "Donnée k)" per input box
+// of the calculator (object names Donnee1 to Donnee6), each calling `use` with its box.
+QMenu *inputBoxMenu(QWidget *parent, std::function<void(int box)> use);
 
 } // namespace zorv

@@ -6,6 +6,7 @@ namespace zorv {
 namespace {
 
 StandardValuesOpener standardValuesOpener = nullptr;
+InputBoxFiller inputBoxFiller = nullptr;
 
 } // namespace
 
@@ -19,6 +20,19 @@ bool openStandardValues(double value, const QString &unit)
     if (!standardValuesOpener)
         return false;
     standardValuesOpener(value, unit);
+    return true;
+}
+
+InputBoxFiller setInputBoxFiller(InputBoxFiller filler)
+{
+    return std::exchange(inputBoxFiller, filler);
+}
+
+bool fillInputBox(int box, const QString &text)
+{
+    if (!inputBoxFiller)
+        return false;
+    inputBoxFiller(box, text);
     return true;
 }
 

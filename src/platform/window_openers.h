@@ -16,4 +16,14 @@ StandardValuesOpener setStandardValuesOpener(StandardValuesOpener opener);
 // False when no opener is installed.
 bool openStandardValues(double value, const QString &unit = QString());
 
+// Puts a text into input box k (1 to 6) of the calculator, showing it: the standard values window
+// hands a value with its series' tolerance to the calculator this way.
+using InputBoxFiller = void (*)(int box, const QString &text);
+
+// Installs the filler used from now on and returns the previous one (nullptr: none).
+InputBoxFiller setInputBoxFiller(InputBoxFiller filler);
+
+// False when no filler is installed.
+bool fillInputBox(int box, const QString &text);
+
 } // namespace zorv

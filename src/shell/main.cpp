@@ -1,5 +1,6 @@
 // ZORV: technical and scientific calculations, chiefly the formulas of electronics.
 
+#include "functions/windows/calculator_answers.h"
 #include "journal/core/journal.h"
 #include "platform/program_font.h"
 #include "platform/qt_platform.h"
@@ -43,6 +44,7 @@ int main(int argc, char **argv)
     zorv::journal::Journal journal(zorv::journal::journalFilePath());
     zorv::journal::JournalScope journalScope(journal);
     zorv::setStandardValuesOpener(&zorv::v_normalisees::open);
+    zorv::setInputBoxFiller(&zorv::fillCalculatorBox);
 
     zorv::a_start *splash = zorv::SingleInstance<zorv::a_start>::get();
     QObject::connect(splash, &zorv::a_start::startupFailed, &app, [] {

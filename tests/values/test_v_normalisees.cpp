@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QMenu>
 #include <QTest>
 
 #include <memory>
@@ -53,6 +54,8 @@ private slots:
     void keyboard();
     void captionsFitAndControlsAreNamed();
     void openedThroughTheInstalledOpener();
+    void usedInABoxWithTheSeriesTolerance_data();
+    void usedInABoxWithTheSeriesTolerance();
 
 private:
     // The rows are the series in their order.
@@ -203,6 +206,42 @@ void VNormaliseesTest::openedThroughTheInstalledOpener()
     QCOMPARE(text(E24, AboveError), u"0,00 %"_s);
     QCOMPARE(text(E24, Bands), u"hors code"_s);
     QCOMPARE(bandNames(E24), u"hors du code des couleurs"_s);
+}
+
+void VNormaliseesTest::usedInABoxWithTheSeriesTolerance_data()
+{
+    QTest::addColumn<int>("series");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("E24, nearest") << int(E24) << int(Nearest) << u"750 ±5 %"_s;
+    QTest::newRow("E6, the value below") << int(E6) << int(Below) << u"680 ±20 %"_s;
+    QTest::newRow("E12, an error cell takes the nearest") << int(E12) << int(BelowError)
+                                                          << u"680 ±10 %"_s;
+    QTest::newRow("E192, half a percent") << int(E192) << int(Above) << u"723 ±0,5 %"_s;
+}
+
+// The text handed to the installed filler, as box 4 of the calculator would receive it.
+void VNormaliseesTest::usedInABoxWithTheSeriesTolerance()
+{
+    QFETCH(int, series);
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    static QString filled;
+    static int filledBox = 0;
+    filled.clear();
+    const InputBoxFiller previous = setInputBoxFiller([](int box, const QString &given) {
+        filledBox = box;
+        filled = given;
+    });
+    QVERIFY(!m_window->cmdUtiliser->isEnabled());
+    m_window->showFor(723.0, QString());
+    m_window->tblSeries->setCurrentCell(series, column);
+    QVERIFY(m_window->cmdUtiliser->isEnabled());
+    m_window->cmdUtiliser->menu()->findChild<QAction *>(u"Donnee4"_s)->trigger();
+    setInputBoxFiller(previous);
+    QCOMPARE(filledBox, 4);
+    QCOMPARE(filled, text);
 }
 
 QTEST_MAIN(VNormaliseesTest)

@@ -153,6 +153,11 @@ void installWantedResultMode(c_calculs &calculator)
     });
 }
 
+void fillCalculatorBox(int box, const QString &text)
+{
+    SingleInstance<c_calculs>::show()->setDonnee(box, text);
+}
+
 void setWantedResult(c_calculs &calculator, const QString &wanted)
 {
     if (!calculator.txtResultat->isReadOnly())

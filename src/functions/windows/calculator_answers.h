@@ -15,6 +15,9 @@ void installWantedResultMode(c_calculs &calculator);
 // Puts a wanted result into the result box, as the user would type it (a replayed solve).
 void setWantedResult(c_calculs &calculator, const QString &wanted);
 
+// Shows the calculator and puts the text into its input box k (1 to 6): the shell's filler.
+void fillCalculatorBox(int box, const QString &text);
+
 // Answers "&Calculer" when a box holds "?" (solving) or a tolerance (the range), and records it
 // in the journal; false when the boxes ask for a plain calculation, which is left to the caller.
 // One solution is written into the "?" box and the result box shows the function's value there;

@@ -174,14 +174,7 @@ QPushButton *c_journal::addButton(const QString &name,
 // The six input boxes of the calculator, by the captions of their labels.
 QMenu *c_journal::boxMenu(QWidget *parent)
 {
-    auto *menu = new QMenu(u"&Utiliser dans la donnée"_s, parent);
-    menu->setObjectName(u"mnuDonnees"_s);
-    for (int box = 1; box <= 6; ++box) {
-        QAction *action = menu->addAction(u"Donnée &%1)"_s.arg(box));
-        action->setObjectName(u"Donnee%1"_s.arg(box));
-        connect(action, &QAction::triggered, this, [this, box] { UtiliserDansDonnee(box); });
-    }
-    return menu;
+    return inputBoxMenu(parent, [this](int box) { UtiliserDansDonnee(box); });
 }
 
 void c_journal::showLineMenu(const QPoint &position)
