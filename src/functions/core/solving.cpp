@@ -178,6 +178,58 @@ std::optional<std::pair<double, double>> shortest(const Residual &residual, doub
     return std::pair{x, *r};
 }
 
+// The end of the run of values around x (on the side of `direction`) where the engine, which
+// rounds its result to 15 digits, gives exactly the wanted result.
+double plateauEdge(const Residual &residual, double x, double direction)
+{
+    double inside = x;
+    double step = x == 0 ? 1E-30 : std::abs(x) * 1E-15;
+    double outside = x;
+    bool left = false;
+    for (int i = 0; i < 64 && !left; ++i, step *= 2) {
+        outside = x + direction * step;
+        const std::optional<double> r = residual(outside);
+        left = !r || *r != 0;
+        if (!left)
+            inside = outside;
+    }
+    if (!left)
+        return inside;
+    for (int i = 0; i < 40; ++i) {
+        const double middle = inside + (outside - inside) / 2;
+        if (middle == inside || middle == outside)
+            break;
+        const std::optional<double> r = residual(middle);
+        (r && *r == 0 ? inside : outside) = middle;
+    }
+    return inside;
+}
+
+// The solution to give for a candidate x. Where the wanted result is hit exactly, it is hit over
+// a run of values, not always centred on the root (the rounding of the result is not symmetric):
+// the value given is the one with the fewest digits in the middle three quarters of the run (2,
+// not 1.99999999999997). Elsewhere the shortest value that is as good.
+std::optional<std::pair<double, double>> polished(const Residual &residual, double x)
+{
+    x = roundedTo(x, 15);
+    const std::optional<double> r = residual(x);
+    if (!r)
+        return std::nullopt;
+    if (*r != 0)
+        return shortest(residual, x);
+    const double low = plateauEdge(residual, x, -1);
+    const double high = plateauEdge(residual, x, +1);
+    const double middle = low + (high - low) / 2;
+    for (int digits = 1; digits <= 15; ++digits) {
+        const double candidate = roundedTo(middle, digits);
+        if (std::abs(candidate - middle) > (high - low) * 3 / 8)
+            continue;
+        if (const std::optional<double> rc = residual(candidate); rc && *rc == 0)
+            return std::pair{candidate, 0.0};
+    }
+    return std::pair{x, 0.0};
+}
+
 // The sizes of the results around a candidate: the measure of "equal to 1E-9" when the wanted
 // result is 0.
 double scaleAround(const Residual &residual, const Point &left, const Point &right)
@@ -198,7 +250,7 @@ public:
     {
         if (!x)
             return;
-        const auto candidate = shortest(m_residual, *x);
+        const auto candidate = polished(m_residual, *x);
         if (candidate && std::abs(candidate->second) <= Agreement * scale)
             m_solutions.push_back(candidate->first);
     }
@@ -206,12 +258,15 @@ public:
     std::vector<double> solutions()
     {
         std::sort(m_solutions.begin(), m_solutions.end());
+        // The same root reached from two sides is one solution, written the shorter way.
         std::vector<double> distinct;
         for (const double x : m_solutions) {
             if (distinct.empty()
                 || std::abs(x - distinct.back())
                        > Agreement * std::max(std::abs(x), std::abs(distinct.back())))
                 distinct.push_back(x);
+            else if (engine::numberText(x).size() < engine::numberText(distinct.back()).size())
+                distinct.back() = x;
         }
         return distinct;
     }
@@ -240,7 +295,7 @@ public:
 private:
     // Neighbouring points that all hit the wanted result exactly lie closer together than the
     // engine's 15 digits can tell apart (5 + 1E-15 is 5): they are one solution, 0 when the run
-    // holds it, else the simplest value in its middle. Returns the run's last point.
+    // holds it, else the value polished from its middle. Returns the run's last point.
     size_t zeroRun(const std::vector<Point> &line, size_t first)
     {
         size_t last = first;
@@ -249,10 +304,8 @@ private:
             holdsZero = holdsZero || line[last].x == 0;
         --last;
         const double middle = holdsZero ? 0.0 : line[(first + last) / 2].x;
-        if (const auto candidate = shortest(m_residual, middle); candidate && candidate->second == 0)
-            m_solutions.push_back(candidate->first);
-        else
-            m_solutions.push_back(middle);
+        const auto candidate = polished(m_residual, middle);
+        m_solutions.push_back(candidate ? candidate->first : middle);
         return last;
     }
 
