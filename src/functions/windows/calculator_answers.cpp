@@ -76,10 +76,12 @@ void useSolution(c_calculs &calculator,
     const functions::FunctionEvaluation check = functions::evaluateFunction(name,
                                                                             donnees::CurrentFormula,
                                                                             inputs);
-    calculator.txtDonnees[answer.unknown]->setText(engine::userNumberText(solution));
+    QLineEdit *box = calculator.txtDonnees[answer.unknown];
+    box->setText(engine::userNumberText(solution));
+    box->setCursorPosition(0); // the leading digits matter most in a narrow box
     if (check.ok())
         calculator.showResult(check.value, engine::userNumberText(check.value));
-    calculator.txtDonnees[answer.unknown]->setFocus();
+    box->setFocus();
 }
 
 void offerSolutions(c_calculs &calculator,
