@@ -3,6 +3,7 @@
 
 #include "engine/core/number_text.h"
 #include "functions/core/function_request.h"
+#include "functions/function_inputs.h"
 #include "settings/core/ini.h"
 #include "support/temp_app_dir.h"
 
@@ -13,32 +14,15 @@
 #include <random>
 
 using namespace zorv::functions;
+using zorv::test::boxes;
 using namespace Qt::StringLiterals;
 
 namespace {
 
-FunctionInputs boxes(const QStringList &typed)
-{
-    FunctionInputs inputs;
-    for (int k = 0; k < 6; ++k)
-        inputs[k] = k < typed.size() ? typed[k] : u"0"_s;
-    return inputs;
-}
-
-// What an answer says, in one text: the numbers in the engine's form, or the refusal.
+// What an answer says, in one text: its numbers, or the refusal.
 QString answerText(const FunctionAnswer &answer)
 {
-    if (!answer.ok())
-        return u"%1: "_s.arg(answer.box) + answer.message;
-    QList<double> numbers{answer.value};
-    if (answer.kind == FunctionAnswer::Kind::Solutions)
-        numbers = QList<double>(answer.solutions.begin(), answer.solutions.end());
-    else if (answer.kind == FunctionAnswer::Kind::Range)
-        numbers << answer.range.minimum << answer.range.maximum;
-    QStringList texts;
-    for (const double number : numbers)
-        texts << zorv::engine::numberText(number);
-    return texts.join(u' ');
+    return answer.ok() ? answerLine(answer) : u"%1: "_s.arg(answer.box) + answer.message;
 }
 
 } // namespace
@@ -144,6 +128,15 @@ void SolvingTest::answers_data()
            u"divise par elle."_s;
     QTest::newRow("100 % on a factor is a band through zero")
         << u"d1*d2"_s << QStringList{u"2 ±100%"_s, u"3"_s} << QString() << u"6 0 12"_s;
+    QTest::newRow("a pole between the points searched refuses the range")
+        << u"d1/(d2-PI)"_s << QStringList{u"1"_s, u"3,1 ±10%"_s} << QString()
+        << u"0: Pas de plage pour cette fonction : la fonction n'est pas bornée (division par un "
+           u"nombre qui passe par zéro) près de 2) = 3.14159265358979."_s;
+    QTest::newRow("a pole met exactly refuses the range")
+        << u"d1/(d2-3)"_s << QStringList{u"1"_s, u"3,1 ±10%"_s} << QString()
+        << u"0: Pas de plage pour cette fonction : division par zéro avec 2) = 3."_s;
+    QTest::newRow("a zero crossed inside the band is no pole")
+        << u"d1-3"_s << QStringList{u"3,1 ±10%"_s} << QString() << u"0.1 -0.21 0.41"_s;
     QTest::newRow("a division by zero inside the band refuses the range")
         << u"d1/(d2-1)"_s << QStringList{u"1"_s, u"1,5 ±1"_s} << QString()
         << u"0: Pas de plage pour cette fonction : division par zéro avec 2) = 1."_s;

@@ -1,8 +1,8 @@
-#include "support/window_checks.h"
 #include "platform/program_font.h"
 #include "platform/single_instance.h"
 #include "platform/window_openers.h"
 #include "support/recording_platform.h"
+#include "support/window_checks.h"
 #include "values/core/standard_values.h"
 #include "values/windows/v_normalisees.h"
 
@@ -10,9 +10,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QMenu>
 #include <QTest>
 
 #include <memory>
@@ -216,8 +216,8 @@ void VNormaliseesTest::usedInABoxWithTheSeriesTolerance_data()
 
     QTest::newRow("E24, nearest") << int(E24) << int(Nearest) << u"750 ±5 %"_s;
     QTest::newRow("E6, the value below") << int(E6) << int(Below) << u"680 ±20 %"_s;
-    QTest::newRow("E12, an error cell takes the nearest") << int(E12) << int(BelowError)
-                                                          << u"680 ±10 %"_s;
+    QTest::newRow("E12, an error cell takes the nearest")
+        << int(E12) << int(BelowError) << u"680 ±10 %"_s;
     QTest::newRow("E192, half a percent") << int(E192) << int(Above) << u"723 ±0,5 %"_s;
 }
 

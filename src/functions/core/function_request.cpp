@@ -1,5 +1,7 @@
 #include "functions/core/function_request.h"
 
+#include "engine/core/number_text.h"
+
 namespace zorv::functions {
 
 using namespace Qt::StringLiterals;
@@ -104,6 +106,19 @@ FunctionAnswer answerFunction(const QString &name,
         return refusal(evaluation.box, evaluation.message);
     answer.value = evaluation.value;
     return answer;
+}
+
+QString answerLine(const FunctionAnswer &answer)
+{
+    QList<double> numbers{answer.value};
+    if (answer.kind == FunctionAnswer::Kind::Solutions)
+        numbers = QList<double>(answer.solutions.begin(), answer.solutions.end());
+    else if (answer.kind == FunctionAnswer::Kind::Range)
+        numbers << answer.range.minimum << answer.range.maximum;
+    QStringList texts;
+    for (const double number : numbers)
+        texts << engine::numberText(number);
+    return texts.join(u' ');
 }
 
 FunctionArguments readFunctionArguments(const QStringList &arguments)

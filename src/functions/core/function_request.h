@@ -45,6 +45,10 @@ FunctionAnswer answerFunction(const QString &name,
                               const FunctionInputs &boxes,
                               const QString &wantedText);
 
+// The numbers of a successful answer on one line, in the engine's form, separated by a blank:
+// the value, the solutions in ascending order, or the nominal, minimum and maximum.
+QString answerLine(const FunctionAnswer &answer);
+
 // The values of a command line "V1 ? V3 = WANTED" (values with an optional tolerance, a tolerance
 // given as an argument of its own joining the value before it: "10k" "±5%").
 struct FunctionArguments

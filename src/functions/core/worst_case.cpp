@@ -36,30 +36,64 @@ QString boxLabel(int box)
     return u"La donnée "_s + QString::number(box) + u')';
 }
 
+// Marks no one types into a box (the private use area).
+constexpr char16_t FirstMark = 0xE000;
+
 class BandSearch
 {
 public:
     BandSearch(const QString &formula, const FunctionInputs &inputs, std::vector<Band> bands)
-        : m_formula(formula)
-        , m_inputs(inputs)
-        , m_bands(std::move(bands))
-    {}
+        : m_bands(std::move(bands))
+    {
+        // The formula substituted once, each moving box standing as a mark of its own that each
+        // point replaces by its value.
+        FunctionInputs marked = inputs;
+        for (size_t i = 0; i < m_bands.size(); ++i)
+            marked[m_bands[i].box - 1] = QChar(FirstMark + int(i));
+        m_expression = substituteInputs(formula, marked).expression;
+    }
 
     // The function with band i at share[i] of its width; false and the reason when refused.
     bool visit(const std::vector<double> &shares)
     {
-        FunctionInputs point = m_inputs;
-        for (size_t i = 0; i < m_bands.size(); ++i)
-            point[m_bands[i].box - 1] = engine::numberText(m_bands[i].at(shares[i]));
-        try {
-            const double value = engine::Calcule(substituteInputs(m_formula, point).expression);
-            m_minimum = std::min(m_minimum, value);
-            m_maximum = std::max(m_maximum, value);
-            return true;
-        } catch (const engine::EvalError &error) {
-            m_refusal = error.reason() + u" avec "_s + pointText(shares);
+        const std::optional<double> value = valueAt(shares);
+        if (!value)
             return false;
+        if (*value < m_minimum) {
+            m_minimum = *value;
+            m_lowest = shares;
         }
+        if (*value > m_maximum) {
+            m_maximum = *value;
+            m_highest = shares;
+        }
+        return true;
+    }
+
+    // Between the lowest and the highest point found, of opposite signs, the function crosses
+    // zero or a pole (a denominator crossing zero between two points of the search, where the
+    // true range has no bound). Bisecting on the change of sign tells which: near a pole the
+    // values outgrow every value found. False, with the reason, for a pole.
+    bool bounded()
+    {
+        if (!(m_minimum < 0 && m_maximum > 0))
+            return true;
+        std::vector<double> negative = m_lowest, positive = m_highest, middle(m_lowest.size());
+        std::optional<double> value;
+        for (int i = 0; i < 60; ++i) {
+            for (size_t j = 0; j < middle.size(); ++j)
+                middle[j] = (negative[j] + positive[j]) / 2;
+            value = valueAt(middle);
+            if (!value)
+                return false;
+            (*value < 0 ? negative : positive) = middle;
+        }
+        if (std::abs(*value) <= std::max(-m_minimum, m_maximum))
+            return true;
+        m_refusal = u"la fonction n'est pas bornée (division par un nombre qui passe par zéro) "
+                    u"près de "_s
+                    + pointText(middle);
+        return false;
     }
 
     // Every point of a grid of `steps` shares per band (2: the corners alone).
@@ -101,6 +135,20 @@ public:
     const QString &refusal() const { return m_refusal; }
 
 private:
+    std::optional<double> valueAt(const std::vector<double> &shares)
+    {
+        QString expression = m_expression;
+        for (size_t i = 0; i < m_bands.size(); ++i)
+            expression.replace(QChar(FirstMark + int(i)),
+                               engine::numberText(m_bands[i].at(shares[i])));
+        try {
+            return engine::Calcule(expression);
+        } catch (const engine::EvalError &error) {
+            m_refusal = error.reason() + u" avec "_s + pointText(shares);
+            return std::nullopt;
+        }
+    }
+
     QString pointText(const std::vector<double> &shares) const
     {
         QStringList parts;
@@ -110,11 +158,12 @@ private:
         return parts.join(u", "_s);
     }
 
-    const QString &m_formula;
-    const FunctionInputs &m_inputs;
     std::vector<Band> m_bands;
+    QString m_expression;
     double m_minimum = std::numeric_limits<double>::infinity();
     double m_maximum = -std::numeric_limits<double>::infinity();
+    std::vector<double> m_lowest;
+    std::vector<double> m_highest;
     QString m_refusal;
 };
 
@@ -188,6 +237,7 @@ RangeResult worstCase(const QString &name,
         searched = search.grid(GridPointsPerInput);
     else if (searched)
         searched = search.draws(RandomPoints);
+    searched = searched && search.bounded();
     if (!searched) {
         const QString subject = name.isEmpty() ? u"cette fonction"_s : quotedText(name);
         return refusal(0, u"Pas de plage pour "_s + subject + u" : "_s + search.refusal() + u'.');

@@ -16,7 +16,8 @@ constexpr QStringView ShortHeaderLine
     = u"Date;Origine;Fichier;Expression;Résultat;Erreur;Légende 1;Donnée 1;Légende 2;Donnée 2;"
       u"Légende 3;Donnée 3;Légende 4;Donnée 4;Légende 5;Donnée 5;Légende 6;Donnée 6";
 
-const QString HeaderLine = ShortHeaderLine.toString() + u";Résultat voulu;Solutions;Minimum;Maximum"_s;
+const QString HeaderLine = ShortHeaderLine.toString()
+                           + u";Résultat voulu;Solutions;Minimum;Maximum"_s;
 
 constexpr char Bom[] = "\xEF\xBB\xBF";
 
@@ -146,8 +147,8 @@ bool readKind(const QList<QString> &f, Entry &entry)
             return false;
         entry.solutions.append(*value);
     }
-    for (const auto &[field, bound] : {std::pair{FieldCount + 2, &entry.minimum},
-                                       std::pair{FieldCount + 3, &entry.maximum}}) {
+    for (const auto &[field, bound] :
+         {std::pair{FieldCount + 2, &entry.minimum}, std::pair{FieldCount + 3, &entry.maximum}}) {
         if (f[field].isEmpty())
             continue;
         *bound = readNumber(f[field]);

@@ -110,7 +110,8 @@ QString lineText(const Entry &entry, const QLocale &locale)
         QStringList found;
         for (const double solution : entry.solutions)
             found.append(engine::userNumberText(solution, locale));
-        const QString name = unknown == entry.inputs.cend() ? QString() : unknown->legend + u" = "_s;
+        const QString name = unknown == entry.inputs.cend() ? QString()
+                                                            : unknown->legend + u" = "_s;
         return line + u" → "_s + name + found.join(u" ou "_s);
     }
     line += u" → "_s + resultText(entry, locale);

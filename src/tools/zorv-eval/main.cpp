@@ -208,21 +208,6 @@ QString asReason(QString message)
     return message;
 }
 
-// The value, the solutions or nominal, minimum and maximum, on one line.
-QString answerText(const zorv::functions::FunctionAnswer &answer)
-{
-    using Kind = zorv::functions::FunctionAnswer::Kind;
-    QList<double> numbers{answer.value};
-    if (answer.kind == Kind::Solutions)
-        numbers = QList<double>(answer.solutions.begin(), answer.solutions.end());
-    else if (answer.kind == Kind::Range)
-        numbers << answer.range.minimum << answer.range.maximum;
-    QStringList texts;
-    for (const double number : numbers)
-        texts << zorv::engine::numberText(number);
-    return texts.join(u' ');
-}
-
 // The arguments after --fonction. Needs the application object, which knows the program folder.
 int functionMode(const QStringList &arguments)
 {
@@ -250,7 +235,7 @@ int functionMode(const QStringList &arguments)
         = zorv::ReadIniValue(u"Calc"_s, u"Fnc"_s, path, zorv::functions::ReadFailureText);
     const zorv::functions::FunctionAnswer answer
         = zorv::functions::answerFunction(functionName, formula, inputs, values.wanted);
-    const QString line = answer.ok() ? answerText(answer)
+    const QString line = answer.ok() ? zorv::functions::answerLine(answer)
                                      : u"erreur: "_s + asReason(answer.message);
     writeOut(line.toUtf8() + '\n');
     return finish(answer.ok());
