@@ -122,6 +122,8 @@ void SolvingTest::answers_data()
     QTest::newRow("a tolerance on a box the formula does not use")
         << u"d1*d2"_s << QStringList{u"2"_s, u"3"_s, u"4 ±1%"_s} << QString()
         << u"3: La donnée 3) porte une tolérance, mais la formule ne l'utilise pas."_s;
+    QTest::newRow("an unreadable tolerance in a box the formula does not use is not looked at")
+        << u"d1*d2"_s << QStringList{u"2"_s, u"3"_s, u"4%"_s} << QString() << u"6"_s;
     QTest::newRow("100 % on a value the formula divides by")
         << u"d1/d2"_s << QStringList{u"1"_s, u"2 ±100%"_s} << QString()
         << u"2: La donnée 2) : une tolérance de 100 % ou plus la rend nulle, et la formule "

@@ -51,6 +51,7 @@ FunctionAnswer answerFunction(const QString &name,
                               const FunctionInputs &boxes,
                               const QString &wantedText)
 {
+    const std::array<bool, 6> used = substituteInputs(formula, boxes).used;
     int unknown = 0;
     FunctionInputs values;
     InputTolerances tolerances;
@@ -67,6 +68,12 @@ FunctionAnswer answerFunction(const QString &name,
             continue;
         }
         const ToleranceReading reading = readTolerance(boxes[k - 1], k);
+        // A box the formula does not use is not looked at, as in a plain calculation, unless it
+        // carries a tolerance, which would then be ignored in silence (worstCase refuses it).
+        if (!reading.ok() && !used[k - 1]) {
+            values[k - 1] = boxes[k - 1];
+            continue;
+        }
         if (!reading.ok())
             return refusal(k, reading.message);
         // A box without a tolerance goes to the engine as typed, as it always has.
@@ -106,6 +113,21 @@ FunctionAnswer answerFunction(const QString &name,
         return refusal(evaluation.box, evaluation.message);
     answer.value = evaluation.value;
     return answer;
+}
+
+bool asksSolveOrRange(const FunctionInputs &boxes, const QString &wantedText)
+{
+    if (!wantedText.trimmed().isEmpty())
+        return true;
+    for (int k = 1; k <= 6; ++k) {
+        if (boxes[k - 1].trimmed() == UnknownText)
+            return true;
+        // A tolerance badly written is told as such, not as an unreadable number.
+        const ToleranceReading reading = readTolerance(boxes[k - 1], k);
+        if (!reading.ok() || reading.tolerance)
+            return true;
+    }
+    return false;
 }
 
 QString answerLine(const FunctionAnswer &answer)

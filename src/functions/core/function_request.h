@@ -45,6 +45,11 @@ FunctionAnswer answerFunction(const QString &name,
                               const FunctionInputs &boxes,
                               const QString &wantedText);
 
+// Whether the boxes may ask more than a value: a box holding "?", a wanted result, or a box with
+// a tolerance, well written or not (answerFunction then answers Kind::Value when the faulty one
+// stands in a box the formula does not use).
+bool asksSolveOrRange(const FunctionInputs &boxes, const QString &wantedText);
+
 // The numbers of a successful answer on one line, in the engine's form, separated by a blank:
 // the value, the solutions in ascending order, or the nominal, minimum and maximum.
 QString answerLine(const FunctionAnswer &answer);

@@ -46,8 +46,9 @@ public:
     // Puts the text into input box k (1 to 6).
     void setDonnee(int box, const QString &text);
 
-    // Shows a result in txtResultat (`text`, which may say more than the value), or none.
-    void showResult(std::optional<double> value, const QString &text);
+    // Shows a result in txtResultat, written as `text` when one is given (it may say more than
+    // the value), or no result.
+    void showResult(const std::optional<double> &value, const QString &text = QString());
 
     // The journal entry of a calculation of the picked function with these inputs, without its
     // outcome yet.
@@ -76,6 +77,10 @@ public:
     QPushButton *Command3 = nullptr;
     QLabel *Label2 = nullptr;
     QLineEdit *txtResultat = nullptr;
+    // How each box was read, under it (indices 1 to 6), and the result in engineering form with
+    // its unit, above txtResultat; empty when there is nothing to tell.
+    std::array<QLabel *, 7> lblLecture{};
+    QLabel *lblResultatUnite = nullptr;
 
 private:
     void buildFunctionFrame();
@@ -83,11 +88,14 @@ private:
     void buildLegendAndDescription();
     void buildOptionsFrame();
     void setKeyboardOrder();
+    void showPicked();
+    bool pickIsCurrent();
+    void showReadings();
+    functions::FunctionInputs typedInputs() const;
     void record(const functions::FunctionInputs &inputs,
                 const functions::FunctionEvaluation &evaluation);
 
     std::optional<double> m_result; // the value shown in txtResultat
-    QString m_resultText;           // that value alone, as the user sees it
 };
 
 } // namespace zorv

@@ -27,19 +27,6 @@ int unknownBox(const c_calculs &calculator)
     return 0;
 }
 
-bool asksMore(const functions::FunctionInputs &inputs)
-{
-    for (int k = 1; k <= 6; ++k) {
-        const QString &text = inputs[k - 1];
-        if (text.trimmed() == functions::UnknownText)
-            return true;
-        const functions::ToleranceReading reading = functions::readTolerance(text, k);
-        if (!reading.ok() || reading.tolerance)
-            return true;
-    }
-    return false;
-}
-
 void updateMode(c_calculs &calculator)
 {
     QLineEdit *result = calculator.txtResultat;
@@ -170,12 +157,14 @@ bool answerSolveOrRange(c_calculs &calculator,
                         const QString &name,
                         const functions::FunctionInputs &inputs)
 {
-    if (!asksMore(inputs))
-        return false;
     const QString wanted = calculator.txtResultat->isReadOnly() ? QString()
                                                                 : calculator.txtResultat->text();
+    if (!functions::asksSolveOrRange(inputs, wanted))
+        return false;
     const functions::FunctionAnswer answer
         = functions::answerFunction(name, donnees::CurrentFormula, inputs, wanted);
+    if (answer.ok() && answer.kind == functions::FunctionAnswer::Kind::Value)
+        return false; // what looked like a tolerance stands in a box the formula does not use
     record(calculator, inputs, wanted, answer);
     if (!answer.ok()) {
         refuse(calculator, answer.box, answer.message);

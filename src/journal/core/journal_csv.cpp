@@ -11,13 +11,16 @@ using namespace Qt::StringLiterals;
 namespace zorv::journal {
 namespace {
 
-// The header of the files written before solves and ranges were kept: still read.
-constexpr QStringView ShortHeaderLine
+// The header of the files written before the units were recorded: read, then rewritten.
+constexpr QStringView HeaderWithoutUnits
     = u"Date;Origine;Fichier;Expression;Résultat;Erreur;Légende 1;Donnée 1;Légende 2;Donnée 2;"
       u"Légende 3;Donnée 3;Légende 4;Donnée 4;Légende 5;Donnée 5;Légende 6;Donnée 6";
 
-const QString HeaderLine = ShortHeaderLine.toString()
-                           + u";Résultat voulu;Solutions;Minimum;Maximum"_s;
+const QString HeaderWithoutKinds
+    = HeaderWithoutUnits.toString()
+      + u";Unité du résultat;Unité 1;Unité 2;Unité 3;Unité 4;Unité 5;Unité 6"_s;
+
+const QString HeaderLine = HeaderWithoutKinds + u";Résultat voulu;Solutions;Minimum;Maximum"_s;
 
 constexpr char Bom[] = "\xEF\xBB\xBF";
 
@@ -147,8 +150,8 @@ bool readKind(const QList<QString> &f, Entry &entry)
             return false;
         entry.solutions.append(*value);
     }
-    for (const auto &[field, bound] :
-         {std::pair{FieldCount + 2, &entry.minimum}, std::pair{FieldCount + 3, &entry.maximum}}) {
+    for (const auto &[field, bound] : {std::pair{FieldCount + 2, &entry.minimum},
+                                       std::pair{FieldCount + 3, &entry.maximum}}) {
         if (f[field].isEmpty())
             continue;
         *bound = readNumber(f[field]);
@@ -180,6 +183,13 @@ QByteArray recordLine(const Entry &entry)
         fields.append(input == entry.inputs.cend() ? QString() : textField(input->legend));
         fields.append(input == entry.inputs.cend() ? QString() : textField(input->text));
     }
+    fields.append(textField(entry.resultUnit));
+    for (int box = 1; box <= 6; ++box) {
+        const auto input = std::find_if(entry.inputs.cbegin(),
+                                        entry.inputs.cend(),
+                                        [box](const Input &i) { return i.box == box; });
+        fields.append(input == entry.inputs.cend() ? QString() : textField(input->unit));
+    }
     if (!entry.wanted.isEmpty() || !entry.solutions.isEmpty() || entry.minimum || entry.maximum) {
         QStringList solutions;
         for (const double solution : entry.solutions)
@@ -202,7 +212,9 @@ QByteArray fileBytes(const QList<Entry> &entries)
 std::optional<Entry> parseRecord(QStringView line)
 {
     const std::optional<QList<QString>> fields = splitFields(line);
-    if (!fields || (fields->size() != FieldCount && fields->size() != LongFieldCount))
+    if (!fields
+        || (fields->size() != FieldCount && fields->size() != FieldCountWithoutUnits
+            && fields->size() != LongFieldCount))
         return std::nullopt;
     const QList<QString> &f = *fields;
     Entry entry;
@@ -223,11 +235,14 @@ std::optional<Entry> parseRecord(QStringView line)
     for (int box = 1; box <= 6; ++box) {
         const QString legend = readTextField(f[6 + 2 * (box - 1)]);
         const QString text = readTextField(f[7 + 2 * (box - 1)]);
+        const QString unit = f.size() >= FieldCount ? readTextField(f[18 + box]) : QString();
         if (!legend.isEmpty())
-            entry.inputs.append({box, legend, text});
-        else if (!text.isEmpty())
+            entry.inputs.append({box, legend, text, unit});
+        else if (!text.isEmpty() || !unit.isEmpty())
             return std::nullopt;
     }
+    if (f.size() >= FieldCount)
+        entry.resultUnit = readTextField(f[18]);
     if (f.size() == LongFieldCount && !readKind(f, entry))
         return std::nullopt;
     return entry;
@@ -260,8 +275,8 @@ ParsedFile parseFile(const QByteArray &bytes)
         if (number == 1) {
             if (text == HeaderLine)
                 continue;
-            if (text == ShortHeaderLine) {
-                parsed.canonical = false; // rewritten with the whole header
+            if (text == HeaderWithoutUnits || text == HeaderWithoutKinds) {
+                parsed.canonical = false; // rewritten with the unit columns
                 continue;
             }
             parsed.canonical = false;

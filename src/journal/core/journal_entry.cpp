@@ -18,6 +18,15 @@ QDateTime nowToTheSecond()
     return now.addMSecs(-now.time().msec());
 }
 
+// A text typed with its unit or a prefix ("100 nF", "4k7") says it already.
+QString withUnit(const QString &text, const QString &unit)
+{
+    const QString trimmed = text.trimmed();
+    if (unit.isEmpty() || trimmed.isEmpty() || !(trimmed.back().isDigit() || trimmed.back() == u')'))
+        return text;
+    return text + u' ' + unit;
+}
+
 } // namespace
 
 void Entry::setResult(double result)
@@ -94,7 +103,7 @@ QString lineText(const Entry &entry, const QLocale &locale)
     } else if (!entry.inputs.isEmpty()) {
         QStringList inputs;
         for (const Input &input : entry.inputs)
-            inputs.append(input.legend + u" = "_s + input.text);
+            inputs.append(input.legend + u" = "_s + withUnit(input.text, input.unit));
         line += u" : "_s + inputs.join(u", "_s);
     }
     if (!entry.wanted.isEmpty())
@@ -110,11 +119,12 @@ QString lineText(const Entry &entry, const QLocale &locale)
         QStringList found;
         for (const double solution : entry.solutions)
             found.append(engine::userNumberText(solution, locale));
-        const QString name = unknown == entry.inputs.cend() ? QString()
-                                                            : unknown->legend + u" = "_s;
-        return line + u" → "_s + name + found.join(u" ou "_s);
+        if (unknown == entry.inputs.cend())
+            return line + u" → "_s + found.join(u" ou "_s);
+        return line + u" → "_s + unknown->legend + u" = "_s
+               + withUnit(found.join(u" ou "_s), unknown->unit);
     }
-    line += u" → "_s + resultText(entry, locale);
+    line += u" → "_s + withUnit(resultText(entry, locale), entry.resultUnit);
     if (entry.minimum && entry.maximum) {
         line += u"  ["_s + engine::userNumberText(*entry.minimum, locale) + u" … "_s
                 + engine::userNumberText(*entry.maximum, locale) + u']';

@@ -20,6 +20,7 @@ struct Input
     int box = 0;    // 1 to 6
     QString legend; // never empty: the box's caption "k)" stands for a missing legend
     QString text;   // as typed
+    QString unit;   // the unit its function declares, as the user reads it ("kΩ"); may be empty
 
     friend bool operator==(const Input &, const Input &) = default;
 };
@@ -33,6 +34,7 @@ struct Entry
     QString expression;          // the text given to the engine
     std::optional<double> value; // the result; nothing when the evaluation was refused
     QString reason;              // why it was refused, in French; empty with a result
+    QString resultUnit;          // the declared unit of the result, as the user reads it
     // A solve (a box holding "?"): the result wanted, as typed, and every value found for the
     // unknown, ascending; `value` is the first of them. Empty for any other entry.
     QString wanted;
@@ -70,9 +72,10 @@ Entry functionEntry(const QString &name,
 QString resultText(const Entry &entry, const QLocale &locale = QLocale());
 
 // The line that the journal shows: "Name : legend = text, legend = text → result", or for the
-// engine "Moteur d'équations : expression → result"; a refusal ends in "→ refusé : reason". A
-// solve reads "Name : legend = ?, legend = text ; résultat voulu 1592 → legend = 99,97 ou …", a
-// range "… → 3,837  [3,580 … 4,103]  −6,7 % / +6,9 %".
+// engine "Moteur d'équations : expression → result"; a refusal ends in "→ refusé : reason".
+// Units stand after the result and after each text that ends in a number ("C = 100 nF"). A solve
+// reads "Name : legend = ?, legend = text ; résultat voulu 1592 → legend = 99,97 ou …", a range
+// "… → 3,837  [3,58 … 4,103]".
 QString lineText(const Entry &entry, const QLocale &locale = QLocale());
 
 } // namespace zorv::journal

@@ -8,6 +8,8 @@
 #include "functions/core/function_file.h"
 #include "functions/core/function_list.h"
 #include "functions/core/function_request.h"
+#include "functions/core/picked_function.h"
+#include "functions/core/unit.h"
 #include "functions/core/user_library.h"
 #include "platform/app_dir.h"
 #include "settings/core/ini.h"
@@ -28,7 +30,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr char Synopsis[] = "usage : zorv-eval [--] [EXPR...]\n"
-                            "        zorv-eval --fonction NOM [VALEUR...] [= RÉSULTAT]\n"
+                            "        zorv-eval [--unite | --ingenieur] --fonction NOM [VALEUR...] [= RÉSULTAT]\n"
                             "        zorv-eval --normalisee SÉRIE VALEUR...\n"
                             "        zorv-eval --help | --version\n";
 
@@ -42,10 +44,18 @@ constexpr char Details[]
       "    res/Fonc/ du programme, puis de vos propres fonctions, avec ou sans « .zvfc », ou un\n"
       "    chemin) avec les valeurs comme données 1 à 6 (« 0 » pour les manquantes), selon les\n"
       "    règles de la calculatrice : chaque valeur entre parenthèses, une donnée illisible\n"
-      "    refusée en la nommant. Une valeur « ? » est l'inconnue : « = RÉSULTAT » donne les\n"
-      "    valeurs de cette donnée qui donnent ce résultat, sur une ligne, en ordre croissant.\n"
-      "    Une tolérance après une valeur (« 10k±5% », « 3,3+-0,1 ») donne le nominal, le\n"
-      "    minimum et le maximum.\n"
+      "    refusée en la nommant. Une valeur peut porter l'unité que la fonction déclare pour\n"
+      "    cette donnée, avec ou sans préfixe (« 100 nF », « 4k7 ») ; elle est convertie dans\n"
+      "    l'unité déclarée. La ligne écrite est le nombre dans l'unité déclarée du résultat.\n"
+      "    Une valeur « ? » est l'inconnue : « = RÉSULTAT » donne les valeurs de cette donnée\n"
+      "    qui donnent ce résultat, sur une ligne, en ordre croissant. Une tolérance après une\n"
+      "    valeur (« 10k±5% », « 3,3+-0,1 ») donne le nominal, le minimum et le maximum.\n"
+      "\n"
+      "--unite  (avant --fonction) écrit après le nombre une espace et l'unité déclarée du\n"
+      "    résultat : « 1591.54943091895 Hz ».\n"
+      "--ingenieur  (avant --fonction) écrit le résultat en notation ingénieur, 4 chiffres\n"
+      "    significatifs et le préfixe de l'unité : « 1.592 kHz ».\n"
+      "    Sans unité déclarée, l'une et l'autre écrivent le nombre seul.\n"
       "\n"
       "--normalisee SÉRIE VALEUR...  pour chaque valeur positive, les valeurs de la série (E6, "
       "E12,\n"
@@ -208,11 +218,29 @@ QString asReason(QString message)
     return message;
 }
 
-// The arguments after --fonction. Needs the application object, which knows the program folder.
-int functionMode(const QStringList &arguments)
+// How --fonction writes its result: the number alone, or followed by its unit (--unite), or in
+// engineering form (--ingenieur).
+enum class ResultForm {
+    Number,
+    WithUnit,
+    Engineering
+};
+
+QString resultLine(double value, const QString &declaredUnit, ResultForm form)
 {
-    const zorv::functions::FunctionArguments values = zorv::functions::readFunctionArguments(
-        arguments.mid(1));
+    const zorv::functions::Unit unit = zorv::functions::parseUnit(declaredUnit);
+    if (!unit.declared() || form == ResultForm::Number)
+        return zorv::engine::numberText(value);
+    if (form == ResultForm::Engineering)
+        return zorv::functions::engineeringText(value, unit);
+    return zorv::engine::numberText(value) + u' ' + zorv::functions::shownUnit(unit.written);
+}
+
+// The arguments after --fonction. Needs the application object, which knows the program folder.
+int functionMode(const QStringList &arguments, ResultForm form = ResultForm::Number)
+{
+    const zorv::functions::FunctionArguments values
+        = zorv::functions::readFunctionArguments(arguments.mid(1));
     if (arguments.isEmpty() || values.boxes.size() > 6)
         return usageError(u"--fonction attend un nom et six valeurs au plus"_s);
     if (!values.ok()) {
@@ -231,14 +259,26 @@ int functionMode(const QStringList &arguments)
         inputs[k - 1] = k <= values.boxes.size() ? values.boxes[k - 1] : u"0"_s;
     const QString functionName
         = zorv::ReadIniValue(u"GeneralInfo"_s, u"NomFonc"_s, path, QFileInfo(path).fileName());
-    const QString formula
-        = zorv::ReadIniValue(u"Calc"_s, u"Fnc"_s, path, zorv::functions::ReadFailureText);
-    const zorv::functions::FunctionAnswer answer
-        = zorv::functions::answerFunction(functionName, formula, inputs, values.wanted);
-    const QString line = answer.ok() ? zorv::functions::answerLine(answer)
-                                     : u"erreur: "_s + asReason(answer.message);
+    const zorv::functions::PickedFunction function
+        = zorv::functions::readPickedFunction(functionName, QFileInfo(path).absoluteFilePath());
+    // Solving and ranges; a plain value keeps the reading of units below.
+    if (zorv::functions::asksSolveOrRange(inputs, values.wanted)) {
+        const zorv::functions::FunctionAnswer answer = zorv::functions::answerFunction(
+            functionName, function.formula, inputs, values.wanted);
+        if (!answer.ok() || answer.kind != zorv::functions::FunctionAnswer::Kind::Value) {
+            writeOut((answer.ok() ? zorv::functions::answerLine(answer)
+                                  : u"erreur: "_s + asReason(answer.message))
+                         .toUtf8()
+                     + '\n');
+            return finish(answer.ok());
+        }
+    }
+    const zorv::functions::FunctionEvaluation evaluation
+        = zorv::functions::evaluateFunction(function, inputs);
+    const QString line = evaluation.ok() ? resultLine(evaluation.value, function.units.result, form)
+                                         : u"erreur: "_s + asReason(evaluation.message);
     writeOut(line.toUtf8() + '\n');
-    return finish(answer.ok());
+    return finish(evaluation.ok());
 }
 
 int helpMode()
@@ -275,6 +315,13 @@ int main(int argc, char **argv)
     if (mode == u"--fonction") {
         QCoreApplication application(argc, argv);
         return functionMode(arguments.mid(1));
+    }
+    if (mode == u"--unite" || mode == u"--ingenieur") {
+        if (arguments.value(1) != u"--fonction")
+            return usageError(u"%1 s'emploie juste avant --fonction"_s.arg(mode));
+        QCoreApplication application(argc, argv);
+        return functionMode(arguments.mid(2),
+                            mode == u"--unite" ? ResultForm::WithUnit : ResultForm::Engineering);
     }
     if (mode == u"--normalisee")
         return standardValuesMode(arguments.mid(1));
