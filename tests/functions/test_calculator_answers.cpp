@@ -11,6 +11,7 @@
 #include "support/temp_app_dir.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -193,6 +194,11 @@ void CalculatorAnswersTest::tolerancesShowTheRange()
     box(1)->setText(u"12"_s);
     box(2)->setText(u"10 ±5%"_s);
     box(3)->setText(u"4,7 5 %"_s);
+    QVERIFY(m_window->lblLecture[2]->toolTip().isEmpty()); // a toleranced value reads
+    box(4)->setText(u"10 ±-5%"_s);
+    QCOMPARE(m_window->lblLecture[4]->toolTip(),
+             u"La donnée 4) « 10 ±-5% » : tolérance négative."_s);
+    box(4)->setText(u"0"_s);
     m_window->Command1_Click();
     QCOMPARE(result()->text(), u"3,837  [3,580 … 4,103]  −6,7 % / +6,9 %"_s);
     QCOMPARE(result()->toolTip(),

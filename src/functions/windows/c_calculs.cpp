@@ -5,8 +5,8 @@
 #include "functions/core/function_file.h"
 #include "functions/core/function_list.h"
 #include "functions/core/picked_function.h"
-#include "functions/windows/calculator_answers.h"
 #include "functions/core/unit.h"
+#include "functions/windows/calculator_answers.h"
 #include "functions/windows/e_more.h"
 #include "journal/core/journal.h"
 #include "platform/platform.h"
@@ -302,11 +302,12 @@ functions::FunctionInputs c_calculs::typedInputs() const
 
 void c_calculs::showReadings()
 {
-    const functions::FunctionInputs inputs = typedInputs();
+    const functions::FunctionInputs inputs = valuesWithoutTolerances(typedInputs());
     for (int k = 1; k <= 6; ++k) {
-        const functions::BoxShown shown = functions::shownReading(functions::pickedFunction(),
-                                                                  inputs,
-                                                                  k);
+        const functions::BoxShown shown
+            = shownWithTolerance(functions::shownReading(functions::pickedFunction(), inputs, k),
+                                 txtDonnees[k]->text(),
+                                 k);
         QLabel *label = lblLecture[k];
         const QString text = shown.refusal.isEmpty() ? shown.text : u"illisible"_s;
         // The full text for a reading the band is too narrow for, and the reason of a refusal.

@@ -142,6 +142,31 @@ void installWantedResultMode(c_calculs &calculator)
     });
 }
 
+functions::FunctionInputs valuesWithoutTolerances(const functions::FunctionInputs &boxes)
+{
+    functions::FunctionInputs values = boxes;
+    for (int k = 1; k <= 6; ++k) {
+        const functions::ToleranceReading reading = functions::readTolerance(boxes[k - 1], k);
+        if (boxes[k - 1].trimmed() == functions::UnknownText)
+            values[k - 1] = u"1"_s;
+        else if (reading.ok() && reading.tolerance)
+            values[k - 1] = reading.valueText;
+    }
+    return values;
+}
+
+functions::BoxShown shownWithTolerance(functions::BoxShown shown, const QString &typed, int box)
+{
+    if (typed.trimmed() == functions::UnknownText)
+        return {.text = u"inconnue"_s, .refusal = {}};
+    const functions::ToleranceReading reading = functions::readTolerance(typed, box);
+    if (!reading.ok())
+        return {.text = {}, .refusal = reading.message};
+    if (reading.tolerance && shown.refusal.isEmpty() && !shown.text.isEmpty())
+        shown.text += u' ' + reading.tolerance->text;
+    return shown;
+}
+
 void fillCalculatorBox(int box, const QString &text)
 {
     SingleInstance<c_calculs>::show()->setDonnee(box, text);

@@ -15,6 +15,14 @@ void installWantedResultMode(c_calculs &calculator);
 // Puts a wanted result into the result box, as the user would type it (a replayed solve).
 void setWantedResult(c_calculs &calculator, const QString &wanted);
 
+// The boxes' values with their tolerances and "?" left out, as the reading under each box reads
+// them.
+functions::FunctionInputs valuesWithoutTolerances(const functions::FunctionInputs &boxes);
+
+// The reading under box k completed: its tolerance after the value read, "inconnue" for "?", or
+// the reason of a badly written tolerance.
+functions::BoxShown shownWithTolerance(functions::BoxShown shown, const QString &typed, int box);
+
 // Shows the calculator and puts the text into its input box k (1 to 6): the shell's filler.
 void fillCalculatorBox(int box, const QString &text);
 
