@@ -69,4 +69,16 @@ void addResultMenu(QLineEdit *box, std::function<std::optional<ShownResult>()> r
                      });
 }
 
+QMenu *inputBoxMenu(QWidget *parent, std::function<void(int box)> use)
+{
+    auto *menu = new QMenu(u"&Utiliser dans la donnée"_s, parent);
+    menu->setObjectName(u"mnuDonnees"_s);
+    for (int box = 1; box <= 6; ++box) {
+        QAction *action = menu->addAction(u"Donnée &%1)"_s.arg(box));
+        action->setObjectName(u"Donnee%1"_s.arg(box));
+        QObject::connect(action, &QAction::triggered, menu, [use, box] { use(box); });
+    }
+    return menu;
+}
+
 } // namespace zorv

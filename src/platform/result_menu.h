@@ -10,6 +10,7 @@
 
 class QLineEdit;
 class QMenu;
+class QWidget;
 
 namespace zorv {
 
@@ -42,8 +43,11 @@ public:
 
     // Shows the calculator with the function of this file of the function folder picked, the
     // boxes filled and the result computed; false, with nothing changed, when the list no longer
-    // holds the function.
-    virtual bool computeAgain(const QString &functionFile, const QList<BoxText> &inputs) = 0;
+    // holds the function. A solve gives the result it wanted (empty for a computation).
+    virtual bool computeAgain(const QString &functionFile,
+                              const QList<BoxText> &inputs,
+                              const QString &wanted)
+        = 0;
 };
 
 // The installed links, or nullptr.
@@ -72,5 +76,9 @@ void addResultMenu(QLineEdit *box, std::function<std::optional<ShownResult>()> r
 
 // The same items, added to a menu.
 void addResultItems(QMenu *menu, const std::optional<ShownResult> &result);
+
+// The menu "Utiliser dans la donnée" (object name mnuDonnees): an item "Donnée k)" per input box
+// of the calculator (object names Donnee1 to Donnee6), each calling `use` with its box.
+QMenu *inputBoxMenu(QWidget *parent, std::function<void(int box)> use);
 
 } // namespace zorv

@@ -1,5 +1,6 @@
 // ZORV: technical and scientific calculations, chiefly the formulas of electronics.
 
+#include "functions/windows/calculator_answers.h"
 #include "journal/core/journal.h"
 #include "journal/windows/journal_problems.h"
 #include "platform/program_font.h"

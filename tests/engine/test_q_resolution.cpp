@@ -36,7 +36,10 @@ public:
 
     void showInEngine(const QString &) override {}
 
-    bool computeAgain(const QString &, const QList<BoxText> &) override { return false; }
+    bool computeAgain(const QString &, const QList<BoxText> &, const QString &) override
+    {
+        return false;
+    }
 
     QList<double> shown;
 };

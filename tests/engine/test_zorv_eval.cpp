@@ -230,6 +230,20 @@ void ZorvEvalTest::functionFile_data()
     QTest::newRow("an unknown function")
         << QStringList{u"nulle"_s, u"1"_s}
         << QByteArray("erreur: fonction introuvable \xc2\xab nulle \xc2\xbb\n") << 1;
+    QTest::newRow("solving for the input written ?")
+        << QStringList{u"ohm"_s, u"?"_s, u"4"_s, u"="_s, u"10"_s} << QByteArray("2.5\n") << 0;
+    QTest::newRow("no solution is an error")
+        << QStringList{u"ohm"_s, u"?"_s, u"0"_s, u"="_s, u"10"_s}
+        << QByteArray("erreur: aucune valeur de la donn\xc3\xa9"
+                      "e 1) entre -1E+15 et 1E+15 ne donne 10\n")
+        << 1;
+    QTest::newRow("a wanted result missing after =")
+        << QStringList{u"ohm"_s, u"?"_s, u"4"_s, u"="_s}
+        << QByteArray("erreur: r\xc3\xa9sultat voulu manquant apr\xc3\xa8s \xc2\xab = \xc2\xbb\n")
+        << 1;
+    QTest::newRow("tolerances give nominal, minimum and maximum")
+        << QStringList{u"ohm"_s, u"10\u00b110%"_s, u"2"_s, u"+-0,5"_s}
+        << QByteArray("20 13.5 27.5\n") << 0;
     QTest::newRow("no name is a usage error") << QStringList{} << QByteArray() << 2;
     QTest::newRow("seven values is a usage error")
         << QStringList{u"ohm"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s}

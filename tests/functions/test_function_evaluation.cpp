@@ -3,24 +3,13 @@
 
 #include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
+#include "functions/function_inputs.h"
 
 #include <QTest>
 
 using namespace zorv::functions;
+using zorv::test::boxes;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The six boxes: the texts given, then "0", as the boxes start.
-FunctionInputs boxes(const QStringList &typed)
-{
-    FunctionInputs inputs;
-    for (int k = 0; k < 6; ++k)
-        inputs[k] = k < typed.size() ? typed[k] : u"0"_s;
-    return inputs;
-}
-
-} // namespace
 
 class FunctionEvaluationTest : public QObject
 {

@@ -207,6 +207,19 @@ void JournalFileTest::roundTrip_data()
     Entry sparse = rcFilter();
     sparse.inputs = {{2, u"2)"_s, QString()}, {6, u"Tension (V)"_s, u"12"_s}};
     QTest::newRow("inputs 2 and 6 only, one empty") << sparse;
+    Entry solve = rcFilter();
+    solve.inputs[1].text = u"?"_s;
+    solve.setSolutions(u"1,5k"_s, {-2, 3.5e-20});
+    QTest::newRow("a solve with its wanted result and solutions") << solve;
+    Entry unsolved = rcFilter();
+    unsolved.inputs[1].text = u"?"_s;
+    unsolved.wanted = u"0"_s;
+    unsolved.setRefusal(u"Aucune valeur"_s);
+    QTest::newRow("a refused solve keeps its wanted result") << unsolved;
+    Entry range = rcFilter();
+    range.inputs[0].text = u"10 ±5%"_s;
+    range.setRange(723.4, 657.6, 803.8);
+    QTest::newRow("a range with its bounds") << range;
 }
 
 void JournalFileTest::roundTrip()

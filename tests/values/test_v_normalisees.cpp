@@ -1,4 +1,5 @@
 #include "platform/program_font.h"
+#include "platform/result_menu.h"
 #include "platform/single_instance.h"
 #include "support/recording_platform.h"
 #include "support/window_checks.h"
@@ -10,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -21,6 +23,27 @@ using namespace zorv::test;
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// Where "Utiliser dans la donnée …" puts its text, recorded.
+class FillingLinks final : public ResultLinks
+{
+public:
+    void showJournal() override {}
+    void showStandardValues(double, const QString &) override {}
+    void useInCalculator(int box, const QString &text) override
+    {
+        filledBox = box;
+        filled = text;
+    }
+    void showInEngine(const QString &) override {}
+    bool computeAgain(const QString &, const QList<BoxText> &, const QString &) override
+    {
+        return false;
+    }
+
+    int filledBox = 0;
+    QString filled;
+};
 
 using enum values::Series;
 
@@ -53,6 +76,8 @@ private slots:
     void keyboard();
     void captionsFitAndControlsAreNamed();
     void openedForAValue();
+    void usedInABoxWithTheSeriesTolerance_data();
+    void usedInABoxWithTheSeriesTolerance();
 
 private:
     // The rows are the series in their order.
@@ -200,6 +225,36 @@ void VNormaliseesTest::openedForAValue()
     QCOMPARE(text(E24, AboveError), u"0,00 %"_s);
     QCOMPARE(text(E24, Bands), u"hors code"_s);
     QCOMPARE(bandNames(E24), u"hors du code des couleurs"_s);
+}
+
+void VNormaliseesTest::usedInABoxWithTheSeriesTolerance_data()
+{
+    QTest::addColumn<int>("series");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("E24, nearest") << int(E24) << int(Nearest) << u"750 ±5 %"_s;
+    QTest::newRow("E6, the value below") << int(E6) << int(Below) << u"680 ±20 %"_s;
+    QTest::newRow("E12, an error cell takes the nearest")
+        << int(E12) << int(BelowError) << u"680 ±10 %"_s;
+    QTest::newRow("E192, half a percent") << int(E192) << int(Above) << u"723 ±0,5 %"_s;
+}
+
+// The text handed to the installed filler, as box 4 of the calculator would receive it.
+void VNormaliseesTest::usedInABoxWithTheSeriesTolerance()
+{
+    QFETCH(int, series);
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    FillingLinks links;
+    const InstalledScope<ResultLinks> installed(links);
+    QVERIFY(!m_window->cmdUtiliser->isEnabled());
+    m_window->showFor(723.0, QString());
+    m_window->tblSeries->setCurrentCell(series, column);
+    QVERIFY(m_window->cmdUtiliser->isEnabled());
+    m_window->cmdUtiliser->menu()->findChild<QAction *>(u"Donnee4"_s)->trigger();
+    QCOMPARE(links.filledBox, 4);
+    QCOMPARE(links.filled, text);
 }
 
 QTEST_MAIN(VNormaliseesTest)

@@ -82,6 +82,11 @@ QString boxFault(int k, const FunctionInputs &inputs)
 
 } // namespace
 
+QString quotedText(const QString &text)
+{
+    return engine::quoted(text, QuotedTextLength);
+}
+
 Substitution substituteInputs(const QString &formula, const FunctionInputs &inputs)
 {
     Substitution substitution{.expression = formula};

@@ -22,6 +22,9 @@ struct Substitution
 // a placeholder of a later box typed in an earlier one is replaced in its turn.
 Substitution substituteInputs(const QString &formula, const FunctionInputs &inputs);
 
+// A box's text quoted for a message: « 4k7 », a long text shortened with "…".
+QString quotedText(const QString &text);
+
 // What evaluating a function gave: its value, or the French sentence that tells why there is none.
 struct FunctionEvaluation
 {

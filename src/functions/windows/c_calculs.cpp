@@ -6,6 +6,7 @@
 #include "functions/core/function_list.h"
 #include "functions/core/picked_function.h"
 #include "functions/core/unit.h"
+#include "functions/windows/calculator_answers.h"
 #include "functions/windows/e_more.h"
 #include "journal/core/journal.h"
 #include "platform/platform.h"
@@ -86,6 +87,7 @@ c_calculs::c_calculs(QWidget *parent)
     buildLegendAndDescription();
     buildOptionsFrame();
     setKeyboardOrder();
+    installWantedResultMode(*this);
     Form_Load();
     // Connected once the list is filled, so that filling it can never count as a pick.
     // activated() comes from the user only: a click in the list, the arrow keys in the field, or
@@ -201,9 +203,9 @@ void c_calculs::buildOptionsFrame()
             return std::nullopt;
         const functions::Unit unit = functions::parseUnit(functions::pickedFunction().units.result);
         if (!unit.declared())
-            return ShownResult{*m_result, txtResultat->text(), {}, {}};
+            return ShownResult{*m_result, engine::userNumberText(*m_result), {}, {}};
         return ShownResult{*m_result,
-                           txtResultat->text(),
+                           engine::userNumberText(*m_result),
                            functions::shownUnit(unit.written),
                            functions::userEngineeringText(*m_result, unit)};
     });
@@ -300,11 +302,12 @@ functions::FunctionInputs c_calculs::typedInputs() const
 
 void c_calculs::showReadings()
 {
-    const functions::FunctionInputs inputs = typedInputs();
+    const functions::FunctionInputs inputs = valuesWithoutTolerances(typedInputs());
     for (int k = 1; k <= 6; ++k) {
-        const functions::BoxShown shown = functions::shownReading(functions::pickedFunction(),
-                                                                  inputs,
-                                                                  k);
+        const functions::BoxShown shown
+            = shownWithTolerance(functions::shownReading(functions::pickedFunction(), inputs, k),
+                                 txtDonnees[k]->text(),
+                                 k);
         QLabel *label = lblLecture[k];
         const QString text = shown.refusal.isEmpty() ? shown.text : u"illisible"_s;
         // The full text for a reading the band is too narrow for, and the reason of a refusal.
@@ -315,15 +318,16 @@ void c_calculs::showReadings()
     }
 }
 
-void c_calculs::showResult(const std::optional<double> &value)
+void c_calculs::showResult(const std::optional<double> &value, const QString &text)
 {
     m_result = value;
+    txtResultat->setToolTip(QString());
     if (!value) {
         txtResultat->clear();
         lblResultatUnite->clear();
         return;
     }
-    txtResultat->setText(engine::userNumberText(*value));
+    txtResultat->setText(text.isEmpty() ? engine::userNumberText(*value) : text);
     const functions::Unit unit = functions::parseUnit(functions::pickedFunction().units.result);
     lblResultatUnite->setText(unit.declared() ? functions::userEngineeringText(*value, unit)
                                               : QString());
@@ -386,6 +390,8 @@ void c_calculs::Command1_Click()
     if (!pickIsCurrent())
         return;
     const functions::FunctionInputs inputs = typedInputs();
+    if (answerSolveOrRange(*this, functions::pickedFunction().name, inputs))
+        return;
     const functions::FunctionEvaluation evaluation
         = functions::evaluateFunction(functions::pickedFunction(), inputs);
     record(inputs, evaluation);
@@ -406,6 +412,17 @@ void c_calculs::Command1_Click()
 void c_calculs::record(const functions::FunctionInputs &inputs,
                        const functions::FunctionEvaluation &evaluation)
 {
+    journal::Entry entry = newJournalEntry(inputs, evaluation.expression);
+    if (evaluation.ok())
+        entry.setResult(evaluation.value);
+    else
+        entry.setRefusal(evaluation.message);
+    journal::record(entry);
+}
+
+journal::Entry c_calculs::newJournalEntry(const functions::FunctionInputs &inputs,
+                                          const QString &expression) const
+{
     const functions::PickedFunction &function = functions::pickedFunction();
     const bool named = function.picked() && !function.formula.isEmpty();
     journal::Entry entry = journal::functionEntry(named ? function.name : u"Calculs"_s,
@@ -413,15 +430,11 @@ void c_calculs::record(const functions::FunctionInputs &inputs,
                                                   function.formula,
                                                   function.legends,
                                                   inputs,
-                                                  evaluation.expression);
+                                                  expression);
     for (journal::Input &input : entry.inputs)
         input.unit = functions::shownUnit(function.units.inputs[input.box - 1]);
     entry.resultUnit = functions::shownUnit(function.units.result);
-    if (evaluation.ok())
-        entry.setResult(evaluation.value);
-    else
-        entry.setRefusal(evaluation.message);
-    journal::record(entry);
+    return entry;
 }
 
 void c_calculs::Command2_Click()

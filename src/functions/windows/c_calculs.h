@@ -1,6 +1,7 @@
 #pragma once
 
 #include "functions/core/function_evaluation.h"
+#include "journal/core/journal_entry.h"
 #include "platform/single_instance.h"
 
 #include <QString>
@@ -45,6 +46,15 @@ public:
     // Puts the text into input box k (1 to 6).
     void setDonnee(int box, const QString &text);
 
+    // Shows a result in txtResultat, written as `text` when one is given (it may say more than
+    // the value), or no result.
+    void showResult(const std::optional<double> &value, const QString &text = QString());
+
+    // The journal entry of a calculation of the picked function with these inputs, without its
+    // outcome yet.
+    journal::Entry newJournalEntry(const functions::FunctionInputs &inputs,
+                                   const QString &expression) const;
+
     void Form_Load();
     void cmbFonction_Click();
     void cmbFonction_Scroll();
@@ -81,7 +91,6 @@ private:
     void showPicked();
     bool pickIsCurrent();
     void showReadings();
-    void showResult(const std::optional<double> &value);
     functions::FunctionInputs typedInputs() const;
     void record(const functions::FunctionInputs &inputs,
                 const functions::FunctionEvaluation &evaluation);

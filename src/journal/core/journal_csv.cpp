@@ -16,8 +16,11 @@ constexpr QStringView HeaderWithoutUnits
     = u"Date;Origine;Fichier;Expression;Résultat;Erreur;Légende 1;Donnée 1;Légende 2;Donnée 2;"
       u"Légende 3;Donnée 3;Légende 4;Donnée 4;Légende 5;Donnée 5;Légende 6;Donnée 6";
 
-const QString HeaderLine = HeaderWithoutUnits.toString()
-                           + u";Unité du résultat;Unité 1;Unité 2;Unité 3;Unité 4;Unité 5;Unité 6"_s;
+const QString HeaderWithoutKinds
+    = HeaderWithoutUnits.toString()
+      + u";Unité du résultat;Unité 1;Unité 2;Unité 3;Unité 4;Unité 5;Unité 6"_s;
+
+const QString HeaderLine = HeaderWithoutKinds + u";Résultat voulu;Solutions;Minimum;Maximum"_s;
 
 constexpr char Bom[] = "\xEF\xBB\xBF";
 
@@ -137,6 +140,27 @@ std::optional<QList<QString>> splitFields(QStringView line)
     }
 }
 
+// The four fields of a solve or a range; false when one does not read.
+bool readKind(const QList<QString> &f, Entry &entry)
+{
+    entry.wanted = readTextField(f[FieldCount]);
+    for (const QString &solution : f[FieldCount + 1].split(u' ', Qt::SkipEmptyParts)) {
+        const std::optional<double> value = readNumber(solution);
+        if (!value)
+            return false;
+        entry.solutions.append(*value);
+    }
+    for (const auto &[field, bound] : {std::pair{FieldCount + 2, &entry.minimum},
+                                       std::pair{FieldCount + 3, &entry.maximum}}) {
+        if (f[field].isEmpty())
+            continue;
+        *bound = readNumber(f[field]);
+        if (!*bound)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QByteArray fileHeader()
@@ -166,6 +190,14 @@ QByteArray recordLine(const Entry &entry)
                                         [box](const Input &i) { return i.box == box; });
         fields.append(input == entry.inputs.cend() ? QString() : textField(input->unit));
     }
+    if (!entry.wanted.isEmpty() || !entry.solutions.isEmpty() || entry.minimum || entry.maximum) {
+        QStringList solutions;
+        for (const double solution : entry.solutions)
+            solutions.append(numberField(solution));
+        fields << textField(entry.wanted) << solutions.join(u' ')
+               << (entry.minimum ? numberField(*entry.minimum) : QString())
+               << (entry.maximum ? numberField(*entry.maximum) : QString());
+    }
     return fields.join(u';').toUtf8() + "\r\n";
 }
 
@@ -180,7 +212,9 @@ QByteArray fileBytes(const QList<Entry> &entries)
 std::optional<Entry> parseRecord(QStringView line)
 {
     const std::optional<QList<QString>> fields = splitFields(line);
-    if (!fields || (fields->size() != FieldCount && fields->size() != FieldCountWithoutUnits))
+    if (!fields
+        || (fields->size() != FieldCount && fields->size() != FieldCountWithoutUnits
+            && fields->size() != LongFieldCount))
         return std::nullopt;
     const QList<QString> &f = *fields;
     Entry entry;
@@ -201,14 +235,16 @@ std::optional<Entry> parseRecord(QStringView line)
     for (int box = 1; box <= 6; ++box) {
         const QString legend = readTextField(f[6 + 2 * (box - 1)]);
         const QString text = readTextField(f[7 + 2 * (box - 1)]);
-        const QString unit = f.size() == FieldCount ? readTextField(f[18 + box]) : QString();
+        const QString unit = f.size() >= FieldCount ? readTextField(f[18 + box]) : QString();
         if (!legend.isEmpty())
             entry.inputs.append({box, legend, text, unit});
         else if (!text.isEmpty() || !unit.isEmpty())
             return std::nullopt;
     }
-    if (f.size() == FieldCount)
+    if (f.size() >= FieldCount)
         entry.resultUnit = readTextField(f[18]);
+    if (f.size() == LongFieldCount && !readKind(f, entry))
+        return std::nullopt;
     return entry;
 }
 
@@ -239,7 +275,7 @@ ParsedFile parseFile(const QByteArray &bytes)
         if (number == 1) {
             if (text == HeaderLine)
                 continue;
-            if (text == HeaderWithoutUnits) {
+            if (text == HeaderWithoutUnits || text == HeaderWithoutKinds) {
                 parsed.canonical = false; // rewritten with the unit columns
                 continue;
             }

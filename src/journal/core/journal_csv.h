@@ -26,6 +26,9 @@ namespace zorv::journal {
 inline constexpr int FieldCount = 25;
 // The lines of a file written before the units were recorded.
 inline constexpr int FieldCountWithoutUnits = 18;
+// A solve or a range adds four fields: Résultat voulu, Solutions (the values found, separated by
+// a blank), Minimum and Maximum; the other lines keep the fields they always had.
+inline constexpr int LongFieldCount = FieldCount + 4;
 
 // The byte order mark and the header line.
 QByteArray fileHeader();

@@ -56,6 +56,24 @@ void Entry::setRefusal(const QString &why)
     reason = why;
 }
 
+void Entry::setSolutions(const QString &wantedResult, const QList<double> &found)
+{
+    wanted = wantedResult;
+    solutions = found;
+    if (found.isEmpty())
+        value.reset();
+    else
+        value = found.first();
+    reason.clear();
+}
+
+void Entry::setRange(double nominal, double least, double greatest)
+{
+    setResult(nominal);
+    minimum = least;
+    maximum = greatest;
+}
+
 Entry engineEntry(const QString &expression)
 {
     Entry entry;
@@ -135,9 +153,30 @@ QString lineText(const Entry &entry, const QLocale &locale)
             inputs.append(input.legend + u" = "_s + withUnit(input.text, input.unit));
         line += u" : "_s + inputs.join(u", "_s);
     }
-    if (entry.value)
-        return line + u" → "_s + withUnit(resultText(entry, locale), entry.resultUnit);
-    return line + u" → refusé : "_s + entry.reason;
+    if (!entry.wanted.isEmpty())
+        line += u" ; résultat voulu "_s + entry.wanted;
+    if (!entry.value)
+        return line + u" → refusé : "_s + entry.reason;
+    if (!entry.solutions.isEmpty()) {
+        const auto unknown = std::find_if(entry.inputs.cbegin(),
+                                          entry.inputs.cend(),
+                                          [](const Input &input) {
+                                              return input.text.trimmed() == u"?";
+                                          });
+        QStringList found;
+        for (const double solution : entry.solutions)
+            found.append(engine::userNumberText(solution, locale));
+        if (unknown == entry.inputs.cend())
+            return line + u" → "_s + found.join(u" ou "_s);
+        return line + u" → "_s + unknown->legend + u" = "_s
+               + withUnit(found.join(u" ou "_s), unknown->unit);
+    }
+    line += u" → "_s + withUnit(resultText(entry, locale), entry.resultUnit);
+    if (entry.minimum && entry.maximum) {
+        line += u"  ["_s + engine::userNumberText(*entry.minimum, locale) + u" … "_s
+                + engine::userNumberText(*entry.maximum, locale) + u']';
+    }
+    return line;
 }
 
 } // namespace zorv::journal

@@ -35,6 +35,13 @@ struct Entry
     std::optional<double> value; // the result; nothing when the evaluation was refused
     QString reason;              // why it was refused, in French; empty with a result
     QString resultUnit;          // the declared unit of the result, as the user reads it
+    // A solve (a box holding "?"): the result wanted, as typed, and every value found for the
+    // unknown, ascending; `value` is the first of them. Empty for any other entry.
+    QString wanted;
+    QList<double> solutions;
+    // Toleranced inputs: the least and greatest result; `value` is the nominal one.
+    std::optional<double> minimum;
+    std::optional<double> maximum;
 
     bool refused() const { return !value.has_value(); }
 
@@ -42,6 +49,8 @@ struct Entry
 
     void setResult(double result);
     void setRefusal(const QString &why);
+    void setSolutions(const QString &wantedResult, const QList<double> &found);
+    void setRange(double nominal, double least, double greatest);
 
     friend bool operator==(const Entry &, const Entry &) = default;
 };
@@ -70,7 +79,9 @@ QString resultText(const Entry &entry, const QLocale &locale = QLocale());
 
 // The line that the journal shows: "Name : legend = text, legend = text → result", or for the
 // engine "Moteur d'équations : expression → result"; a refusal ends in "→ refusé : reason".
-// Units stand after the result and after each text that ends in a number ("C = 100 nF").
+// Units stand after the result and after each text that ends in a number ("C = 100 nF"). A solve
+// reads "Name : legend = ?, legend = text ; résultat voulu 1592 → legend = 99,97 ou …", a range
+// "… → 3,837  [3,58 … 4,103]".
 QString lineText(const Entry &entry, const QLocale &locale = QLocale());
 
 } // namespace zorv::journal

@@ -178,14 +178,7 @@ void c_journal::layOut()
 // The six input boxes of the calculator, by the captions of their labels.
 QMenu *c_journal::boxMenu(QWidget *parent)
 {
-    auto *menu = new QMenu(u"&Utiliser dans la donnée"_s, parent);
-    menu->setObjectName(u"mnuDonnees"_s);
-    for (int box = 1; box <= 6; ++box) {
-        QAction *action = menu->addAction(u"Donnée &%1)"_s.arg(box));
-        action->setObjectName(u"Donnee%1"_s.arg(box));
-        connect(action, &QAction::triggered, this, [this, box] { UtiliserDansDonnee(box); });
-    }
-    return menu;
+    return inputBoxMenu(parent, [this](int box) { UtiliserDansDonnee(box); });
 }
 
 void c_journal::showLineMenu(const QPoint &position)
@@ -284,7 +277,7 @@ void c_journal::cmdRecalculer_Click()
     QList<BoxText> inputs;
     for (const journal::Input &input : entry->inputs)
         inputs.append({input.box, input.text});
-    if (!links->computeAgain(entry->functionFile, inputs)) {
+    if (!links->computeAgain(entry->functionFile, inputs, entry->wanted)) {
         platform().messageBox(u"La fonction « %1 » n'est plus dans la liste des fonctions : son "
                               u"calcul ne peut pas être refait."_s.arg(entry->source),
                               QString(),

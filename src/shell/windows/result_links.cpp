@@ -2,6 +2,7 @@
 
 #include "engine/windows/q_resolution.h"
 #include "functions/windows/c_calculs.h"
+#include "functions/windows/calculator_answers.h"
 #include "journal/windows/c_journal.h"
 #include "values/windows/v_normalisees.h"
 
@@ -31,13 +32,16 @@ void ProgramResultLinks::showInEngine(const QString &expression)
     SingleInstance<q_resolution>::show()->setExpression(expression);
 }
 
-bool ProgramResultLinks::computeAgain(const QString &functionFile, const QList<BoxText> &inputs)
+bool ProgramResultLinks::computeAgain(const QString &functionFile,
+                                      const QList<BoxText> &inputs,
+                                      const QString &wanted)
 {
     c_calculs *calculator = SingleInstance<c_calculs>::show();
     if (!calculator->pickFunctionFile(functionFile))
         return false;
     for (const BoxText &input : inputs)
         calculator->setDonnee(input.box, input.text);
+    setWantedResult(*calculator, wanted);
     calculator->Command1_Click();
     return true;
 }

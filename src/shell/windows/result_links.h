@@ -17,7 +17,9 @@ public:
     void showStandardValues(double value, const QString &unit) override;
     void useInCalculator(int box, const QString &text) override;
     void showInEngine(const QString &expression) override;
-    bool computeAgain(const QString &functionFile, const QList<BoxText> &inputs) override;
+    bool computeAgain(const QString &functionFile,
+                      const QList<BoxText> &inputs,
+                      const QString &wanted) override;
 };
 
 // Ctrl+J opens the journal from every window of the program that is not blocked by a modal one.

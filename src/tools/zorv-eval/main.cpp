@@ -8,6 +8,7 @@
 #include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
 #include "functions/core/function_list.h"
+#include "functions/core/function_request.h"
 #include "functions/core/picked_function.h"
 #include "functions/core/unit.h"
 #include "functions/core/user_library.h"
@@ -30,7 +31,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr char Synopsis[] = "usage : zorv-eval [--] [EXPR...]\n"
-                            "        zorv-eval [--unite | --ingenieur] --fonction NOM [VALEUR...]\n"
+                            "        zorv-eval [--unite | --ingenieur] --fonction NOM [VALEUR...] [= RÉSULTAT]\n"
                             "        zorv-eval --normalisee SÉRIE VALEUR...\n"
                             "        zorv-eval --help | --version\n";
 
@@ -47,6 +48,9 @@ constexpr char Details[]
       "    refusée en la nommant. Une valeur peut porter l'unité que la fonction déclare pour\n"
       "    cette donnée, avec ou sans préfixe (« 100 nF », « 4k7 ») ; elle est convertie dans\n"
       "    l'unité déclarée. La ligne écrite est le nombre dans l'unité déclarée du résultat.\n"
+      "    Une valeur « ? » est l'inconnue : « = RÉSULTAT » donne les valeurs de cette donnée\n"
+      "    qui donnent ce résultat, sur une ligne, en ordre croissant. Une tolérance après une\n"
+      "    valeur (« 10k±5% », « 3,3+-0,1 ») donne le nominal, le minimum et le maximum.\n"
       "\n"
       "--unite  (avant --fonction) écrit après le nombre une espace et l'unité déclarée du\n"
       "    résultat : « 1591.54943091895 Hz ».\n"
@@ -260,8 +264,14 @@ QString resultLine(double value, const QString &declaredUnit, ResultForm form)
 // The arguments after --fonction. Needs the application object, which knows the program folder.
 int functionMode(const QStringList &arguments, ResultForm form = ResultForm::Number)
 {
-    if (arguments.isEmpty() || arguments.size() > 7)
+    const zorv::functions::FunctionArguments values
+        = zorv::functions::readFunctionArguments(arguments.mid(1));
+    if (arguments.isEmpty() || values.boxes.size() > 6)
         return usageError(u"--fonction attend un nom et six valeurs au plus"_s);
+    if (!values.ok()) {
+        writeOut(u"erreur: "_s.toUtf8() + values.message.toUtf8() + '\n');
+        return finish(false);
+    }
     zorv::donnees::FunctionDir = zorv::donnees::appPath(u"res/Fonc/"_s);
     const QString &name = arguments.first();
     const QString path = functionFilePath(name);
@@ -271,13 +281,25 @@ int functionMode(const QStringList &arguments, ResultForm form = ResultForm::Num
     }
     zorv::functions::FunctionInputs inputs;
     for (int k = 1; k <= 6; ++k)
-        inputs[k - 1] = k < arguments.size() ? arguments[k] : u"0"_s;
+        inputs[k - 1] = k <= values.boxes.size() ? values.boxes[k - 1] : u"0"_s;
     // Read as the calculator reads it, which leaves alone a file too large to be a function file.
     QString functionName = zorv::functions::ReadAClause(path, u"GeneralInfo"_s, u"NomFonc"_s);
     if (functionName == zorv::functions::ReadFailureText)
         functionName = QFileInfo(path).fileName();
     const zorv::functions::PickedFunction function
         = zorv::functions::readPickedFunction(functionName, QFileInfo(path).absoluteFilePath());
+    // Solving and ranges; a plain value keeps the reading of units below.
+    if (zorv::functions::asksSolveOrRange(inputs, values.wanted)) {
+        const zorv::functions::FunctionAnswer answer = zorv::functions::answerFunction(
+            functionName, function.formula, inputs, values.wanted);
+        if (!answer.ok() || answer.kind != zorv::functions::FunctionAnswer::Kind::Value) {
+            writeOut((answer.ok() ? zorv::functions::answerLine(answer)
+                                  : u"erreur: "_s + asReason(answer.message))
+                         .toUtf8()
+                     + '\n');
+            return finish(answer.ok());
+        }
+    }
     const zorv::functions::FunctionEvaluation evaluation
         = zorv::functions::evaluateFunction(function, inputs);
     const QString line = evaluation.ok() ? resultLine(evaluation.value, function.units.result, form)

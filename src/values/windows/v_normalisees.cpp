@@ -2,6 +2,7 @@
 
 #include "engine/core/number_text.h"
 #include "platform/platform.h"
+#include "platform/result_menu.h"
 #include "platform/window_building.h"
 #include "values/core/standard_values.h"
 
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
@@ -167,6 +169,18 @@ void v_normalisees::createControls()
     tblSeries->addActions({copy, selectAll});
     tblSeries->setContextMenuPolicy(Qt::ActionsContextMenu);
 
+    cmdUtiliser = new QPushButton(u"&Utiliser dans la donnée …"_s, this);
+    cmdUtiliser->setObjectName(u"cmdUtiliser"_s);
+    cmdUtiliser->setToolTip(u"La valeur choisie, avec la tolérance de sa série, dans une donnée "
+                            u"de la calculatrice"_s);
+    cmdUtiliser->setMenu(inputBoxMenu(cmdUtiliser, [this](int box) { UtiliserDansDonnee(box); }));
+    auto *separator = new QAction(tblSeries);
+    separator->setSeparator(true);
+    auto *use = new QAction(u"&Utiliser dans la donnée"_s, tblSeries);
+    use->setMenu(inputBoxMenu(tblSeries, [this](int box) { UtiliserDansDonnee(box); }));
+    tblSeries->addActions({separator, use});
+    connect(tblSeries, &QTableWidget::currentCellChanged, this, &v_normalisees::updateUtiliser);
+
     auto *layout = new QGridLayout(this);
     layout->addWidget(lblValeur, 0, 0);
     layout->addWidget(txtValeur, 0, 1);
@@ -176,8 +190,35 @@ void v_normalisees::createControls()
     layout->addWidget(lblErreur, 1, 0, 1, 4);
     layout->addWidget(tblSeries, 2, 0, 1, 4);
     layout->addWidget(lblCouleurs, 3, 0, 1, 4);
+    layout->addWidget(cmdUtiliser, 4, 0, 1, 4, Qt::AlignRight);
 
-    setFocusChain({txtValeur, cmdChercher, tblSeries});
+    setFocusChain({txtValeur, cmdChercher, tblSeries, cmdUtiliser});
+}
+
+QString v_normalisees::valueWithTolerance() const
+{
+    const int row = tblSeries->currentRow();
+    if (row < 0)
+        return {};
+    const int column = tblSeries->currentColumn();
+    const QTableWidgetItem *item = tblSeries->item(row,
+                                                   column == Below || column == Above ? column
+                                                                                      : Nearest);
+    if (!item || item->text().isEmpty())
+        return {};
+    return item->text() + u" ±"_s + values::toleranceText(values::AllSeries[row]);
+}
+
+void v_normalisees::UtiliserDansDonnee(int box)
+{
+    if (const QString text = valueWithTolerance(); !text.isEmpty())
+        if (ResultLinks *links = resultLinks())
+            links->useInCalculator(box, text);
+}
+
+void v_normalisees::updateUtiliser()
+{
+    cmdUtiliser->setEnabled(!valueWithTolerance().isEmpty());
 }
 
 void v_normalisees::showFor(double value, const QString &unit)
@@ -241,6 +282,7 @@ void v_normalisees::showValue(double value)
     }
     fitTable();
     showBandNames();
+    updateUtiliser();
 }
 
 void v_normalisees::showBandNames()
@@ -268,6 +310,8 @@ void v_normalisees::clearRows()
                            cell(u"%1 (%2)"_s.arg(values::seriesName(series),
                                                  values::toleranceText(series))));
     }
+    if (cmdUtiliser)
+        updateUtiliser();
     fitTable();
 }
 

@@ -35,6 +35,13 @@ public:
     // The selected cells as text, a tab between cells and a line per row, on the clipboard.
     void copySelection();
 
+    // The value of the current cell (the nearest one of its row when the cell holds none) with
+    // the tolerance of its series, "4,7 ±5 %", or an empty text when there is none.
+    QString valueWithTolerance() const;
+
+    // Puts valueWithTolerance() into input box k of the calculator.
+    void UtiliserDansDonnee(int box);
+
     QLabel *lblValeur = nullptr;
     QLineEdit *txtValeur = nullptr;
     QLabel *lblUnite = nullptr;
@@ -42,6 +49,7 @@ public:
     QLabel *lblErreur = nullptr;
     QTableWidget *tblSeries = nullptr;
     QLabel *lblCouleurs = nullptr; // the names of the bands of the current row
+    QPushButton *cmdUtiliser = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -52,6 +60,7 @@ private:
     void clearRows();
     void fitTable();
     void showBandNames();
+    void updateUtiliser();
 };
 
 } // namespace zorv
