@@ -1,0 +1,200 @@
+// The points of a sweep: where they stand, that both ends are met exactly, which ranges are
+// refused, and that a refused evaluation leaves a gap with its reason instead of a number.
+
+#include "functions/core/sweep.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <cmath>
+
+using namespace zorv::functions;
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(SweepScale)
+
+namespace {
+
+using Doubles = QList<double>;
+
+FunctionInputs boxes(const QStringList &typed)
+{
+    FunctionInputs inputs;
+    for (int k = 0; k < 6; ++k)
+        inputs[k] = k < typed.size() ? typed[k] : u"0"_s;
+    return inputs;
+}
+
+// The points as "x:y" or "x:-" for a gap, for one readable comparison.
+QString written(const SweepResult &result)
+{
+    QStringList texts;
+    for (const SweepPoint &point : result.points)
+        texts << QString::number(point.x) + u':' + (point.y ? QString::number(*point.y) : u"-"_s);
+    return texts.join(u' ');
+}
+
+} // namespace
+
+class SweepTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void points_data();
+    void points();
+    void spacingProperty();
+    void ranges_data();
+    void ranges();
+};
+
+void SweepTest::points_data()
+{
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<double>("from");
+    QTest::addColumn<double>("to");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<SweepScale>("scale");
+    QTest::addColumn<QString>("points"); // as written(); empty when refused as a whole
+    QTest::addColumn<QString>("reason"); // the fault, or the first refusal; a part of it
+
+    const auto lin = SweepScale::Linear;
+    const auto log = SweepScale::Logarithmic;
+    QTest::newRow("linear, ends included") << u"d1*2"_s << QStringList{} << 1 << 0.0 << 1.0 << 5
+                                           << lin << u"0:0 0.25:0.5 0.5:1 0.75:1.5 1:2"_s << u""_s;
+    QTest::newRow("descending range")
+        << u"d1"_s << QStringList{} << 1 << 1.0 << -1.0 << 3 << lin << u"1:1 0:0 -1:-1"_s << u""_s;
+    QTest::newRow("logarithmic, one point a decade")
+        << u"d1"_s << QStringList{} << 1 << 10.0 << 1e6 << 6 << log
+        << u"10:10 100:100 1000:1000 10000:10000 100000:100000 1e+06:1e+06"_s << u""_s;
+    QTest::newRow("logarithmic over negative values")
+        << u"d1"_s << QStringList{} << 1 << -1.0 << -100.0 << 3 << log
+        << u"-1:-1 -10:-10 -100:-100"_s << u""_s;
+    QTest::newRow("other boxes held, box 2 varied") << u"d1/d2"_s << QStringList{u"6"_s} << 2 << 1.0
+                                                    << 3.0 << 3 << lin << u"1:6 2:3 3:2"_s << u""_s;
+    QTest::newRow("two points are the two ends")
+        << u"d1"_s << QStringList{} << 1 << 0.1 << 0.3 << 2 << lin << u"0.1:0.1 0.3:0.3"_s << u""_s;
+    QTest::newRow("a refused point is a gap with its reason")
+        << u"1/d1"_s << QStringList{} << 1 << -1.0 << 1.0 << 3 << lin << u"-1:-1 0:- 1:1"_s
+        << u"division par zéro"_s;
+    QTest::newRow("a fault in a held box refuses every point")
+        << u"d1+d2"_s << QStringList{u"0"_s, u"2x"_s} << 1 << 0.0 << 1.0 << 2 << lin << u"0:- 1:-"_s
+        << u"La donnée 2)"_s;
+    QTest::newRow("a box the formula does not use")
+        << u"d1"_s << QStringList{} << 3 << 0.0 << 1.0 << 5 << lin << u""_s
+        << u"La donnée 3) n'intervient pas"_s;
+    QTest::newRow("logarithmic across zero")
+        << u"d1"_s << QStringList{} << 1 << -1.0 << 1.0 << 5 << log << u""_s << u"même signe"_s;
+    QTest::newRow("logarithmic from zero")
+        << u"d1"_s << QStringList{} << 1 << 0.0 << 1.0 << 5 << log << u""_s << u"non nulles"_s;
+    QTest::newRow("equal ends") << u"d1"_s << QStringList{} << 1 << 2.0 << 2.0 << 5 << lin << u""_s
+                                << u"égales"_s;
+    QTest::newRow("one point") << u"d1"_s << QStringList{} << 1 << 0.0 << 1.0 << 1 << lin << u""_s
+                               << u"entre 2 et 10000"_s;
+    QTest::newRow("too many points") << u"d1"_s << QStringList{} << 1 << 0.0 << 1.0 << 10001 << lin
+                                     << u""_s << u"entre 2 et 10000"_s;
+    QTest::newRow("infinite end") << u"d1"_s << QStringList{} << 1 << 0.0 << qInf() << 5 << lin
+                                  << u""_s << u"finis"_s;
+}
+
+void SweepTest::points()
+{
+    QFETCH(QString, formula);
+    QFETCH(QStringList, inputs);
+    QFETCH(int, box);
+    QFETCH(double, from);
+    QFETCH(double, to);
+    QFETCH(int, count);
+    QFETCH(SweepScale, scale);
+    QFETCH(QString, points);
+    QFETCH(QString, reason);
+
+    const SweepResult result = sweepFunction(
+        {u"f"_s, formula, boxes(inputs), box, {from, to, count, scale}});
+    QCOMPARE(written(result), points);
+    const QString told = points.isEmpty() ? result.fault : result.firstRefusal;
+    QVERIFY2(reason.isEmpty() ? told.isEmpty() : told.contains(reason), qPrintable(told));
+    int gaps = 0;
+    for (const SweepPoint &point : result.points) {
+        QCOMPARE(point.y.has_value(), point.reason.isEmpty());
+        gaps += point.y ? 0 : 1;
+    }
+    QCOMPARE(result.refused, gaps);
+}
+
+// Over random ranges: the count asked, both ends exactly, every step the same (the same ratio on
+// a logarithmic scale), to the 15 digits a point is written with.
+void SweepTest::spacingProperty()
+{
+    QRandomGenerator random(23);
+    const auto uniform = [&random](double low, double high) {
+        return low + (high - low) * random.generateDouble();
+    };
+    for (int run = 0; run < 400; ++run) {
+        const bool logarithmic = run % 2 == 1;
+        const double sign = run % 4 == 3 ? -1 : 1;
+        const double from = logarithmic ? sign * std::pow(10, uniform(-12, 12))
+                                        : uniform(-1e6, 1e6);
+        const double to = logarithmic ? from * std::pow(10, uniform(-9, 9)) : uniform(-1e6, 1e6);
+        const int count = 2 + int(random.bounded(500));
+        const SweepRange range{from,
+                               to,
+                               count,
+                               logarithmic ? SweepScale::Logarithmic : SweepScale::Linear};
+        if (!sweepRangeFault(range).isEmpty())
+            continue;
+        const Doubles xs = sweepAbscissas(range);
+        QCOMPARE(xs.size(), count);
+        QCOMPARE(xs.front(), QString::number(from, 'g', 15).toDouble());
+        QCOMPARE(xs.back(), QString::number(to, 'g', 15).toDouble());
+        const auto coordinate = [&](double x) { return logarithmic ? std::log(std::abs(x)) : x; };
+        const double step = (coordinate(to) - coordinate(from)) / (count - 1);
+        const double scale = logarithmic ? 1 : std::max(std::abs(from), std::abs(to));
+        for (int i = 1; i < count; ++i) {
+            const double seen = coordinate(xs[i]) - coordinate(xs[i - 1]);
+            if (std::abs(seen - step) > 1e-12 * scale + 1e-12 * std::abs(step))
+                QFAIL(qPrintable(u"run %1, step %2: %3 instead of %4"_s.arg(run)
+                                     .arg(i)
+                                     .arg(seen, 0, 'g', 17)
+                                     .arg(step, 0, 'g', 17)));
+        }
+    }
+}
+
+void SweepTest::ranges_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("from");
+    QTest::addColumn<double>("to");
+    QTest::addColumn<QString>("reason"); // a part of the refusal; empty when read
+
+    QTest::newRow("two numbers") << u"10..1000"_s << 10.0 << 1000.0 << u""_s;
+    QTest::newRow("decimal and negative ends") << u"-1.5..2.5"_s << -1.5 << 2.5 << u""_s;
+    QTest::newRow("expressions as ends") << u"2*3..(1+1)*2"_s << 6.0 << 4.0 << u""_s;
+    QTest::newRow("no dots") << u"10-20"_s << 0.0 << 0.0 << u"DE..À"_s;
+    QTest::newRow("three dots") << u"1...2"_s << 0.0 << 0.0 << u"un seul « .. »"_s;
+    QTest::newRow("empty end") << u"..5"_s << 0.0 << 0.0 << u"vide"_s;
+    QTest::newRow("unreadable end named") << u"1..5x"_s << 0.0 << 0.0 << u"La borne « 5x »"_s;
+}
+
+void SweepTest::ranges()
+{
+    QFETCH(QString, text);
+    QFETCH(double, from);
+    QFETCH(double, to);
+    QFETCH(QString, reason);
+
+    const std::variant<SweepRange, QString> read = readSweepRange(text);
+    if (const QString *refusal = std::get_if<QString>(&read)) {
+        QVERIFY2(!reason.isEmpty() && refusal->contains(reason), qPrintable(*refusal));
+        return;
+    }
+    QVERIFY2(reason.isEmpty(), "read instead of refused");
+    QCOMPARE(std::get<SweepRange>(read).from, from);
+    QCOMPARE(std::get<SweepRange>(read).to, to);
+}
+
+QTEST_GUILESS_MAIN(SweepTest)
+#include "test_sweep.moc"
