@@ -10,6 +10,7 @@
 #include "functions/core/user_library.h"
 #include "platform/app_dir.h"
 #include "settings/core/ini.h"
+#include "tools/zorv-eval/sweep_arguments.h"
 #include "values/core/standard_values.h"
 
 #include <QByteArray>
@@ -28,6 +29,8 @@ namespace {
 
 constexpr char Synopsis[] = "usage : zorv-eval [--] [EXPR...]\n"
                             "        zorv-eval --fonction NOM [VALEUR...]\n"
+                            "        zorv-eval --fonction NOM [VALEUR...] DE..À [VALEUR...] "
+                            "[--points N] [--log]\n"
                             "        zorv-eval --normalisee SÉRIE VALEUR...\n"
                             "        zorv-eval --help | --version\n";
 
@@ -42,6 +45,12 @@ constexpr char Details[]
       "    chemin) avec les valeurs comme données 1 à 6 (« 0 » pour les manquantes), selon les\n"
       "    règles de la calculatrice : chaque valeur entre parenthèses, une donnée illisible\n"
       "    refusée en la nommant.\n"
+      "\n"
+      "--fonction NOM ... DE..À ... [--points N] [--log]  fait varier la donnée écrite DE..À\n"
+      "    de DE à À, bornes comprises, en N points (de 2 à 10000, 200 par défaut) également\n"
+      "    espacés, ou également espacés en logarithme avec --log (bornes de même signe).\n"
+      "    Écrit une ligne « X RÉSULTAT » par point, ou « X erreur: » et la raison ; le code de\n"
+      "    sortie est 0 si au moins un point a été calculé.\n"
       "\n"
       "--normalisee SÉRIE VALEUR...  pour chaque valeur positive, les valeurs de la série (E6, "
       "E12,\n"
@@ -204,9 +213,13 @@ QString asReason(QString message)
     return message;
 }
 
+int sweepMode(const QStringList &arguments);
+
 // The arguments after --fonction. Needs the application object, which knows the program folder.
 int functionMode(const QStringList &arguments)
 {
+    if (zorv::tools::asksForSweep(arguments.mid(1)))
+        return sweepMode(arguments);
     if (arguments.isEmpty() || arguments.size() > 7)
         return usageError(u"--fonction attend un nom et six valeurs au plus"_s);
     zorv::donnees::FunctionDir = zorv::donnees::appPath(u"res/Fonc/"_s);
@@ -229,6 +242,46 @@ int functionMode(const QStringList &arguments)
                                          : u"erreur: "_s + asReason(evaluation.message);
     writeOut(line.toUtf8() + '\n');
     return finish(evaluation.ok());
+}
+
+// The arguments after --fonction, one of the values a range: one line per point.
+int sweepMode(const QStringList &arguments)
+{
+    using namespace zorv::functions;
+    const auto read = zorv::tools::readSweepArguments(arguments.mid(1));
+    if (const QString *usage = std::get_if<QString>(&read))
+        return usageError(*usage);
+    const zorv::tools::SweepArguments &sweep = std::get<zorv::tools::SweepArguments>(read);
+    zorv::donnees::FunctionDir = zorv::donnees::appPath(u"res/Fonc/"_s);
+    const QString path = functionFilePath(arguments.first());
+    if (path.isEmpty()) {
+        writeOut(u"erreur: fonction introuvable « %1 »\n"_s.arg(arguments.first()).toUtf8());
+        return finish(false);
+    }
+    const auto range = readSweepRange(sweep.values[sweep.box - 1], sweep.points, sweep.scale);
+    if (const QString *fault = std::get_if<QString>(&range)) {
+        writeOut(u"erreur: "_s.toUtf8() + asReason(*fault).toUtf8() + '\n');
+        return finish(false);
+    }
+    SweepRequest request{.name = zorv::ReadIniValue(u"GeneralInfo"_s,
+                                                    u"NomFonc"_s,
+                                                    path,
+                                                    QFileInfo(path).fileName()),
+                         .formula = zorv::ReadIniValue(u"Calc"_s, u"Fnc"_s, path, ReadFailureText),
+                         .inputs = {},
+                         .box = sweep.box,
+                         .range = std::get<SweepRange>(range)};
+    for (int k = 1; k <= 6; ++k)
+        request.inputs[k - 1] = sweep.values.value(k - 1, u"0"_s);
+    const SweepResult result = sweepFunction(request);
+    if (!result.fault.isEmpty())
+        writeOut(u"erreur: "_s.toUtf8() + asReason(result.fault).toUtf8() + '\n');
+    for (const SweepPoint &point : result.points) {
+        const QString value = point.y ? zorv::engine::numberText(*point.y)
+                                      : u"erreur: "_s + asReason(point.reason);
+        writeOut((zorv::engine::numberText(point.x) + u' ' + value).toUtf8() + '\n');
+    }
+    return finish(result.computed() > 0);
 }
 
 int helpMode()
