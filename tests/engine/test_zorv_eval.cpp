@@ -101,23 +101,15 @@ void ZorvEvalTest::contract_data()
                                                                    "3\n")
                                                      << QByteArray("17\n") << 0;
     const QByteArray unknown("erreur: caract\xc3\xa8re inconnu \xc2\xab ");
-    QTest::newRow("invalid UTF-8 is an unknown character") << QStringList()
-                                                           << QByteArray("\xff\xfe"
-                                                                         "2+3\n")
-                                                           << unknown + "\xef\xbf\xbd \xc2\xbb\n"
-                                                           << 1;
-    QTest::newRow("a NUL byte is named by its code") << QStringList()
-                                                     << QByteArray("2+\0"
-                                                                   "3\n",
-                                                                   5)
-                                                     << unknown + "U+0000 \xc2\xbb\n"
-                                                     << 1;
+    QTest::newRow("invalid UTF-8 is an unknown character")
+        << QStringList() << QByteArray("\xff\xfe" "2+3\n")
+        << unknown + "\xef\xbf\xbd \xc2\xbb\n" << 1;
+    QTest::newRow("a NUL byte is named by its code")
+        << QStringList() << QByteArray("2+\0" "3\n", 5) << unknown + "U+0000 \xc2\xbb\n" << 1;
     QTest::newRow("a lone carriage return is named by its code")
-        << QStringList() << QByteArray("2\r+3\n") << unknown + "U+000D \xc2\xbb\n"
-        << 1;
-    QTest::newRow("a unit glued to a value")
-        << QStringList{u"4k7"_s, u"1E-6*2"_s} << QByteArray() << unknown + "k \xc2\xbb\n2E-06\n"
-        << 1;
+        << QStringList() << QByteArray("2\r+3\n") << unknown + "U+000D \xc2\xbb\n" << 1;
+    QTest::newRow("a unit glued to a value") << QStringList{u"4k7"_s, u"1E-6*2"_s} << QByteArray()
+                                            << unknown + "k \xc2\xbb\n2E-06\n" << 1;
 }
 
 void ZorvEvalTest::contract()
