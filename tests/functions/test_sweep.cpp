@@ -1,7 +1,9 @@
 // The points of a sweep: where they stand, that both ends are met exactly, which ranges are
 // refused, and that a refused evaluation leaves a gap with its reason instead of a number.
 
+#include "functions/core/axis_ticks.h"
 #include "functions/core/sweep.h"
+#include "functions/core/sweep_export.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -46,6 +48,10 @@ private slots:
     void spacingProperty();
     void ranges_data();
     void ranges();
+    void engineering_data();
+    void engineering();
+    void ticksProperty();
+    void csv();
 };
 
 void SweepTest::points_data()
@@ -194,6 +200,77 @@ void SweepTest::ranges()
     QVERIFY2(reason.isEmpty(), "read instead of refused");
     QCOMPARE(std::get<SweepRange>(read).from, from);
     QCOMPARE(std::get<SweepRange>(read).to, to);
+}
+
+void SweepTest::engineering_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("kilo") << 1000.0 << 3 << u"1 k"_s;
+    QTest::newRow("decimal comma, zeros dropped") << 2500.0 << 3 << u"2,5 k"_s;
+    QTest::newRow("no prefix") << 47.0 << 3 << u"47"_s;
+    QTest::newRow("micro") << 4.7e-6 << 3 << u"4,7 µ"_s;
+    QTest::newRow("negative milli") << -0.002 << 3 << u"-2 m"_s;
+    QTest::newRow("rounding up to the next prefix") << 999.9996 << 3 << u"1 k"_s;
+    QTest::newRow("tera") << 3e12 << 3 << u"3 T"_s;
+    QTest::newRow("beyond the prefixes") << 1e15 << 3 << u"1E+15"_s;
+    QTest::newRow("zero") << 0.0 << 3 << u"0"_s;
+}
+
+void SweepTest::engineering()
+{
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    QFETCH(QString, text);
+    QCOMPARE(engineeringText(value, decimals, QLocale(QLocale::French)), text);
+}
+
+// Over random ranges, linear and logarithmic: graduations in order, inside the range, a handful
+// of them, and labels that tell each from its neighbours.
+void SweepTest::ticksProperty()
+{
+    const QLocale french(QLocale::French);
+    QRandomGenerator random(1);
+    for (int run = 0; run < 1000; ++run) {
+        const bool logarithmic = run % 2 == 1;
+        double low = 0;
+        double high = 0;
+        if (logarithmic) {
+            low = std::pow(10, -12 + 24 * random.generateDouble());
+            high = low * std::pow(10, 0.3 + 8 * random.generateDouble());
+        } else {
+            const double width = std::pow(10, -9 + 18 * random.generateDouble());
+            low = (random.generateDouble() - 0.5) * width * 20;
+            high = low + width;
+        }
+        const QList<AxisTick> ticks = logarithmic ? logarithmicTicks(low, high, french)
+                                                  : linearTicks(low, high, french);
+        const QString where
+            = u"run %1: %2..%3"_s.arg(run).arg(low, 0, 'g', 17).arg(high, 0, 'g', 17);
+        QVERIFY2(ticks.size() >= (logarithmic ? 1 : 3) && ticks.size() <= 16, qPrintable(where));
+        QStringList labels;
+        for (qsizetype i = 0; i < ticks.size(); ++i) {
+            QVERIFY2(ticks[i].value >= low - (high - low) * 1e-9
+                         && ticks[i].value <= high + (high - low) * 1e-9,
+                     qPrintable(where));
+            QVERIFY2(i == 0 || ticks[i].value > ticks[i - 1].value, qPrintable(where));
+            QVERIFY2(!labels.contains(ticks[i].label), qPrintable(where + u' ' + ticks[i].label));
+            labels << ticks[i].label;
+        }
+    }
+}
+
+void SweepTest::csv()
+{
+    const SweepResult first = sweepFunction({u"f"_s, u"1/d1"_s, boxes({}), 1, {0, 1, 2}});
+    const SweepResult second = sweepFunction({u"g"_s, u"d1-1,5"_s, boxes({}), 1, {0, 1, 2}});
+    QCOMPARE(sweepCsv(u"x; en V"_s, {{u"1/x"_s, first}, {u"x-1,5"_s, second}}),
+             QByteArray("\xEF\xBB\xBF\"x; en V\";1/x;Erreur (1/x);x-1,5;Erreur (x-1,5)\r\n"
+                        "0;;Impossible de calculer \xC2\xAB f \xC2\xBB : division par z\xC3\xA9ro.;"
+                        "-1,5;\r\n"
+                        "1;1;;-0,5;\r\n"));
 }
 
 QTEST_GUILESS_MAIN(SweepTest)
