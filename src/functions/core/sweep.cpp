@@ -2,6 +2,7 @@
 
 #include "engine/core/calcule.h"
 #include "engine/core/number_text.h"
+#include "functions/core/function_file.h"
 
 #include <cmath>
 
@@ -96,6 +97,11 @@ std::variant<SweepRange, QString> readSweepRange(const QString &text, int points
 SweepResult sweepFunction(const SweepRequest &request)
 {
     SweepResult result;
+    if (request.formula == ReadFailureText) {
+        // Told as the calculator tells it, rather than as a box that the formula does not use.
+        result.fault = evaluateFunction(request.name, request.formula, request.inputs).message;
+        return result;
+    }
     result.fault = sweepRangeFault(request.range);
     if (result.fault.isEmpty() && (request.box < 1 || request.box > 6))
         result.fault = u"La donnée à faire varier doit être l'une des données 1) à 6)."_s;

@@ -4,6 +4,7 @@
 #include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
 #include "functions/core/function_list.h"
+#include "functions/windows/c_balayage.h"
 #include "functions/windows/e_more.h"
 #include "journal/core/journal.h"
 #include "platform/platform.h"
@@ -87,6 +88,7 @@ c_calculs::c_calculs(QWidget *parent)
     buildLegendAndDescription();
     buildOptionsFrame();
     setKeyboardOrder();
+    addSweepButton(this, Frame5);
     Form_Load();
     // Connected once the list is filled, so that filling it can never count as a pick.
     // activated() comes from the user only: a click in the list, the arrow keys in the field, or
