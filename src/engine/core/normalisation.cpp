@@ -1,5 +1,6 @@
 #include "engine/core/normalisation.h"
 
+#include "engine/core/math_functions.h"
 #include "engine/core/number_text.h"
 #include "engine/core/text_primitives.h"
 
@@ -24,7 +25,7 @@ bool piAt(QStringView w, qsizetype k)
 bool productBetween(QStringView w, qsizetype k)
 {
     const QChar right = w[k + 1];
-    const bool groupOrRoot = right == u'(' || right == u'V';
+    const bool groupOrRoot = right == u'(' || right == u'V' || markedFunction(right);
     if (!groupOrRoot && !piAt(w, k + 1))
         return false;
     const QChar left = w[k];
@@ -55,7 +56,7 @@ QString withImplicitProducts(const QString &w)
 
 QString normalised(const QString &TheCalcul)
 {
-    static const QString pi = numberText(4 * std::atan(1.0));
+    static const QString pi = workingNumberText(4 * std::atan(1.0));
     QString w = u"0+"_s + TheCalcul + u"+0"_s;
     w = w.toUpper();
     w = ReplaceAll(w, u" ", u"");
