@@ -12,7 +12,9 @@
 #include "support/gui_benchmark_main.h"
 
 #include <QFile>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QSpinBox>
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>

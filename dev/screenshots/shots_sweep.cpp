@@ -4,6 +4,7 @@
 #include "functions/core/function_list.h"
 #include "functions/windows/c_balayage.h"
 #include "functions/windows/c_calculs.h"
+#include "functions/windows/sweep_chart.h"
 #include "screenshots/shots.h"
 
 #include <QCheckBox>
@@ -56,6 +57,7 @@ void divider(shots::Shots &s)
     window->chkLogX->setChecked(false);
     window->cmbSeconde->setCurrentIndex(1);
     window->cmbSeconde_Click();
+    window->cmbSecondeChoix->setCurrentIndex(1); // R1, the fixed resistor
     window->txtSecondeValeurs->setText(u"1 ; 22"_s);
     window->cmdTracer_Click();
     window->chtCourbe->setCursorIndex(50);

@@ -215,11 +215,11 @@ void CBalayageTest::readoutFollowsMouseKeysAndTable()
     window->spnPoints->setValue(101);
     window->chkLogX->setChecked(false);
     window->cmdTracer_Click();
-    QCOMPARE(window->lblLecture->text(), u"Point 1 : Résistance R = 0 Ω ; Produit = 0 V"_s);
+    QCOMPARE(window->lblLecture->text(), u"Point 1 : Résistance R = 0 Ω ; Produit : 0 V"_s);
 
     window->chtCourbe->moveCursorNear(window->chtCourbe->positionOf(40));
     QCOMPARE(window->chtCourbe->cursorIndex(), 40);
-    QCOMPARE(window->lblLecture->text(), u"Point 41 : Résistance R = 40 Ω ; Produit = 80 V"_s);
+    QCOMPARE(window->lblLecture->text(), u"Point 41 : Résistance R = 40 Ω ; Produit : 80 V"_s);
     QCOMPARE(window->tblPoints->currentIndex().row(), 40);
 
     window->chtCourbe->setFocus();

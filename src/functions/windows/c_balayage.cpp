@@ -64,6 +64,19 @@ QString withUnit(const QString &legend, const QString &unit)
     return legend + u" ("_s + unit + u')';
 }
 
+// What a legend names, without its unit or its comment, for the legend of a curve: "Résistance R1,
+// côté entrée (kOhm)" gives "Résistance R1".
+QString shortLegend(const QString &legend)
+{
+    qsizetype cut = legend.size();
+    for (const QChar mark : {u',', u'('}) {
+        const qsizetype at = legend.indexOf(mark);
+        if (at > 0)
+            cut = std::min(cut, at);
+    }
+    return legend.left(cut).trimmed();
+}
+
 QString valueWithUnit(double value, const QString &unit)
 {
     const QString text = engine::userNumberText(value);
@@ -111,6 +124,7 @@ c_balayage::c_balayage(QWidget *parent)
     lblLecture = new QLabel(this);
     lblLecture->setObjectName(u"lblLecture"_s);
     lblLecture->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblLecture->setWordWrap(true);
     layout->addWidget(lblLecture);
     layout->addWidget(buildExportRow());
 
@@ -235,7 +249,7 @@ QWidget *c_balayage::buildExportRow()
     };
     cmdCsv = button(u"cmdCsv"_s, u"Exporter en &CSV…"_s);
     cmdPng = button(u"cmdPng"_s, u"Image P&NG…"_s);
-    cmdSvg = button(u"cmdSvg"_s, u"Image S&VG…"_s);
+    cmdSvg = button(u"cmdSvg"_s, u"Image SV&G…"_s);
     layout->addStretch(1);
     cmdFermer = button(u"cmdFermer"_s, u"&Fermer"_s);
     connect(cmdCsv, &QPushButton::clicked, this, &c_balayage::cmdCsv_Click);
@@ -335,16 +349,19 @@ QList<functions::SweepCurve> c_balayage::sweepCurves(const functions::SweepRange
     const int box = variedBox();
     functions::SweepRequest first{m_source.name, m_source.formula, m_source.inputs, box, range};
     QList<functions::SweepCurve> curves{{m_source.name, functions::sweepFunction(first)}};
+    const QString unit = unitOf(m_source.file, u"Resultat"_s);
+    m_units = {unit};
     if (!curves.first().result.fault.isEmpty()) {
         problem = curves.first().result.fault;
         return {};
     }
     QList<functions::SweepRequest> others;
     QStringList legends;
+    QStringList units;
     const int mode = cmbSeconde->currentIndex();
     if (mode == OtherValues && cmbSecondeChoix->currentIndex() >= 0) {
         const int held = cmbSecondeChoix->currentData().toInt();
-        const QString legend = m_source.legends[held - 1];
+        const QString legend = shortLegend(m_source.legends[held - 1]);
         QStringList values = txtSecondeValeurs->text().split(u';', Qt::SkipEmptyParts);
         for (QString &value : values)
             value = value.trimmed();
@@ -360,6 +377,7 @@ QList<functions::SweepCurve> c_balayage::sweepCurves(const functions::SweepRange
             other.inputs[held - 1] = value;
             others.append(other);
             legends.append(legend + u" = "_s + value);
+            units.append(unit);
         }
     } else if (mode == OtherFunction && cmbSecondeChoix->currentIndex() >= 0) {
         const QString file = donnees::FunctionFileNames[cmbSecondeChoix->currentData().toInt()];
@@ -377,6 +395,7 @@ QList<functions::SweepCurve> c_balayage::sweepCurves(const functions::SweepRange
                                       range};
         others.append(other);
         legends.append(other.name);
+        units.append(unitOf(file, u"Resultat"_s));
     }
     for (qsizetype i = 0; i < others.size(); ++i) {
         functions::SweepResult result = functions::sweepFunction(others[i]);
@@ -385,6 +404,7 @@ QList<functions::SweepCurve> c_balayage::sweepCurves(const functions::SweepRange
             continue;
         }
         curves.append({legends[i], result});
+        m_units.append(units[i]);
     }
     return curves;
 }
@@ -473,12 +493,12 @@ void c_balayage::showReadout(int index)
     }
     const int box = variedBox();
     const QString xUnit = unitOf(m_source.file, u"d"_s + QString::number(box));
-    const QString yUnit = unitOf(m_source.file, u"Resultat"_s);
     QStringList parts{m_source.legends[box - 1] + u" = "_s
                       + valueWithUnit(m_curves.first().result.points[index].x, xUnit)};
-    for (const functions::SweepCurve &curve : m_curves) {
-        const functions::SweepPoint point = curve.result.points.value(index);
-        parts << curve.legend + u" = "_s + (point.y ? valueWithUnit(*point.y, yUnit) : u"refusé"_s);
+    for (qsizetype i = 0; i < m_curves.size(); ++i) {
+        const functions::SweepPoint point = m_curves[i].result.points.value(index);
+        parts << m_curves[i].legend + u" : "_s
+                     + (point.y ? valueWithUnit(*point.y, m_units.value(i)) : u"refusé"_s);
     }
     lblLecture->setText(u"Point %1 : "_s.arg(index + 1) + parts.join(u" ; "_s));
     chtCourbe->setAccessibleDescription(lblLecture->text());

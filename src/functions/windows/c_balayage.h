@@ -95,6 +95,7 @@ private:
 
     SweepSource m_source;
     QList<functions::SweepCurve> m_curves;
+    QStringList m_units; // the unit of each curve's results, empty when its file declares none
     SweepTableModel *m_table = nullptr;
 };
 
