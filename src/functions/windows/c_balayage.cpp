@@ -510,20 +510,26 @@ void c_balayage::showReadout(int index)
     }
 }
 
-std::optional<QString> c_balayage::exportPath(const QString &title,
-                                              const QString &suffix,
-                                              const QString &filter)
+// Asks where to save, then writes the file whole through `write` (into a QSaveFile, so that a
+// failure leaves an older file as it was); a failure is told.
+void c_balayage::exportFile(const QString &title,
+                            const QString &suffix,
+                            const QString &filter,
+                            const std::function<bool(QSaveFile &)> &write)
 {
+    if (m_curves.isEmpty())
+        return;
     const QString suggested = QDir(QStandardPaths::writableLocation(
                                        QStandardPaths::DocumentsLocation))
                                   .filePath(u"balayage."_s + suffix);
-    return platform().saveFileName(title, suggested, filter);
-}
-
-void c_balayage::tellWriteFailure(const QString &path)
-{
+    const std::optional<QString> path = platform().saveFileName(title, suggested, filter);
+    if (!path)
+        return;
+    QSaveFile file(*path);
+    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
+        return;
     platform().messageBox(u"Le fichier « %1 » ne peut pas être écrit."_s.arg(
-                              QDir::toNativeSeparators(path)),
+                              QDir::toNativeSeparators(*path)),
                           QString(),
                           MessageButtons::Ok,
                           MessageIcon::Warning);
@@ -531,58 +537,39 @@ void c_balayage::tellWriteFailure(const QString &path)
 
 void c_balayage::cmdCsv_Click()
 {
-    if (m_curves.isEmpty())
-        return;
-    const std::optional<QString> path = exportPath(u"Exporter les points"_s,
-                                                   u"csv"_s,
-                                                   u"Fichiers CSV (*.csv)"_s);
-    if (!path)
-        return;
-    QSaveFile file(*path);
-    const QByteArray bytes = functions::sweepCsv(abscissaTitle(), m_curves);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        tellWriteFailure(*path);
+    exportFile(u"Exporter les points"_s,
+               u"csv"_s,
+               u"Fichiers CSV (*.csv)"_s,
+               [this](QSaveFile &file) {
+                   const QByteArray bytes = functions::sweepCsv(abscissaTitle(), m_curves);
+                   return file.write(bytes) == bytes.size();
+               });
 }
 
 void c_balayage::cmdPng_Click()
 {
-    if (m_curves.isEmpty())
-        return;
-    const std::optional<QString> path = exportPath(u"Enregistrer la courbe en PNG"_s,
-                                                   u"png"_s,
-                                                   u"Images PNG (*.png)"_s);
-    if (!path)
-        return;
-    QSaveFile file(*path);
-    const QImage image = chtCourbe->grab().toImage();
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        tellWriteFailure(*path);
+    exportFile(u"Enregistrer la courbe en PNG"_s,
+               u"png"_s,
+               u"Images PNG (*.png)"_s,
+               [this](QSaveFile &file) { return chtCourbe->grab().toImage().save(&file, "PNG"); });
 }
 
 void c_balayage::cmdSvg_Click()
 {
-    if (m_curves.isEmpty())
-        return;
-    const std::optional<QString> path = exportPath(u"Enregistrer la courbe en SVG"_s,
-                                                   u"svg"_s,
-                                                   u"Images SVG (*.svg)"_s);
-    if (!path)
-        return;
-    QSaveFile file(*path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        tellWriteFailure(*path);
-        return;
-    }
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(chtCourbe->size());
-    svg.setViewBox(chtCourbe->rect());
-    svg.setTitle(windowTitle());
-    QPainter painter(&svg);
-    chtCourbe->render(&painter);
-    painter.end();
-    if (file.error() != QFileDevice::NoError || !file.commit())
-        tellWriteFailure(*path);
+    exportFile(u"Enregistrer la courbe en SVG"_s,
+               u"svg"_s,
+               u"Images SVG (*.svg)"_s,
+               [this](QSaveFile &file) {
+                   QSvgGenerator svg;
+                   svg.setOutputDevice(&file);
+                   svg.setSize(chtCourbe->size());
+                   svg.setViewBox(chtCourbe->rect());
+                   svg.setTitle(windowTitle());
+                   QPainter painter(&svg);
+                   chtCourbe->render(&painter);
+                   painter.end();
+                   return file.error() == QFileDevice::NoError;
+               });
 }
 
 namespace {

@@ -6,12 +6,14 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSaveFile;
 class QSpinBox;
 class QTableView;
 
@@ -88,10 +90,10 @@ private:
     void showCounts(const QString &problem);
     void showReadout(int index);
     void proposeRange();
-    std::optional<QString> exportPath(const QString &title,
-                                      const QString &suffix,
-                                      const QString &filter);
-    void tellWriteFailure(const QString &path);
+    void exportFile(const QString &title,
+                    const QString &suffix,
+                    const QString &filter,
+                    const std::function<bool(QSaveFile &)> &write);
 
     SweepSource m_source;
     QList<functions::SweepCurve> m_curves;
