@@ -27,8 +27,10 @@ const QString Reactance = u"1000000/(2*PI*d1*d2)"_s;
 
 zorv::functions::SweepRequest reactanceSweep()
 {
-    zorv::functions::SweepRequest request{.name = u"Réactance"_s,
-                                          .formula = Reactance,
+    zorv::functions::PickedFunction function;
+    function.name = u"Réactance"_s;
+    function.formula = Reactance;
+    zorv::functions::SweepRequest request{.function = function,
                                           .inputs = {},
                                           .box = 1,
                                           .range = {10,
@@ -77,11 +79,10 @@ void BM_WindowMemory10000(benchmark::State &state)
     for (auto _ : state) {
         const double before = residentKilobytes();
         auto *window = new zorv::c_balayage;
-        zorv::SweepSource source{.name = u"Réactance"_s,
-                                 .file = {},
-                                 .formula = Reactance,
-                                 .legends = {u"f (Hz)"_s, u"C (µF)"_s},
-                                 .inputs = {}};
+        zorv::SweepSource source{.function = {}, .inputs = {}};
+        source.function.name = u"Réactance"_s;
+        source.function.formula = Reactance;
+        source.function.legends = {u"f (Hz)"_s, u"C (µF)"_s};
         source.inputs.fill(u"0,1"_s);
         window->show();
         window->setSource(source);

@@ -27,6 +27,15 @@ FunctionInputs boxes(const QStringList &typed)
     return inputs;
 }
 
+// A function of no file, with no declared unit.
+PickedFunction function(const QString &name, const QString &formula)
+{
+    PickedFunction picked;
+    picked.name = name;
+    picked.formula = formula;
+    return picked;
+}
+
 // The points as "x:y" or "x:-" for a gap, for one readable comparison.
 QString written(const SweepResult &result)
 {
@@ -118,7 +127,7 @@ void SweepTest::points()
     QFETCH(QString, reason);
 
     const SweepResult result = sweepFunction(
-        {u"f"_s, formula, boxes(inputs), box, {from, to, count, scale}});
+        {function(u"f"_s, formula), boxes(inputs), box, {from, to, count, scale}});
     QCOMPARE(written(result), points);
     const QString told = points.isEmpty() ? result.fault : result.firstRefusal;
     QVERIFY2(reason.isEmpty() ? told.isEmpty() : told.contains(reason), qPrintable(told));
@@ -264,8 +273,9 @@ void SweepTest::ticksProperty()
 
 void SweepTest::csv()
 {
-    const SweepResult first = sweepFunction({u"f"_s, u"1/d1"_s, boxes({}), 1, {0, 1, 2}});
-    const SweepResult second = sweepFunction({u"g"_s, u"d1-1,5"_s, boxes({}), 1, {0, 1, 2}});
+    const SweepResult first = sweepFunction({function(u"f"_s, u"1/d1"_s), boxes({}), 1, {0, 1, 2}});
+    const SweepResult second = sweepFunction(
+        {function(u"g"_s, u"d1-1,5"_s), boxes({}), 1, {0, 1, 2}});
     QCOMPARE(sweepCsv(u"x; en V"_s, {{u"1/x"_s, first}, {u"x-1,5"_s, second}}),
              QByteArray("\xEF\xBB\xBF\"x; en V\";1/x;Erreur (1/x);x-1,5;Erreur (x-1,5)\r\n"
                         "0;;Impossible de calculer \xC2\xAB f \xC2\xBB : division par z\xC3\xA9ro.;"

@@ -3,6 +3,7 @@
 #include "engine/core/calcule.h"
 #include "engine/core/number_text.h"
 #include "functions/core/function_file.h"
+#include "functions/core/quantity.h"
 
 #include <cmath>
 
@@ -63,18 +64,27 @@ QList<double> sweepAbscissas(const SweepRange &range)
     return xs;
 }
 
-std::variant<double, QString> readSweepBound(const QString &text)
+std::variant<double, QString> readSweepBound(const QString &text, const Unit &unit)
 {
     if (text.trimmed().isEmpty())
         return u"Une borne du balayage est vide."_s;
+    BoxReading reading{.expression = text};
+    if (unit.declared()) {
+        reading = readBoxText(text, unit);
+        if (!reading.ok())
+            return u"La borne "_s + quotedBound(text) + u" : "_s + reading.reason + u'.';
+    }
     try {
-        return engine::Calcule(text);
+        return engine::Calcule(reading.expression) * reading.factor;
     } catch (const engine::EvalError &error) {
         return u"La borne "_s + quotedBound(text) + u" : "_s + error.reason() + u'.';
     }
 }
 
-std::variant<SweepRange, QString> readSweepRange(const QString &text, int points, SweepScale scale)
+std::variant<SweepRange, QString> readSweepRange(const QString &text,
+                                                 int points,
+                                                 SweepScale scale,
+                                                 const Unit &unit)
 {
     const qsizetype dots = text.indexOf(u".."_s);
     if (dots < 0 || text.indexOf(u".."_s, dots + 1) >= 0) {
@@ -84,7 +94,7 @@ std::variant<SweepRange, QString> readSweepRange(const QString &text, int points
     SweepRange range{.points = points, .scale = scale};
     for (const auto &[part, end] :
          {std::pair{text.left(dots), &range.from}, std::pair{text.mid(dots + 2), &range.to}}) {
-        const std::variant<double, QString> bound = readSweepBound(part);
+        const std::variant<double, QString> bound = readSweepBound(part, unit);
         if (const QString *reason = std::get_if<QString>(&bound))
             return *reason;
         *end = std::get<double>(bound);
@@ -97,16 +107,16 @@ std::variant<SweepRange, QString> readSweepRange(const QString &text, int points
 SweepResult sweepFunction(const SweepRequest &request)
 {
     SweepResult result;
-    if (request.formula == ReadFailureText) {
+    if (request.function.formula == ReadFailureText) {
         // Told as the calculator tells it, rather than as a box that the formula does not use.
-        result.fault = evaluateFunction(request.name, request.formula, request.inputs).message;
+        result.fault = evaluateFunction(request.function, request.inputs).message;
         return result;
     }
     result.fault = sweepRangeFault(request.range);
     if (result.fault.isEmpty() && (request.box < 1 || request.box > 6))
         result.fault = u"La donnée à faire varier doit être l'une des données 1) à 6)."_s;
     if (result.fault.isEmpty()
-        && !substituteInputs(request.formula, request.inputs).used[request.box - 1]) {
+        && !substituteInputs(request.function.formula, request.inputs).used[request.box - 1]) {
         result.fault = u"La donnée %1) n'intervient pas dans la formule : la faire varier ne "
                        u"changerait rien."_s.arg(request.box);
     }
@@ -118,9 +128,7 @@ SweepResult sweepFunction(const SweepRequest &request)
     FunctionInputs inputs = request.inputs;
     for (const double x : xs) {
         inputs[request.box - 1] = engine::numberText(x);
-        const FunctionEvaluation evaluation = evaluateFunction(request.name,
-                                                               request.formula,
-                                                               inputs);
+        const FunctionEvaluation evaluation = evaluateFunction(request.function, inputs);
         if (evaluation.ok()) {
             result.points.append({x, evaluation.value, {}});
             continue;

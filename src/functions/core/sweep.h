@@ -1,6 +1,8 @@
 #pragma once
 
 #include "functions/core/function_evaluation.h"
+#include "functions/core/picked_function.h"
+#include "functions/core/unit.h"
 
 #include <QList>
 #include <QString>
@@ -40,14 +42,17 @@ QString sweepRangeFault(const SweepRange &range);
 // a range with a fault.
 QList<double> sweepAbscissas(const SweepRange &range);
 
-// One end of a range as typed ("10", "1M", "2*PI"), read by the engine; the value or the French
-// reason of its refusal, naming the text.
-std::variant<double, QString> readSweepBound(const QString &text);
+// One end of a range as typed ("10", "1M", "2*PI", "100 nF"), read as the box of the varied input
+// reads it: in `unit`, the unit its function declares for it (readBoxText), or by the engine alone
+// when it declares none. The value in the declared unit, or the French reason of its refusal,
+// naming the text.
+std::variant<double, QString> readSweepBound(const QString &text, const Unit &unit = {});
 
 // A range written "FROM..TO", as the command line takes it: the two ends read by readSweepBound.
 std::variant<SweepRange, QString> readSweepRange(const QString &text,
                                                  int points = SweepDefaultPoints,
-                                                 SweepScale scale = SweepScale::Linear);
+                                                 SweepScale scale = SweepScale::Linear,
+                                                 const Unit &unit = {});
 
 struct SweepPoint
 {
@@ -69,15 +74,14 @@ struct SweepResult
 // What to sweep: a function with the texts of its six boxes, box `box` (1 to 6) varied.
 struct SweepRequest
 {
-    QString name;
-    QString formula;
+    PickedFunction function;
     FunctionInputs inputs;
     int box = 1;
     SweepRange range;
 };
 
 // The function at each abscissa of the range, through evaluateFunction with box `box` holding the
-// abscissa. Nothing is evaluated, and `fault` tells why, for a range with a fault (see
+// abscissa (a bare number: a value in the box's declared unit). Nothing is evaluated, and `fault` tells why, for a range with a fault (see
 // sweepRangeFault) or a box that the formula does not use (its curve would be a flat line that
 // says nothing of the function).
 SweepResult sweepFunction(const SweepRequest &request);

@@ -77,6 +77,13 @@ QString shortLegend(const QString &legend)
     return legend.left(cut).trimmed();
 }
 
+// The unit of box k of the function as the user reads it (k = 0: of its result); empty when the
+// function declares none.
+QString shownUnitOf(const functions::PickedFunction &function, int k)
+{
+    return functions::shownUnit(k == 0 ? function.units.result : function.units.inputs[k - 1]);
+}
+
 QString valueWithUnit(double value, const QString &unit)
 {
     const QString text = engine::userNumberText(value);
@@ -262,14 +269,15 @@ QWidget *c_balayage::buildExportRow()
 void c_balayage::setSource(const SweepSource &source)
 {
     m_source = source;
-    setWindowTitle(u"Balayage — "_s + source.name);
-    const functions::Substitution used = functions::substituteInputs(source.formula, source.inputs);
+    setWindowTitle(u"Balayage — "_s + source.function.name);
+    const functions::Substitution used = functions::substituteInputs(source.function.formula,
+                                                                     source.inputs);
     cmbDonnee->clear();
     QStringList held;
     for (int k = 1; k <= 6; ++k) {
         if (!used.used[k - 1])
             continue;
-        cmbDonnee->addItem(boxCaption(k, source.legends[k - 1]), k);
+        cmbDonnee->addItem(boxCaption(k, source.function.legends[k - 1]), k);
         held << QString::number(k) + u") "_s + source.inputs[k - 1];
     }
     lblDonnees->setText(held.isEmpty() ? u"Cette fonction n'a aucune donnée à faire varier."_s
@@ -291,7 +299,8 @@ void c_balayage::proposeRange()
     const int box = variedBox();
     if (box == 0)
         return;
-    const std::variant<double, QString> value = functions::readSweepBound(m_source.inputs[box - 1]);
+    const std::variant<double, QString> value = functions::readSweepBound(m_source.inputs[box - 1],
+                                                                                 variedUnit());
     const double v = std::holds_alternative<double>(value) ? std::get<double>(value) : 0;
     const QSignalBlocker blocker(chkLogX);
     if (v == 0 || !std::isfinite(v)) {
@@ -318,7 +327,7 @@ void c_balayage::cmbSeconde_Click()
     } else if (mode == OtherFunction) {
         for (int i = 0; i < donnees::FunctionSlots && !donnees::FunctionFileNames[i].isEmpty();
              ++i) {
-            if (donnees::FunctionFileNames[i] != m_source.file)
+            if (donnees::FunctionFileNames[i] != m_source.function.file)
                 cmbSecondeChoix->addItem(donnees::FunctionNames[i], i);
         }
     }
@@ -326,13 +335,10 @@ void c_balayage::cmbSeconde_Click()
     txtSecondeValeurs->setEnabled(mode == OtherValues);
 }
 
-QString c_balayage::unitOf(const QString &file, const QString &key) const
+functions::Unit c_balayage::variedUnit() const
 {
-    // The units a function file declares, if it declares any; "ohm" is shown as its symbol.
-    QString unit = functions::ReadAClause(file, u"Unites"_s, key).trimmed();
-    if (unit == functions::ReadFailureText)
-        return {};
-    return unit.replace(u"ohm"_s, u"Ω"_s, Qt::CaseInsensitive);
+    const int box = variedBox();
+    return functions::parseUnit(box == 0 ? QString() : m_source.function.units.inputs[box - 1]);
 }
 
 QString c_balayage::abscissaTitle() const
@@ -340,16 +346,16 @@ QString c_balayage::abscissaTitle() const
     const int box = variedBox();
     if (box == 0)
         return {};
-    return withUnit(m_source.legends[box - 1], unitOf(m_source.file, u"d"_s + QString::number(box)));
+    return withUnit(m_source.function.legends[box - 1], shownUnitOf(m_source.function, box));
 }
 
 QList<functions::SweepCurve> c_balayage::sweepCurves(const functions::SweepRange &range,
                                                      QString &problem)
 {
     const int box = variedBox();
-    functions::SweepRequest first{m_source.name, m_source.formula, m_source.inputs, box, range};
-    QList<functions::SweepCurve> curves{{m_source.name, functions::sweepFunction(first)}};
-    const QString unit = unitOf(m_source.file, u"Resultat"_s);
+    functions::SweepRequest first{m_source.function, m_source.inputs, box, range};
+    QList<functions::SweepCurve> curves{{m_source.function.name, functions::sweepFunction(first)}};
+    const QString unit = shownUnitOf(m_source.function, 0);
     m_units = {unit};
     if (!curves.first().result.fault.isEmpty()) {
         problem = curves.first().result.fault;
@@ -361,7 +367,7 @@ QList<functions::SweepCurve> c_balayage::sweepCurves(const functions::SweepRange
     const int mode = cmbSeconde->currentIndex();
     if (mode == OtherValues && cmbSecondeChoix->currentIndex() >= 0) {
         const int held = cmbSecondeChoix->currentData().toInt();
-        const QString legend = shortLegend(m_source.legends[held - 1]);
+        const QString legend = shortLegend(m_source.function.legends[held - 1]);
         QStringList values = txtSecondeValeurs->text().split(u';', Qt::SkipEmptyParts);
         for (QString &value : values)
             value = value.trimmed();
@@ -380,22 +386,18 @@ QList<functions::SweepCurve> c_balayage::sweepCurves(const functions::SweepRange
             units.append(unit);
         }
     } else if (mode == OtherFunction && cmbSecondeChoix->currentIndex() >= 0) {
-        const QString file = donnees::FunctionFileNames[cmbSecondeChoix->currentData().toInt()];
+        const functions::PickedFunction function = functions::readPickedFunction(
+            cmbSecondeChoix->currentText(),
+            donnees::FunctionFileNames[cmbSecondeChoix->currentData().toInt()]);
         // The same quantity, where the other function has it among its inputs; else the same box.
         int otherBox = box;
         for (int k = 1; k <= 6; ++k) {
-            if (functions::ReadAClause(file, u"Fonc"_s, u"d"_s + QString::number(k))
-                == m_source.legends[box - 1])
+            if (function.legends[k - 1] == m_source.function.legends[box - 1])
                 otherBox = k;
         }
-        functions::SweepRequest other{cmbSecondeChoix->currentText(),
-                                      functions::ReadAClause(file, u"Calc"_s, u"Fnc"_s),
-                                      m_source.inputs,
-                                      otherBox,
-                                      range};
-        others.append(other);
-        legends.append(other.name);
-        units.append(unitOf(file, u"Resultat"_s));
+        others.append({function, m_source.inputs, otherBox, range});
+        legends.append(function.name);
+        units.append(shownUnitOf(function, 0));
     }
     for (qsizetype i = 0; i < others.size(); ++i) {
         functions::SweepResult result = functions::sweepFunction(others[i]);
@@ -417,8 +419,8 @@ void c_balayage::cmdTracer_Click()
     if (box == 0) {
         problem = u"Cette fonction n'a aucune donnée à faire varier."_s;
     } else {
-        const std::variant<double, QString> from = functions::readSweepBound(txtDe->text());
-        const std::variant<double, QString> to = functions::readSweepBound(txtA->text());
+        const std::variant<double, QString> from = functions::readSweepBound(txtDe->text(), variedUnit());
+        const std::variant<double, QString> to = functions::readSweepBound(txtA->text(), variedUnit());
         if (const QString *reason = std::get_if<QString>(&from)) {
             problem = u"De : "_s + *reason;
         } else if (const QString *reason = std::get_if<QString>(&to)) {
@@ -438,7 +440,7 @@ void c_balayage::cmdTracer_Click()
     const QString xTitle = abscissaTitle();
     chtCourbe->plot({m_curves,
                      xTitle,
-                     withUnit(m_source.name, unitOf(m_source.file, u"Resultat"_s)),
+                     withUnit(m_source.function.name, shownUnitOf(m_source.function, 0)),
                      chkLogX->isChecked(),
                      chkLogY->isChecked()});
     m_table->setCurves(xTitle, m_curves);
@@ -492,8 +494,8 @@ void c_balayage::showReadout(int index)
         return;
     }
     const int box = variedBox();
-    const QString xUnit = unitOf(m_source.file, u"d"_s + QString::number(box));
-    QStringList parts{m_source.legends[box - 1] + u" = "_s
+    const QString xUnit = shownUnitOf(m_source.function, box);
+    QStringList parts{m_source.function.legends[box - 1] + u" = "_s
                       + valueWithUnit(m_curves.first().result.points[index].x, xUnit)};
     for (qsizetype i = 0; i < m_curves.size(); ++i) {
         const functions::SweepPoint point = m_curves[i].result.points.value(index);
@@ -576,8 +578,7 @@ namespace {
 
 void openSweep(c_calculs *calculator)
 {
-    const int picked = calculator->selectedFunction();
-    if (picked < 0) {
+    if (calculator->selectedFunction() < 0 || !functions::pickedFunction().picked()) {
         platform().messageBox(u"Choisissez d'abord une fonction dans la liste : c'est elle que le "
                               u"balayage trace."_s,
                               QString(),
@@ -585,16 +586,9 @@ void openSweep(c_calculs *calculator)
                               MessageIcon::Information);
         return;
     }
-    SweepSource source{.name = donnees::FunctionNames[picked],
-                       .file = donnees::FunctionFileNames[picked],
-                       .formula = donnees::CurrentFormula,
-                       .legends = {},
-                       .inputs = {}};
-    for (int k = 1; k <= 6; ++k) {
+    SweepSource source{.function = functions::pickedFunction(), .inputs = {}};
+    for (int k = 1; k <= 6; ++k)
         source.inputs[k - 1] = calculator->txtDonnees[k]->text();
-        if (k - 1 < calculator->lstLegende->count())
-            source.legends[k - 1] = calculator->lstLegende->item(k - 1)->text();
-    }
     SingleInstance<c_balayage>::show()->setSource(source);
 }
 
@@ -605,7 +599,8 @@ void addSweepButton(c_calculs *calculator, QWidget *frame)
     auto *button = new QPushButton(u"&Tracer…"_s, frame);
     button->setObjectName(u"cmdTracer"_s);
     button->setAccessibleName(u"Tracer la fonction"_s);
-    button->setGeometry(twips(3960, 225, 1215, 345));
+    // In the strip of the frame's caption, right-aligned: the rows below are the documented controls'.
+    button->setGeometry(twips(3855, 75, 1320, 270));
     QWidget::setTabOrder(calculator->txtResultat, button);
     QObject::connect(button, &QPushButton::clicked, calculator, [calculator] {
         openSweep(calculator);

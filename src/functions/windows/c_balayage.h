@@ -1,5 +1,6 @@
 #pragma once
 
+#include "functions/core/picked_function.h"
 #include "functions/core/sweep_export.h"
 #include "platform/single_instance.h"
 
@@ -26,10 +27,7 @@ class c_calculs;
 // A function as the calculator holds it: what it is, and what its six boxes hold.
 struct SweepSource
 {
-    QString name;
-    QString file; // as the function list holds it (ReadAClause takes it)
-    QString formula;
-    std::array<QString, 6> legends;
+    functions::PickedFunction function;
     functions::FunctionInputs inputs;
 };
 
@@ -84,7 +82,7 @@ private:
     QWidget *buildSecondRow();
     QWidget *buildExportRow();
     int variedBox() const;
-    QString unitOf(const QString &file, const QString &key) const;
+    functions::Unit variedUnit() const;
     QString abscissaTitle() const;
     QList<functions::SweepCurve> sweepCurves(const functions::SweepRange &range, QString &problem);
     void showCounts(const QString &problem);

@@ -7,6 +7,8 @@
 #include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
 #include "functions/core/function_list.h"
+#include "functions/core/picked_function.h"
+#include "functions/core/unit.h"
 #include "functions/core/user_library.h"
 #include "platform/app_dir.h"
 #include "settings/core/ini.h"
@@ -28,7 +30,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr char Synopsis[] = "usage : zorv-eval [--] [EXPR...]\n"
-                            "        zorv-eval --fonction NOM [VALEUR...]\n"
+                            "        zorv-eval [--unite | --ingenieur] --fonction NOM [VALEUR...]\n"
                             "        zorv-eval --fonction NOM [VALEUR...] DE..À [VALEUR...] "
                             "[--points N] [--log]\n"
                             "        zorv-eval --normalisee SÉRIE VALEUR...\n"
@@ -44,7 +46,15 @@ constexpr char Details[]
       "    res/Fonc/ du programme, puis de vos propres fonctions, avec ou sans « .zvfc », ou un\n"
       "    chemin) avec les valeurs comme données 1 à 6 (« 0 » pour les manquantes), selon les\n"
       "    règles de la calculatrice : chaque valeur entre parenthèses, une donnée illisible\n"
-      "    refusée en la nommant.\n"
+      "    refusée en la nommant. Une valeur peut porter l'unité que la fonction déclare pour\n"
+      "    cette donnée, avec ou sans préfixe (« 100 nF », « 4k7 ») ; elle est convertie dans\n"
+      "    l'unité déclarée. La ligne écrite est le nombre dans l'unité déclarée du résultat.\n"
+      "\n"
+      "--unite  (avant --fonction) écrit après le nombre une espace et l'unité déclarée du\n"
+      "    résultat : « 1591.54943091895 Hz ».\n"
+      "--ingenieur  (avant --fonction) écrit le résultat en notation ingénieur, 4 chiffres\n"
+      "    significatifs et le préfixe de l'unité : « 1.592 kHz ».\n"
+      "    Sans unité déclarée, l'une et l'autre écrivent le nombre seul.\n"
       "\n"
       "--fonction NOM ... DE..À ... [--points N] [--log]  fait varier la donnée écrite DE..À\n"
       "    de DE à À, bornes comprises, en N points (de 2 à 10000, 200 par défaut) également\n"
@@ -213,10 +223,28 @@ QString asReason(QString message)
     return message;
 }
 
+// How --fonction writes its result: the number alone, or followed by its unit (--unite), or in
+// engineering form (--ingenieur).
+enum class ResultForm {
+    Number,
+    WithUnit,
+    Engineering
+};
+
+QString resultLine(double value, const QString &declaredUnit, ResultForm form)
+{
+    const zorv::functions::Unit unit = zorv::functions::parseUnit(declaredUnit);
+    if (!unit.declared() || form == ResultForm::Number)
+        return zorv::engine::numberText(value);
+    if (form == ResultForm::Engineering)
+        return zorv::functions::engineeringText(value, unit);
+    return zorv::engine::numberText(value) + u' ' + zorv::functions::shownUnit(unit.written);
+}
+
 int sweepMode(const QStringList &arguments);
 
 // The arguments after --fonction. Needs the application object, which knows the program folder.
-int functionMode(const QStringList &arguments)
+int functionMode(const QStringList &arguments, ResultForm form = ResultForm::Number)
 {
     if (zorv::tools::asksForSweep(arguments.mid(1)))
         return sweepMode(arguments);
@@ -234,11 +262,11 @@ int functionMode(const QStringList &arguments)
         inputs[k - 1] = k < arguments.size() ? arguments[k] : u"0"_s;
     const QString functionName
         = zorv::ReadIniValue(u"GeneralInfo"_s, u"NomFonc"_s, path, QFileInfo(path).fileName());
-    const QString formula
-        = zorv::ReadIniValue(u"Calc"_s, u"Fnc"_s, path, zorv::functions::ReadFailureText);
+    const zorv::functions::PickedFunction function
+        = zorv::functions::readPickedFunction(functionName, QFileInfo(path).absoluteFilePath());
     const zorv::functions::FunctionEvaluation evaluation
-        = zorv::functions::evaluateFunction(functionName, formula, inputs);
-    const QString line = evaluation.ok() ? zorv::engine::numberText(evaluation.value)
+        = zorv::functions::evaluateFunction(function, inputs);
+    const QString line = evaluation.ok() ? resultLine(evaluation.value, function.units.result, form)
                                          : u"erreur: "_s + asReason(evaluation.message);
     writeOut(line.toUtf8() + '\n');
     return finish(evaluation.ok());
@@ -258,19 +286,22 @@ int sweepMode(const QStringList &arguments)
         writeOut(u"erreur: fonction introuvable « %1 »\n"_s.arg(arguments.first()).toUtf8());
         return finish(false);
     }
-    const auto range = readSweepRange(sweep.values[sweep.box - 1], sweep.points, sweep.scale);
+    const QString functionName
+        = zorv::ReadIniValue(u"GeneralInfo"_s, u"NomFonc"_s, path, QFileInfo(path).fileName());
+    SweepRequest request{.function = readPickedFunction(functionName,
+                                                        QFileInfo(path).absoluteFilePath()),
+                         .inputs = {},
+                         .box = sweep.box,
+                         .range = {}};
+    const auto range = readSweepRange(sweep.values[sweep.box - 1],
+                                      sweep.points,
+                                      sweep.scale,
+                                      parseUnit(request.function.units.inputs[sweep.box - 1]));
     if (const QString *fault = std::get_if<QString>(&range)) {
         writeOut(u"erreur: "_s.toUtf8() + asReason(*fault).toUtf8() + '\n');
         return finish(false);
     }
-    SweepRequest request{.name = zorv::ReadIniValue(u"GeneralInfo"_s,
-                                                    u"NomFonc"_s,
-                                                    path,
-                                                    QFileInfo(path).fileName()),
-                         .formula = zorv::ReadIniValue(u"Calc"_s, u"Fnc"_s, path, ReadFailureText),
-                         .inputs = {},
-                         .box = sweep.box,
-                         .range = std::get<SweepRange>(range)};
+    request.range = std::get<SweepRange>(range);
     for (int k = 1; k <= 6; ++k)
         request.inputs[k - 1] = sweep.values.value(k - 1, u"0"_s);
     const SweepResult result = sweepFunction(request);
@@ -318,6 +349,13 @@ int main(int argc, char **argv)
     if (mode == u"--fonction") {
         QCoreApplication application(argc, argv);
         return functionMode(arguments.mid(1));
+    }
+    if (mode == u"--unite" || mode == u"--ingenieur") {
+        if (arguments.value(1) != u"--fonction")
+            return usageError(u"%1 s'emploie juste avant --fonction"_s.arg(mode));
+        QCoreApplication application(argc, argv);
+        return functionMode(arguments.mid(2),
+                            mode == u"--unite" ? ResultForm::WithUnit : ResultForm::Engineering);
     }
     if (mode == u"--normalisee")
         return standardValuesMode(arguments.mid(1));
