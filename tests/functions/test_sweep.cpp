@@ -181,27 +181,37 @@ void SweepTest::spacingProperty()
 void SweepTest::ranges_data()
 {
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("unit"); // declared for the varied box
     QTest::addColumn<double>("from");
     QTest::addColumn<double>("to");
     QTest::addColumn<QString>("reason"); // a part of the refusal; empty when read
 
-    QTest::newRow("two numbers") << u"10..1000"_s << 10.0 << 1000.0 << u""_s;
-    QTest::newRow("decimal and negative ends") << u"-1.5..2.5"_s << -1.5 << 2.5 << u""_s;
-    QTest::newRow("expressions as ends") << u"2*3..(1+1)*2"_s << 6.0 << 4.0 << u""_s;
-    QTest::newRow("no dots") << u"10-20"_s << 0.0 << 0.0 << u"DE..À"_s;
-    QTest::newRow("three dots") << u"1...2"_s << 0.0 << 0.0 << u"un seul « .. »"_s;
-    QTest::newRow("empty end") << u"..5"_s << 0.0 << 0.0 << u"vide"_s;
-    QTest::newRow("unreadable end named") << u"1..5x"_s << 0.0 << 0.0 << u"La borne « 5x »"_s;
+    QTest::newRow("two numbers") << u"10..1000"_s << u""_s << 10.0 << 1000.0 << u""_s;
+    QTest::newRow("decimal and negative ends") << u"-1.5..2.5"_s << u""_s << -1.5 << 2.5 << u""_s;
+    QTest::newRow("expressions as ends") << u"2*3..(1+1)*2"_s << u""_s << 6.0 << 4.0 << u""_s;
+    QTest::newRow("no dots") << u"10-20"_s << u""_s << 0.0 << 0.0 << u"DE..À"_s;
+    QTest::newRow("three dots") << u"1...2"_s << u""_s << 0.0 << 0.0 << u"un seul « .. »"_s;
+    QTest::newRow("empty end") << u"..5"_s << u""_s << 0.0 << 0.0 << u"vide"_s;
+    QTest::newRow("prefixes where no unit is declared")
+        << u"10..1M"_s << u""_s << 10.0 << 1e6 << u""_s;
+    QTest::newRow("ends in the declared unit, with prefixes")
+        << u"100 nF..1 µF"_s << u"nF"_s << 100.0 << 1000.0 << u""_s;
+    QTest::newRow("an end in another unit is named")
+        << u"1..10 mH"_s << u"nF"_s << 0.0 << 0.0 << u"La borne « 10 mH » : unité"_s;
+    QTest::newRow("unreadable end named")
+        << u"1..5x"_s << u""_s << 0.0 << 0.0 << u"La borne « 5x »"_s;
 }
 
 void SweepTest::ranges()
 {
     QFETCH(QString, text);
+    QFETCH(QString, unit);
     QFETCH(double, from);
     QFETCH(double, to);
     QFETCH(QString, reason);
 
-    const std::variant<SweepRange, QString> read = readSweepRange(text);
+    const std::variant<SweepRange, QString> read
+        = readSweepRange(text, SweepDefaultPoints, SweepScale::Linear, parseUnit(unit));
     if (const QString *refusal = std::get_if<QString>(&read)) {
         QVERIFY2(!reason.isEmpty() && refusal->contains(reason), qPrintable(*refusal));
         return;
