@@ -43,6 +43,23 @@ enum SecondCurve {
     OtherFunction = 2,
 };
 
+// A row of the window's column, its layout without margins of its own.
+std::pair<QWidget *, QHBoxLayout *> newRow(QWidget *window)
+{
+    auto *row = new QWidget(window);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return {row, layout};
+}
+
+QComboBox *namedCombo(const QString &name, const QString &accessibleName, QWidget *parent)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setAccessibleName(accessibleName);
+    return combo;
+}
+
 QLabel *buddyLabel(const QString &caption, QWidget *buddy, QWidget *parent)
 {
     auto *label = new QLabel(caption, parent);
@@ -151,12 +168,8 @@ c_balayage::c_balayage(QWidget *parent)
 
 QWidget *c_balayage::buildRangeRow()
 {
-    auto *row = new QWidget(this);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    cmbDonnee = new QComboBox(row);
-    cmbDonnee->setObjectName(u"cmbDonnee"_s);
-    cmbDonnee->setAccessibleName(u"Donnée variée"_s);
+    const auto [row, layout] = newRow(this);
+    cmbDonnee = namedCombo(u"cmbDonnee"_s, u"Donnée variée"_s, row);
     cmbDonnee->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbDonnee->setMinimumContentsLength(18);
     txtDe = new QLineEdit(row);
@@ -211,16 +224,12 @@ QWidget *c_balayage::buildRangeRow()
 
 QWidget *c_balayage::buildSecondRow()
 {
-    auto *row = new QWidget(this);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    cmbSeconde = new QComboBox(row);
-    cmbSeconde->setObjectName(u"cmbSeconde"_s);
-    cmbSeconde->setAccessibleName(u"Seconde courbe"_s);
+    const auto [row, layout] = newRow(this);
+    cmbSeconde = namedCombo(u"cmbSeconde"_s, u"Seconde courbe"_s, row);
     cmbSeconde->addItems({u"Aucune"_s, u"Autres valeurs d'une donnée"_s, u"Autre fonction"_s});
-    cmbSecondeChoix = new QComboBox(row);
-    cmbSecondeChoix->setObjectName(u"cmbSecondeChoix"_s);
-    cmbSecondeChoix->setAccessibleName(u"Donnée ou fonction de la seconde courbe"_s);
+    cmbSecondeChoix = namedCombo(u"cmbSecondeChoix"_s,
+                                 u"Donnée ou fonction de la seconde courbe"_s,
+                                 row);
     cmbSecondeChoix->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbSecondeChoix->setMinimumContentsLength(22);
     txtSecondeValeurs = new QLineEdit(row);
@@ -245,10 +254,8 @@ QWidget *c_balayage::buildSecondRow()
 
 QWidget *c_balayage::buildExportRow()
 {
-    auto *row = new QWidget(this);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    const auto button = [row, layout](const QString &name, const QString &caption) {
+    const auto [row, layout] = newRow(this);
+    const auto button = [row = row, layout = layout](const QString &name, const QString &caption) {
         auto *pushButton = new QPushButton(caption, row);
         pushButton->setObjectName(name);
         layout->addWidget(pushButton);
@@ -300,7 +307,7 @@ void c_balayage::proposeRange()
     if (box == 0)
         return;
     const std::variant<double, QString> value = functions::readSweepBound(m_source.inputs[box - 1],
-                                                                                 variedUnit());
+                                                                          variedUnit());
     const double v = std::holds_alternative<double>(value) ? std::get<double>(value) : 0;
     const QSignalBlocker blocker(chkLogX);
     if (v == 0 || !std::isfinite(v)) {
@@ -419,8 +426,10 @@ void c_balayage::cmdTracer_Click()
     if (box == 0) {
         problem = u"Cette fonction n'a aucune donnée à faire varier."_s;
     } else {
-        const std::variant<double, QString> from = functions::readSweepBound(txtDe->text(), variedUnit());
-        const std::variant<double, QString> to = functions::readSweepBound(txtA->text(), variedUnit());
+        const std::variant<double, QString> from = functions::readSweepBound(txtDe->text(),
+                                                                             variedUnit());
+        const std::variant<double, QString> to = functions::readSweepBound(txtA->text(),
+                                                                           variedUnit());
         if (const QString *reason = std::get_if<QString>(&from)) {
             problem = u"De : "_s + *reason;
         } else if (const QString *reason = std::get_if<QString>(&to)) {
