@@ -17,6 +17,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The Qt libraries the program links (Widgets, Charts for the sweep's plot, Svg for its export)
+# come from there.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the executables do not link but need: Qt's window-system plugins, and the program font
 # that the windows' designed captions are measured in.
@@ -27,8 +29,9 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "ZORV est un programme de bureau, en français, pour les calculs techniques et
 scientifiques : une bibliothèque de fonctions (formules à six entrées au
-plus), un moteur d'équations, des valeurs de référence à copier, quatre
-documents d'aide et une fenêtre de création de nouvelles fonctions.
+plus), que l'on peut tracer en courbe sur une plage de valeurs, un moteur
+d'équations, des valeurs de référence à copier, quatre documents d'aide et
+une fenêtre de création de nouvelles fonctions.
 .
 Le paquet fournit aussi les outils en ligne de commande zorv-eval (évaluer
 des expressions) et zorv-ini (lire et écrire les fichiers de profil).")

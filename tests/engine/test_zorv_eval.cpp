@@ -162,6 +162,15 @@ void ZorvEvalTest::manyLines()
     QCOMPARE(run.exitCode, 0);
 }
 
+// The lines of ohm swept over 0..N-1 with the other input 2: "X 2X".
+QByteArray sweepLines(int count)
+{
+    QByteArray lines;
+    for (int x = 0; x < count; ++x)
+        lines += QByteArray::number(x) + ' ' + QByteArray::number(2 * x) + '\n';
+    return lines;
+}
+
 void ZorvEvalTest::initTestCase()
 {
     const QString folder = m_program.path();
@@ -248,6 +257,49 @@ void ZorvEvalTest::functionFile_data()
     QTest::newRow("seven values is a usage error")
         << QStringList{u"ohm"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s}
         << QByteArray() << 2;
+
+    // A sweep: one of the values a range.
+    QTest::newRow("sweep, 200 points by default")
+        << QStringList{u"ohm"_s, u"0..199"_s, u"2"_s} << sweepLines(200) << 0;
+    QTest::newRow("sweep of box 2, ends included, options after the values")
+        << QStringList{u"ohm"_s, u"3"_s, u"-1..1"_s, u"--points"_s, u"5"_s}
+        << QByteArray("-1 -3\n-0.5 -1.5\n0 0\n0.5 1.5\n1 3\n") << 0;
+    QTest::newRow("logarithmic sweep, options first")
+        << QStringList{u"ohm"_s, u"--log"_s, u"--points"_s, u"3"_s, u"1"_s, u"10..1000"_s}
+        << QByteArray("10 10\n100 100\n1000 1000\n") << 0;
+    QTest::newRow("a refused point keeps its line and the status 0")
+        << QStringList{u"div"_s, u"1"_s, u"0..1"_s, u"--points"_s, u"2"_s}
+        << QByteArray("0 erreur: impossible de calculer \xc2\xab Division \xc2\xbb : division "
+                      "par z\xc3\xa9ro\n1 1\n")
+        << 0;
+    QTest::newRow("every point refused is status 1")
+        << QStringList{u"ohm"_s, u"0..1"_s, u"x"_s, u"--points"_s, u"2"_s}
+        << QByteArray("0 erreur: la donn\xc3\xa9"
+                      "e 2) \xc2\xab x \xc2\xbb : caract\xc3\xa8re inconnu \xc2\xab x \xc2\xbb\n"
+                      "1 erreur: la donn\xc3\xa9"
+                      "e 2) \xc2\xab x \xc2\xbb : caract\xc3\xa8re inconnu \xc2\xab x \xc2\xbb\n")
+        << 1;
+    QTest::newRow("a logarithmic range across zero is refused")
+        << QStringList{u"ohm"_s, u"-1..1"_s, u"2"_s, u"--log"_s}
+        << QByteArray("erreur: l'\xc3\xa9"
+                      "chelle logarithmique demande deux bornes non nulles et de m\xc3\xaame "
+                      "signe\n")
+        << 1;
+    QTest::newRow("an unreadable end is named")
+        << QStringList{u"ohm"_s, u"1..2y"_s, u"2"_s}
+        << QByteArray("erreur: la borne \xc2\xab 2y \xc2\xbb : caract\xc3\xa8re inconnu "
+                      "\xc2\xab y \xc2\xbb\n")
+        << 1;
+    QTest::newRow("points out of range is a usage error")
+        << QStringList{u"ohm"_s, u"1..2"_s, u"--points"_s, u"10001"_s} << QByteArray() << 2;
+    QTest::newRow("--points without a number is a usage error")
+        << QStringList{u"ohm"_s, u"1..2"_s, u"--points"_s} << QByteArray() << 2;
+    QTest::newRow("two ranges is a usage error")
+        << QStringList{u"ohm"_s, u"1..2"_s, u"1..2"_s} << QByteArray() << 2;
+    QTest::newRow("--log without a range is a usage error")
+        << QStringList{u"ohm"_s, u"1"_s, u"2"_s, u"--log"_s} << QByteArray() << 2;
+    QTest::newRow("an unknown option among the values is a usage error")
+        << QStringList{u"ohm"_s, u"1..2"_s, u"--pas"_s} << QByteArray() << 2;
 }
 
 void ZorvEvalTest::functionFile()

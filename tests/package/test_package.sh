@@ -81,7 +81,8 @@ contents)
 
     depends=$(dpkg-deb -f "$(deb)" Depends)
     echo "Depends: $depends"
-    for package in libc6 libqt6core6 libqt6widgets6 qt6-qpa-plugins fonts-liberation2; do
+    for package in libc6 libqt6core6 libqt6widgets6 libqt6charts6 libqt6svg6 qt6-qpa-plugins \
+        fonts-liberation2; do
         [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package"
     done
 

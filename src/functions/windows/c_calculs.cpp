@@ -7,6 +7,7 @@
 #include "functions/core/picked_function.h"
 #include "functions/core/unit.h"
 #include "functions/windows/calculator_answers.h"
+#include "functions/windows/c_balayage.h"
 #include "functions/windows/e_more.h"
 #include "journal/core/journal.h"
 #include "platform/platform.h"
@@ -88,6 +89,7 @@ c_calculs::c_calculs(QWidget *parent)
     buildOptionsFrame();
     setKeyboardOrder();
     installWantedResultMode(*this);
+    addSweepButton(this, Frame5);
     Form_Load();
     // Connected once the list is filled, so that filling it can never count as a pick.
     // activated() comes from the user only: a click in the list, the arrow keys in the field, or

@@ -297,3 +297,17 @@ ParsedFile parseFile(const QByteArray &bytes)
 }
 
 } // namespace zorv::journal
+
+namespace zorv::journal {
+
+QString csvTextField(const QString &text)
+{
+    return textField(text);
+}
+
+QString csvNumberField(double value)
+{
+    return numberField(value);
+}
+
+} // namespace zorv::journal

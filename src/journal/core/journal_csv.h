@@ -56,3 +56,12 @@ struct ParsedFile
 ParsedFile parseFile(const QByteArray &bytes);
 
 } // namespace zorv::journal
+
+namespace zorv::journal {
+
+// One text field and one number field as the journal writes them, for other CSV files of the
+// program that a French spreadsheet opens the same way.
+QString csvTextField(const QString &text);
+QString csvNumberField(double value);
+
+} // namespace zorv::journal

@@ -13,6 +13,7 @@
 #include "functions/core/unit.h"
 #include "functions/core/user_library.h"
 #include "platform/app_dir.h"
+#include "tools/zorv-eval/sweep_arguments.h"
 #include "values/core/standard_values.h"
 
 #include <QByteArray>
@@ -32,6 +33,8 @@ namespace {
 
 constexpr char Synopsis[] = "usage : zorv-eval [--] [EXPR...]\n"
                             "        zorv-eval [--unite | --ingenieur] --fonction NOM [VALEUR...] [= RÉSULTAT]\n"
+                            "        zorv-eval --fonction NOM [VALEUR...] DE..À [VALEUR...] "
+                            "[--points N] [--log]\n"
                             "        zorv-eval --normalisee SÉRIE VALEUR...\n"
                             "        zorv-eval --help | --version\n";
 
@@ -57,6 +60,12 @@ constexpr char Details[]
       "--ingenieur  (avant --fonction) écrit le résultat en notation ingénieur, 4 chiffres\n"
       "    significatifs et le préfixe de l'unité : « 1.592 kHz ».\n"
       "    Sans unité déclarée, l'une et l'autre écrivent le nombre seul.\n"
+      "\n"
+      "--fonction NOM ... DE..À ... [--points N] [--log]  fait varier la donnée écrite DE..À\n"
+      "    de DE à À, bornes comprises, en N points (de 2 à 10000, 200 par défaut) également\n"
+      "    espacés, ou également espacés en logarithme avec --log (bornes de même signe).\n"
+      "    Écrit une ligne « X RÉSULTAT » par point, ou « X erreur: » et la raison ; le code de\n"
+      "    sortie est 0 si au moins un point a été calculé.\n"
       "\n"
       "--normalisee SÉRIE VALEUR...  pour chaque valeur positive, les valeurs de la série (E6, "
       "E12,\n"
@@ -232,6 +241,16 @@ QString functionFilePath(const QString &name)
     return {};
 }
 
+// The function of the file, read as the calculator reads it, which leaves alone a file too large
+// to be a function file.
+zorv::functions::PickedFunction pickedFunctionAt(const QString &path)
+{
+    QString name = zorv::functions::ReadAClause(path, u"GeneralInfo"_s, u"NomFonc"_s);
+    if (name == zorv::functions::ReadFailureText)
+        name = QFileInfo(path).fileName();
+    return zorv::functions::readPickedFunction(name, QFileInfo(path).absoluteFilePath());
+}
+
 // The calculator's message as a reason after "erreur: ", written as the engine's reasons are:
 // lower case first, no final stop.
 QString asReason(QString message)
@@ -261,9 +280,13 @@ QString resultLine(double value, const QString &declaredUnit, ResultForm form)
     return zorv::engine::numberText(value) + u' ' + zorv::functions::shownUnit(unit.written);
 }
 
+int sweepMode(const QStringList &arguments);
+
 // The arguments after --fonction. Needs the application object, which knows the program folder.
 int functionMode(const QStringList &arguments, ResultForm form = ResultForm::Number)
 {
+    if (zorv::tools::asksForSweep(arguments.mid(1)))
+        return sweepMode(arguments);
     const zorv::functions::FunctionArguments values
         = zorv::functions::readFunctionArguments(arguments.mid(1));
     if (arguments.isEmpty() || values.boxes.size() > 6)
@@ -282,12 +305,7 @@ int functionMode(const QStringList &arguments, ResultForm form = ResultForm::Num
     zorv::functions::FunctionInputs inputs;
     for (int k = 1; k <= 6; ++k)
         inputs[k - 1] = k <= values.boxes.size() ? values.boxes[k - 1] : u"0"_s;
-    // Read as the calculator reads it, which leaves alone a file too large to be a function file.
-    QString functionName = zorv::functions::ReadAClause(path, u"GeneralInfo"_s, u"NomFonc"_s);
-    if (functionName == zorv::functions::ReadFailureText)
-        functionName = QFileInfo(path).fileName();
-    const zorv::functions::PickedFunction function
-        = zorv::functions::readPickedFunction(functionName, QFileInfo(path).absoluteFilePath());
+    const zorv::functions::PickedFunction function = pickedFunctionAt(path);
     // Solving and ranges; a plain value keeps the reading of units below.
     if (zorv::functions::asksSolveOrRange(inputs, values.wanted)) {
         const zorv::functions::FunctionAnswer answer = zorv::functions::answerFunction(
@@ -306,6 +324,46 @@ int functionMode(const QStringList &arguments, ResultForm form = ResultForm::Num
                                          : u"erreur: "_s + asReason(evaluation.message);
     writeOut(line.toUtf8() + '\n');
     return finish(evaluation.ok());
+}
+
+// The arguments after --fonction, one of the values a range: one line per point.
+int sweepMode(const QStringList &arguments)
+{
+    using namespace zorv::functions;
+    const auto read = zorv::tools::readSweepArguments(arguments.mid(1));
+    if (const QString *usage = std::get_if<QString>(&read))
+        return usageError(*usage);
+    const zorv::tools::SweepArguments &sweep = std::get<zorv::tools::SweepArguments>(read);
+    zorv::donnees::FunctionDir = zorv::donnees::appPath(u"res/Fonc/"_s);
+    const QString path = functionFilePath(arguments.first());
+    if (path.isEmpty()) {
+        writeOut(u"erreur: fonction introuvable « %1 »\n"_s.arg(arguments.first()).toUtf8());
+        return finish(false);
+    }
+    SweepRequest request{.function = pickedFunctionAt(path),
+                         .inputs = {},
+                         .box = sweep.box,
+                         .range = {}};
+    const auto range = readSweepRange(sweep.values[sweep.box - 1],
+                                      sweep.points,
+                                      sweep.scale,
+                                      parseUnit(request.function.units.inputs[sweep.box - 1]));
+    if (const QString *fault = std::get_if<QString>(&range)) {
+        writeOut(u"erreur: "_s.toUtf8() + asReason(*fault).toUtf8() + '\n');
+        return finish(false);
+    }
+    request.range = std::get<SweepRange>(range);
+    for (int k = 1; k <= 6; ++k)
+        request.inputs[k - 1] = sweep.values.value(k - 1, u"0"_s);
+    const SweepResult result = sweepFunction(request);
+    if (!result.fault.isEmpty())
+        writeOut(u"erreur: "_s.toUtf8() + asReason(result.fault).toUtf8() + '\n');
+    for (const SweepPoint &point : result.points) {
+        const QString value = point.y ? zorv::engine::numberText(*point.y)
+                                      : u"erreur: "_s + asReason(point.reason);
+        writeOut((zorv::engine::numberText(point.x) + u' ' + value).toUtf8() + '\n');
+    }
+    return finish(result.computed() > 0);
 }
 
 int helpMode()
