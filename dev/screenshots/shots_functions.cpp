@@ -37,7 +37,7 @@ c_calculs *calculatorWith(const QString &fileName, const QString &input1, const 
 
 void calculator(shots::Shots &s)
 {
-    c_calculs *window = calculatorWith(u"frequence_coupure_rc.zvfc"_s, u"10"_s, u"22"_s);
+    c_calculs *window = calculatorWith(u"05_frequence_coupure_rc.zvfc"_s, u"10k"_s, u"22n"_s);
     window->Command1_Click();
     s.take(window, u"c_calculs"_s);
 
@@ -51,7 +51,7 @@ void calculator(shots::Shots &s)
 // input named.
 void refusedInput(shots::Shots &s)
 {
-    c_calculs *window = calculatorWith(u"ohm_tension.zvfc"_s, u"4k7"_s, u"2"_s);
+    c_calculs *window = calculatorWith(u"01_ohm_tension.zvfc"_s, u"4k7"_s, u"2"_s);
     {
         const shots::DialogShots dialogs(s, window, u"c_calculs-refus"_s);
         window->Command1_Click();

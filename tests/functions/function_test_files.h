@@ -17,6 +17,8 @@ struct FunctionFileContent
     QString formula = {};              // null: no [Calc] section
     QStringList legends = {};          // d1 to d6; missing ones are "(Vide)"
     QString description = {};
+    QString category = {};  // null: no Categorie key
+    QStringList extra = {}; // further lines, written at the end ("[Unites]", "d1=ohm" ...)
 };
 
 QByteArray functionFileBytes(const FunctionFileContent &content);

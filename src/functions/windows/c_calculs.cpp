@@ -5,6 +5,7 @@
 #include "functions/core/function_file.h"
 #include "functions/core/function_list.h"
 #include "functions/windows/e_more.h"
+#include "functions/windows/f_recherche.h"
 #include "journal/core/journal.h"
 #include "platform/platform.h"
 #include "platform/result_menu.h"
@@ -87,6 +88,7 @@ c_calculs::c_calculs(QWidget *parent)
     buildLegendAndDescription();
     buildOptionsFrame();
     setKeyboardOrder();
+    addFunctionSearchShortcut(this);
     Form_Load();
     // Connected once the list is filled, so that filling it can never count as a pick.
     // activated() comes from the user only: a click in the list, the arrow keys in the field, or

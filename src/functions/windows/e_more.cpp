@@ -1,5 +1,7 @@
 #include "functions/windows/e_more.h"
 
+#include "engine/core/number_text.h"
+#include "functions/core/function_details.h"
 #include "functions/core/function_list.h"
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/info_failure_component.h"
@@ -8,6 +10,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <optional>
@@ -27,14 +30,68 @@ QLabel *makeLabel(const QString &name, const QString &caption, QRect geometry, Q
     return label;
 }
 
-QLineEdit *makeBox(const QString &name, const QString &accessibleName, int top, QWidget *parent)
+QLineEdit *makeBox(
+    const QString &name, const QString &accessibleName, int top, QWidget *parent, int width = 3735)
 {
     auto *box = new QLineEdit(u"0"_s, parent);
     box->setObjectName(name);
     box->setAccessibleName(accessibleName);
     box->setReadOnly(true);
-    box->setGeometry(twips(840, top, 3735, 285));
+    box->setGeometry(twips(840, top, width, 285));
     return box;
+}
+
+// The rows below the formula use the width of the window, the OK button standing above them.
+constexpr int WideBox = 4815;
+
+QString unitText(const QString &declared)
+{
+    if (declared.isNull())
+        return u"non déclarée"_s;
+    return declared.isEmpty() ? u"sans unité"_s : functions::shownUnit(declared);
+}
+
+// "1) Ω ; 2) F ; résultat : Hz" for the inputs the formula uses.
+QString unitsText(const QString &formula, const functions::FunctionDetails &details)
+{
+    QStringList parts;
+    for (int k = 1; k <= 6; ++k)
+        if (formula.contains(u"d"_s + QString::number(k)))
+            parts.append(u"%1) %2"_s.arg(k).arg(unitText(details.units[k - 1])));
+    parts.append(u"résultat : "_s + unitText(details.resultUnit));
+    return parts.join(u" ; "_s);
+}
+
+QString withUnit(const QString &number, const QString &declared)
+{
+    return declared.isEmpty() ? number : number + u' ' + functions::shownUnit(declared);
+}
+
+QString exampleText(const QString &name,
+                    const QString &formula,
+                    const functions::FunctionDetails &details)
+{
+    if (!details.hasExample())
+        return u"Le fichier de cette fonction ne donne pas d'exemple."_s;
+    QStringList inputs;
+    for (int k = 1; k <= 6; ++k)
+        if (formula.contains(u"d"_s + QString::number(k)))
+            inputs.append(u"%1) %2"_s.arg(k).arg(
+                withUnit(details.exampleInputs[k - 1], details.units[k - 1])));
+    const functions::ExampleCheck check = functions::checkExample(name, formula, details);
+    QString computed;
+    if (!check.evaluation.ok())
+        computed = u"Calcul impossible : "_s + check.evaluation.message;
+    else
+        computed = u"Calculé : %1 — %2"_s.arg(withUnit(engine::userNumberText(
+                                                           check.evaluation.value),
+                                                       details.resultUnit),
+                                              check.agrees ? u"conforme"_s
+                                                           : u"DIFFÉRENT du résultat attendu"_s);
+    return u"Données : %1\nRésultat attendu : %2\n%3"_s.arg(inputs.join(u" ; "_s),
+                                                            withUnit(details.exampleResult,
+                                                                     details.resultUnit),
+                                                            computed);
 }
 
 // The file of the function picked in the calculator, if one is picked.
@@ -58,7 +115,7 @@ e_more::e_more(QWidget *parent)
     setWindowTitle(u"Infos supplémentaires sur la fonction"_s);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setClientSize(this, 5775, 1650);
+    setClientSize(this, 5775, 3735);
 
     Label1 = makeLabel(u"Label1"_s, u"Nom"_s, twips(120, 240, 1575, 255), this);
     Label2 = makeLabel(u"Label2"_s, u"Auteur"_s, twips(120, 720, 1335, 255), this);
@@ -67,6 +124,16 @@ e_more::e_more(QWidget *parent)
     Text1 = makeBox(u"Text1"_s, u"Nom de la fonction"_s, 240, this);
     Text2 = makeBox(u"Text2"_s, u"Auteur de la fonction"_s, 720, this);
     Text3 = makeBox(u"Text3"_s, u"Equation de la fonction"_s, 1200, this);
+    Label4 = makeLabel(u"Label4"_s, u"Catégorie"_s, twips(120, 1680, 1335, 255), this);
+    Label5 = makeLabel(u"Label5"_s, u"Unités"_s, twips(120, 2160, 1335, 255), this);
+    Label6 = makeLabel(u"Label6"_s, u"Exemple"_s, twips(120, 2640, 1335, 255), this);
+    Text4 = makeBox(u"Text4"_s, u"Catégorie de la fonction"_s, 1680, this, WideBox);
+    Text5 = makeBox(u"Text5"_s, u"Unités de la fonction"_s, 2160, this, WideBox);
+    txtExemple = new QPlainTextEdit(this);
+    txtExemple->setObjectName(u"txtExemple"_s);
+    txtExemple->setAccessibleName(u"Exemple calculé de la fonction"_s);
+    txtExemple->setReadOnly(true);
+    txtExemple->setGeometry(twips(840, 2640, WideBox, 975));
     Command1 = new QPushButton(u"OK"_s, this);
     Command1->setObjectName(u"Command1"_s);
     Command1->setGeometry(twips(4680, 840, 855, 615));
@@ -74,7 +141,10 @@ e_more::e_more(QWidget *parent)
 
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);
-    setTabOrder(Text3, Command1);
+    setTabOrder(Text3, Text4);
+    setTabOrder(Text4, Text5);
+    setTabOrder(Text5, txtExemple);
+    setTabOrder(txtExemple, Command1);
 
     centreWhenShown(this);
     Form_Load();
@@ -91,6 +161,15 @@ void e_more::Form_Load()
     Text1->setText(c_calculs::ReadAClause(*file, u"GeneralInfo"_s, u"NomFonc"_s));
     Text2->setText(c_calculs::ReadAClause(*file, u"GeneralInfo"_s, u"NomAuteur"_s));
     Text3->setText(c_calculs::ReadAClause(*file, u"Calc"_s, u"Fnc"_s));
+    showDetails(*file, Text1->text(), Text3->text());
+}
+
+void e_more::showDetails(const QString &file, const QString &name, const QString &formula)
+{
+    const functions::FunctionDetails details = functions::readFunctionDetails(file);
+    Text4->setText(details.category.isEmpty() ? u"aucune"_s : details.category);
+    Text5->setText(unitsText(formula, details));
+    txtExemple->setPlainText(exampleText(name, formula, details));
 }
 
 void e_more::Command1_Click()
