@@ -21,6 +21,8 @@ private slots:
     void edgeCases();
     void derivedCases_data();
     void derivedCases();
+    void signedProducts_data();
+    void signedProducts();
     void failures_data();
     void failures();
     void refusals_data();
@@ -76,7 +78,7 @@ void CalculeTest::edgeCases_data()
     QTest::newRow("three spaces") << u"   "_s << u"0"_s;
     QTest::newRow("comma as decimal point") << u"1,5 * 2"_s << u"3"_s;
     QTest::newRow("pi in lower case") << u"pi"_s << u"3.14159265358979"_s;
-    QTest::newRow("implicit product before pi") << u"2pi"_s << u"6.28318530717958"_s;
+    QTest::newRow("implicit product before pi") << u"2pi"_s << u"6.28318530717959"_s;
     QTest::newRow("product of two negatives") << u"-2 * -3"_s << u"6"_s;
     QTest::newRow("division by a negative") << u"2/-4"_s << u"-0.5"_s;
     QTest::newRow("negative exponent") << u"2°-1"_s << u"0.5"_s;
@@ -96,7 +98,7 @@ void CalculeTest::edgeCases_data()
     QTest::newRow("divisions from left to right") << u"8/2/2"_s << u"2"_s;
     QTest::newRow("product before subtraction") << u"1 - 2 * 3"_s << u"-5"_s;
     QTest::newRow("subtractions from left to right") << u"10-3-2"_s << u"5"_s;
-    QTest::newRow("intermediate results carry 15 digits") << u"1/3 * 3"_s << u"0.999999999999999"_s;
+    QTest::newRow("intermediate results carry every digit") << u"1/3 * 3"_s << u"1"_s;
     QTest::newRow("negative group after a minus") << u"2-(0-3)"_s << u"5"_s;
     QTest::newRow("negative group in a product") << u"2 * (0-3) - 1"_s << u"-7"_s;
     QTest::newRow("empty group") << u"()"_s << u"0"_s;
@@ -110,10 +112,10 @@ void CalculeTest::edgeCases()
 void CalculeTest::derivedCases_data()
 {
     addColumns();
-    QTest::newRow("product between pi and a group") << u"PI(2)"_s << u"6.28318530717958"_s;
+    QTest::newRow("product between pi and a group") << u"PI(2)"_s << u"6.28318530717959"_s;
     QTest::newRow("product between a group and pi") << u"(1)PI"_s << u"3.14159265358979"_s;
     QTest::newRow("product between a group and a root") << u"(4)V4"_s << u"8"_s;
-    QTest::newRow("product between pi and a root") << u"PIV4"_s << u"6.28318530717958"_s;
+    QTest::newRow("product between pi and a root") << u"PIV4"_s << u"6.28318530717959"_s;
     QTest::newRow("product between a digit and a root") << u"2V9"_s << u"6"_s;
     QTest::newRow("root sign in lower case") << u"v9"_s << u"3"_s;
     QTest::newRow("pi in mixed case") << u"Pi"_s << u"3.14159265358979"_s;
@@ -139,7 +141,11 @@ void CalculeTest::derivedCases_data()
     QTest::newRow("minus before a fractional power") << u"-8°0.5"_s << u"-2.82842712474619"_s;
     QTest::newRow("a third") << u"1/3"_s << u"0.333333333333333"_s;
     QTest::newRow("two thirds round up") << u"2/3"_s << u"0.666666666666667"_s;
-    QTest::newRow("three thirds") << u"1/3+1/3+1/3"_s << u"0.999999999999999"_s;
+    QTest::newRow("three thirds") << u"1/3+1/3+1/3"_s << u"1"_s;
+    QTest::newRow("two thirds times three") << u"2/3*3"_s << u"2"_s;
+    QTest::newRow("no last-digit error through a chain") << u"0,017241*25/1,5"_s << u"0.28735"_s;
+    QTest::newRow("an RC cut-off to its last digit")
+        << u"1/(2*PI*1000*100E-9)"_s << u"1591.54943091895"_s;
     QTest::newRow("binary noise is rounded away") << u"0.1+0.2"_s << u"0.3"_s;
     QTest::newRow("exponent without sign is read whole") << u"1E3"_s << u"1000"_s;
     QTest::newRow("a typed exponent is one operand") << u"1E-6"_s << u"1E-06"_s;
@@ -175,6 +181,50 @@ void CalculeTest::derivedCases_data()
     QTest::newRow("a number read at its 15 digits")
         << u"1.23456789012345678"_s << u"1.23456789012346"_s;
     QTest::newRow("square of a large number") << u"100000000²"_s << u"1E+16"_s;
+    QTest::newRow("a root as an exponent") << u"2°V9"_s << u"8"_s;
+    QTest::newRow("a negative root as an exponent") << u"2°-V9"_s << u"0.125"_s;
+    QTest::newRow("a root of a group as an exponent") << u"2°V(4+5)*3"_s << u"24"_s;
+    QTest::newRow("zero times a tiny value is zero") << u"0*1E-300*1E-300"_s << u"0"_s;
+}
+
+// Signed products and quotients: a computed negative value spliced after "*-", "/-" or "--"
+// combines with the signs around it as arithmetic does.
+void CalculeTest::signedProducts_data()
+{
+    addColumns();
+    const struct
+    {
+        const char16_t *expression;
+        const char16_t *expected;
+    } rows[] = {
+        {u"-2*-3*-4", u"-24"},
+        {u"2*-3/-4", u"1.5"},
+        {u"-2/-3/-4", u"-0.166666666666667"},
+        {u"2--3*-4", u"-10"},
+        {u"2--3/-4", u"1.25"},
+        {u"2*-3/-V9", u"2"},
+        {u"(2)*(-3)/((2)+(-3))", u"6"},
+        {u"(1)*(-12)/(-4)", u"3"},
+        {u"-(2)*-(3)*-(4)", u"-24"},
+        {u"2°-1*-4", u"-2"},
+        {u"-V4*-V9", u"6"},
+        // What stays as documented.
+        {u"-2²", u"4"},
+        {u"3*-2²", u"-12"},
+        {u"-2°2", u"-4"},
+        {u"10+-2²", u"14"},
+        {u"6/2(3)", u"9"},
+        {u"1/2PI", u"1.5707963267949"},
+    };
+    for (const auto &row : rows) {
+        const QString expression = QString::fromUtf16(row.expression);
+        QTest::newRow(qPrintable(expression)) << expression << QString::fromUtf16(row.expected);
+    }
+}
+
+void CalculeTest::signedProducts()
+{
+    checkValue();
 }
 
 void CalculeTest::derivedCases()
@@ -211,6 +261,15 @@ void CalculeTest::failures_data()
     QTest::newRow("sum beyond the range") << u"1E308+1E308"_s << EvalFailure::Overflow;
     QTest::newRow("largest double rounds beyond the range")
         << u"1.7976931348623157E308"_s << EvalFailure::Overflow;
+    QTest::newRow("product below the smallest double")
+        << u"1E-200*1E-200*1E300"_s << EvalFailure::Underflow;
+    QTest::newRow("product that loses digits")
+        << u"1E-160*1E-160*1E300"_s << EvalFailure::Underflow;
+    QTest::newRow("typed number below the smallest normal double")
+        << u"1E-320"_s << EvalFailure::Underflow;
+    QTest::newRow("quotient below the range") << u"1E-300/1E300"_s << EvalFailure::Underflow;
+    QTest::newRow("power below the range") << u"10°-400"_s << EvalFailure::Underflow;
+    QTest::newRow("square below the range") << u"(1E-200)²"_s << EvalFailure::Underflow;
 }
 
 // Every input the engine cannot read as written, refused with the part at fault.
@@ -257,7 +316,6 @@ void CalculeTest::refusals_data()
         {u"2°3²", chained},
         {u"2²°3", chained},
         {u"2²²", chained},
-        {u"2°V4", chained},
         {u"2°(3)²", chained},
         {u"(2)3", u"opérateur manquant après « ) »"_s},
         {u"pi2", u"opérateur manquant après « pi »"_s},

@@ -30,7 +30,7 @@ QString normalisedByRules(const QString &expression)
         rules.emplace_back(d + u'V', d + u"*V"_s);
         rules.emplace_back(d + u"PI"_s, d + u"*PI"_s);
     }
-    rules.emplace_back(u"PI"_s, u"3.14159265358979"_s);
+    rules.emplace_back(u"PI"_s, u"3.141592653589793"_s);
     rules.emplace_back(u","_s, u"."_s);
     QString w = (u"0+"_s + expression + u"+0"_s).toUpper();
     for (const auto &[find, replacement] : rules)
@@ -63,18 +63,18 @@ void NormalisationTest::workingText_data()
     QTest::newRow("comma becomes point") << u"1,5"_s << u"0+1.5+0"_s;
     QTest::newRow("product after a digit before a group") << u"2(3+4)"_s << u"0+2*(3+4)+0"_s;
     QTest::newRow("product after a digit before a root") << u"2V9"_s << u"0+2*V9+0"_s;
-    QTest::newRow("product after a digit before pi") << u"2pi"_s << u"0+2*3.14159265358979+0"_s;
-    QTest::newRow("product between pi and a group") << u"PI(2)"_s << u"0+3.14159265358979*(2)+0"_s;
-    QTest::newRow("product between a group and pi") << u"(2)PI"_s << u"0+(2)*3.14159265358979+0"_s;
+    QTest::newRow("product after a digit before pi") << u"2pi"_s << u"0+2*3.141592653589793+0"_s;
+    QTest::newRow("product between pi and a group") << u"PI(2)"_s << u"0+3.141592653589793*(2)+0"_s;
+    QTest::newRow("product between a group and pi") << u"(2)PI"_s << u"0+(2)*3.141592653589793+0"_s;
     QTest::newRow("product between groups") << u"(1)(2)"_s << u"0+(1)*(2)+0"_s;
     QTest::newRow("product between a group and a root") << u"(4)V4"_s << u"0+(4)*V4+0"_s;
-    QTest::newRow("product between pi and a root") << u"PIV4"_s << u"0+3.14159265358979*V4+0"_s;
+    QTest::newRow("product between pi and a root") << u"PIV4"_s << u"0+3.141592653589793*V4+0"_s;
     QTest::newRow("no product between a group and a digit") << u"(2)3"_s << u"0+(2)3+0"_s;
-    QTest::newRow("no product between pi and a digit") << u"PI2"_s << u"0+3.141592653589792+0"_s;
+    QTest::newRow("no product between pi and a digit") << u"PI2"_s << u"0+3.1415926535897932+0"_s;
     QTest::newRow("no product between pi and pi")
-        << u"PIPI"_s << u"0+3.141592653589793.14159265358979+0"_s;
+        << u"PIPI"_s << u"0+3.1415926535897933.141592653589793+0"_s;
     QTest::newRow("pi on both sides of a group")
-        << u"PI(1)PI"_s << u"0+3.14159265358979*(1)*3.14159265358979+0"_s;
+        << u"PI(1)PI"_s << u"0+3.141592653589793*(1)*3.141592653589793+0"_s;
     QTest::newRow("other characters stay") << u"2x²°"_s << u"0+2X²°+0"_s;
 }
 

@@ -100,7 +100,8 @@ void RobustnessTest::longInputs_data()
     QTest::newRow("long run of plus signs") << (repeated(u"+"_s, 9999) + u'1') << u"1"_s;
     QTest::newRow("long run of digits")
         << repeated(u"9"_s, MaxLength) << failureText(EvalFailure::Overflow);
-    QTest::newRow("long fraction") << (u"0."_s + repeated(u"0"_s, 9997) + u'1') << u"0"_s;
+    QTest::newRow("long fraction")
+        << (u"0."_s + repeated(u"0"_s, 9997) + u'1') << failureText(EvalFailure::Underflow);
     QTest::newRow("long run of points")
         << repeated(u"1."_s, 5000)
         << failureText(EvalFailure::MalformedNumber, repeated(u"1."_s, 5000));

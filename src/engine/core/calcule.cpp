@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -15,7 +16,8 @@ using namespace Qt::StringLiterals;
 // The evaluator rewrites one working text W. Positions in it are 1-based, as in the rules it
 // follows; the helpers below turn them into QString's 0-based indexes in one place. Every value
 // goes back into W as its working number text (1E~05): with the exponent's sign written "-" the
-// scan would take it for an operator and the value would fall apart.
+// scan would take it for an operator and the value would fall apart. Its sign is combined with the
+// signs written before it (spliceValue), so that W never holds a run of signs.
 namespace zorv::engine {
 namespace {
 
@@ -32,12 +34,38 @@ QStringView stretch(const QString &w, qsizetype from, qsizetype to)
     return QStringView(w).mid(from - 1, to - from + 1);
 }
 
-// W = W[1..from-1] & text & W[to+1..len]. The rule has every splice followed by turning each ","
-// of W into "."; W holds no "," once normalised and the spliced texts are written with ".", so
-// that would change nothing.
-void splice(QString &w, qsizetype from, qsizetype to, const QString &text)
+bool isDigit(QChar c)
 {
-    w.replace(from - 1, to - from + 1, text);
+    return c >= u'0' && c <= u'9';
+}
+
+// Whether the character ends a value, so that a sign after it is an operation of the sum rather
+// than the sign of the operand that follows.
+bool endsValue(QChar c)
+{
+    return isDigit(c) || c == u'.' || c == u')' || c == u'²';
+}
+
+// W = W[1..from-1] & value & W[to+1..len], the value's sign combined with the run of signs just
+// before it as arithmetic combines them: "2*-" and -3 give "2*3", "0--" and 6 give "0+6". After a
+// value the first sign of the run is an operation of the sum, which becomes the one sign; elsewhere
+// (after an operator, a "(" or at the start) the run is the operand's sign, "-" or nothing. (The
+// rule has every splice followed by turning each "," of W into "."; W holds no "," once
+// normalised and values are written with ".", so that would change nothing.) Returns where the
+// new text begins.
+qsizetype spliceValue(QString &w, qsizetype from, qsizetype to, double value)
+{
+    qsizetype begin = from; // W[begin..from-1] is the run of signs
+    bool negative = value < 0;
+    while (begin > 1 && (w[begin - 2] == u'-' || w[begin - 2] == u'+')) {
+        --begin;
+        negative ^= w[begin - 1] == u'-';
+    }
+    const bool operation = begin < from && begin > 1 && endsValue(w[begin - 2]);
+    QString text = operation ? QString(negative ? u'-' : u'+') : negative ? u"-"_s : QString();
+    text += workingNumberText(std::abs(value));
+    w.replace(begin - 1, to - begin + 1, text);
+    return begin;
 }
 
 // The nearest separator before p, or 0.
@@ -59,20 +87,19 @@ double operand(const QString &w, qsizetype from, qsizetype to)
 
 // Operands are finite and never negative under "°" and "V" (a sign is a separator, so it stays
 // outside the operand; a negative group is raised before it is spliced, a negative root refused),
-// so a result that is not finite can only be an overflow.
-double checked(double result)
+// so a result that is not finite can only be an overflow. A result below the smallest normal
+// double has lost digits, and one that is zero while the exact one is not (exactZero false) has
+// lost them all: both are refused.
+double checked(double result, bool exactZero = true)
 {
     if (!std::isfinite(result))
         throw EvalError(EvalFailure::Overflow);
+    if (result == 0 ? !exactZero : std::abs(result) < std::numeric_limits<double>::min())
+        throw EvalError(EvalFailure::Underflow);
     return result;
 }
 
 double evaluate(const QString &expression);
-
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
 
 // A group followed by "²" or "°" is raised at once, its sign included: spliced into the text, a
 // negative value would leave its sign outside the power ((0-2)² would be -4).
@@ -82,7 +109,7 @@ double raised(QString &w, qsizetype c, double v)
         return v;
     if (w[c] == u'²') {
         w.remove(c, 1);
-        return checked(v * v);
+        return checked(v * v, v == 0);
     }
     if (w[c] != u'°')
         return v;
@@ -94,13 +121,11 @@ double raised(QString &w, qsizetype c, double v)
         throw EvalError(EvalFailure::ZeroToNegativePower);
     if (v < 0 && b != std::floor(b))
         throw EvalError(EvalFailure::NegativeBase);
-    return checked(std::pow(v, b));
+    return checked(std::pow(v, b), v == 0);
 }
 
 // Innermost group first: the last "(" and the first ")" after it enclose a text without any
-// parenthesis, so the recursive call never recurses again. A negative value behind a "-" sign
-// takes that sign in: the minus of an operation ("5-(0-3)") becomes "+", the sign of an operand
-// ("2*-(0-3)") goes, so that no operand is left as a lone sign.
+// parenthesis, so the recursive call never recurses again.
 void reduceGroups(QString &w)
 {
     qsizetype start = 1; // the search never looks at the last character
@@ -112,16 +137,8 @@ void reduceGroups(QString &w)
         const qsizetype c = w.indexOf(u')', p - 1) + 1;
         if (c == 0)
             throw EvalError(EvalFailure::UnclosedParenthesis);
-        double v = raised(w, c, normaliseOperand(evaluate(stretch(w, p + 1, c - 1).toString())));
-        if (v < 0 && p >= 3 && w[p - 2] == u'-') {
-            const QChar before = w[p - 3];
-            v = -v;
-            if (isDigit(before) || before == u')' || before == u'²')
-                w[p - 2] = u'+';
-            else
-                --p;
-        }
-        splice(w, p, c, workingNumberText(v));
+        const double v = raised(w, c, evaluate(stretch(w, p + 1, c - 1).toString()));
+        p = spliceValue(w, p, c, v);
         // From p on, W now holds no "(": the next search starts before p.
         start = w.size() - p + 1;
     }
@@ -140,9 +157,8 @@ void reduceSquares(QString &w)
         const bool negated = s >= 3 && stretch(w, s - 2, s) == u"0+-";
         const double x = operand(w, s + 1, p - 1);
         const qsizetype q = rightSeparator(w, p, 2);
-        const QString square = workingNumberText(checked(x * x));
-        splice(w, s + 1, q - 1, negated ? QChar(u'-') + square : square);
-        i = s;
+        const double square = checked(x * x, x == 0);
+        i = spliceValue(w, s + 1, q - 1, negated ? -square : square) - 1;
     }
 }
 
@@ -156,8 +172,7 @@ void reduceInfix(QString &w, char16_t op, Operation compute)
         const double a = operand(w, s + 1, p - 1);
         const qsizetype q = rightSeparator(w, p, 3);
         const double b = operand(w, p + 1, q - 1);
-        splice(w, s + 1, q - 1, workingNumberText(checked(compute(a, b))));
-        i = s;
+        i = spliceValue(w, s + 1, q - 1, compute(a, b)) - 1;
     }
 }
 
@@ -166,7 +181,7 @@ void reducePowers(QString &w)
     reduceInfix(w, u'°', [](double a, double b) {
         if (a == 0 && b < 0)
             throw EvalError(EvalFailure::ZeroToNegativePower);
-        return std::pow(a, b);
+        return checked(std::pow(a, b), a == 0);
     });
 }
 
@@ -184,8 +199,7 @@ void reduceRoots(QString &w)
         if (negative && x != 0)
             throw EvalError(EvalFailure::NegativeRoot);
         const qsizetype s = leftSeparator(w, p);
-        splice(w, s + 1, q - 1, workingNumberText(checked(std::sqrt(std::abs(x)))));
-        i = std::max<qsizetype>(s - 1, 0);
+        i = std::max<qsizetype>(spliceValue(w, s + 1, q - 1, std::sqrt(std::abs(x))) - 2, 0);
     }
 }
 
@@ -194,13 +208,13 @@ void reduceDivisions(QString &w)
     reduceInfix(w, u'/', [](double a, double b) {
         if (b == 0)
             throw EvalError(EvalFailure::DivisionByZero);
-        return a / b;
+        return checked(a / b, a == 0);
     });
 }
 
 void reduceProducts(QString &w)
 {
-    reduceInfix(w, u'*', [](double a, double b) { return a * b; });
+    reduceInfix(w, u'*', [](double a, double b) { return checked(a * b, a == 0 || b == 0); });
 }
 
 // What is left is a chain of signed numbers; each sign takes the number that follows it.
@@ -219,7 +233,7 @@ double sum(QString w)
         else if (c == u'-')
             total = checked(total - operand(w, i + 1, n));
     }
-    return readOperand(numberText(total));
+    return total;
 }
 
 // A checked expression, or the text of a group: groups go through here again, already checked.
@@ -266,6 +280,8 @@ QString frenchReason(EvalFailure failure, const QString &detail)
         return u"parenthèse fermante sans parenthèse ouvrante"_s;
     case EvalFailure::TooLong:
         return u"expression trop longue"_s;
+    case EvalFailure::Underflow:
+        return u"valeur trop petite"_s;
     }
     return u"erreur de calcul"_s;
 }
@@ -278,7 +294,7 @@ EvalError::EvalError(EvalFailure failure, QString detail)
 
 double Calcule(const QString &TheCalcul)
 {
-    return evaluate(checkedExpression(TheCalcul));
+    return normaliseOperand(evaluate(checkedExpression(TheCalcul)));
 }
 
 } // namespace zorv::engine

@@ -22,6 +22,7 @@ enum class EvalFailure {
     MissingOperator,     // a value glued to what precedes it (detail: what precedes)
     UnopenedParenthesis, // a ")" without a "(" before it
     TooLong,             // more characters than the engine takes
+    Underflow,           // a value, typed or computed, not zero but below the smallest normal double
 };
 
 // A short French phrase for the user naming the reason ("division par zéro"): lower case, no final
@@ -51,7 +52,8 @@ private:
 };
 
 // Evaluates an expression by rewriting its text until a sum of signed numbers is left, and
-// returns its value rounded to 15 significant digits. The expression is first read as written
+// returns its value rounded to 15 significant digits (the rewriting carries every value whole: only
+// this result is rounded). The expression is first read as written
 // (checkedExpression): what the rewriting would misread is refused. Throws EvalError on failure,
 // with the reason and the part of the text at fault. Any text is safe to give: one longer than
 // MaxExpressionLength is refused at once.

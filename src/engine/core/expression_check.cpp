@@ -201,8 +201,11 @@ public:
 
     QString run()
     {
-        for (m_i = 0; m_i < size(); ++m_i)
+        for (m_i = 0; m_i < size(); ++m_i) {
+            closeExponents();
             check();
+        }
+        closeExponents();
         if (m_depth > 0)
             throw EvalError(EvalFailure::UnclosedParenthesis);
         return m_out;
@@ -250,12 +253,13 @@ private:
             throw EvalError(EvalFailure::MissingOperator, before->text.toString());
     }
 
-    // The index just after the operand of the power at m_i: a number, PI or a whole group.
-    qsizetype exponentOperandEnd() const
+    // The index just after the operand that starts at i, its signs and roots included: a number,
+    // PI or a whole group.
+    qsizetype operandEnd(qsizetype i) const
     {
-        qsizetype i = afterSigns(m_i + 1);
-        if (is(i, Kind::Root))
-            throw EvalError(EvalFailure::ChainedPowers);
+        i = afterSigns(i);
+        while (is(i, Kind::Root))
+            i = afterSigns(i + 1);
         requireOperandAt(i);
         if (!is(i, Kind::Open))
             return i + 1;
@@ -265,6 +269,15 @@ private:
                 return i + 1;
         }
         return i;
+    }
+
+    // The ")" of each exponent put in parentheses that ends before token m_i.
+    void closeExponents()
+    {
+        while (!m_closeAt.empty() && m_closeAt.back() == m_i) {
+            m_out += u')';
+            m_closeAt.pop_back();
+        }
     }
 
     void check()
@@ -291,8 +304,6 @@ private:
             return;
         case Kind::Root:
             refuseGluedValue(t.kind);
-            if (is(m_i - 1, Kind::Power))
-                throw EvalError(EvalFailure::ChainedPowers);
             requireOperandAt(afterSigns(m_i + 1));
             m_out += t.text;
             return;
@@ -306,10 +317,16 @@ private:
             if (is(m_i - 1, Kind::Square))
                 throw EvalError(EvalFailure::ChainedPowers);
             requireValueBefore();
-            const qsizetype end = exponentOperandEnd();
+            const qsizetype end = operandEnd(m_i + 1);
             if (is(end, Kind::Power) || is(end, Kind::Square))
                 throw EvalError(EvalFailure::ChainedPowers);
             m_out += t.text;
+            // Roots are reduced after powers: a root in the exponent goes in parentheses, so that
+            // the power takes its value whole.
+            if (is(afterSigns(m_i + 1), Kind::Root)) {
+                m_out += u'(';
+                m_closeAt.push_back(end);
+            }
             return;
         }
         case Kind::Times:
@@ -356,6 +373,7 @@ private:
     }
 
     std::vector<Token> m_tokens;
+    std::vector<qsizetype> m_closeAt; // token indexes, innermost last
     qsizetype m_i = 0;
     int m_depth = 0;
     QString m_out;

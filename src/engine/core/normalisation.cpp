@@ -55,7 +55,7 @@ QString withImplicitProducts(const QString &w)
 
 QString normalised(const QString &TheCalcul)
 {
-    static const QString pi = numberText(4 * std::atan(1.0));
+    static const QString pi = workingNumberText(4 * std::atan(1.0));
     QString w = u"0+"_s + TheCalcul + u"+0"_s;
     w = w.toUpper();
     w = ReplaceAll(w, u" ", u"");

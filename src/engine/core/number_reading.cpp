@@ -8,6 +8,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace zorv::engine {
 namespace {
@@ -88,14 +89,14 @@ qint64 readExponent(QStringView text, qsizetype i)
 
 namespace {
 
-struct Reading
+// A magnitude that a double holds only with fewer digits (below the smallest normal double) or not
+// at all is refused, as an overflow is: its digits would be lost in silence.
+[[noreturn]] void refuseUnderflow()
 {
-    double value = 0;
-    // At most 15 significant digits: the operand normalisation gives the value back unchanged.
-    bool normalised = false;
-};
+    throw EvalError(EvalFailure::Underflow);
+}
 
-Reading read(QStringView text)
+double read(QStringView text)
 {
     qsizetype i = 0;
     while (i < text.size() && isBlank(text[i]))
@@ -105,16 +106,13 @@ Reading read(QStringView text)
         negative = text[i++] == u'-';
     Mantissa m;
     i = readMantissa(text, i, m);
-    if (!m.anyDigit)
-        return {0, true};
-    const double zero = negative ? -0.0 : 0.0;
     if (m.digits.isEmpty())
-        return {zero, true};
+        return 0;
     const qint64 exponent = m.pointPosition + readExponent(text, i);
     if (exponent > OverflowExponent)
         throw EvalError(EvalFailure::Overflow);
     if (exponent < UnderflowExponent)
-        return {zero, false};
+        refuseUnderflow();
 
     QVarLengthArray<char, 64> number;
     if (negative)
@@ -131,24 +129,26 @@ Reading read(QStringView text)
     if (result.ec == std::errc::result_out_of_range) {
         if (exponent > 0)
             throw EvalError(EvalFailure::Overflow);
-        return {zero, false};
+        refuseUnderflow();
     }
-    return {value, m.digits.size() <= 15};
+    if (std::isinf(value))
+        throw EvalError(EvalFailure::Overflow);
+    if (std::abs(value) < std::numeric_limits<double>::min())
+        refuseUnderflow();
+    return value;
 }
 
 } // namespace
 
 double readNumber(QStringView text)
 {
-    return read(text).value;
+    return read(text);
 }
 
 double readOperand(QStringView text)
 {
-    const Reading reading = read(text);
-    // Short texts are the rule (every number spliced in has 15 digits at most): they skip the
-    // rounding, which would give them back as they are. 0.0 is added to turn -0 into 0.
-    return reading.normalised ? reading.value + 0.0 : normaliseOperand(reading.value);
+    // 0.0 is added to turn -0 into 0.
+    return read(text) + 0.0;
 }
 
 QString ValSp(QStringView Nombre)

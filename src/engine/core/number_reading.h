@@ -11,8 +11,9 @@ namespace zorv::engine {
 // skipped, an optional "+" or "-", digits with at most one ".", then optionally an exponent ("E"
 // or "D" in either case, an optional sign — "~" too, as a minus — and at least one digit). Reading stops at the first
 // character that does not fit; a text that does not begin with a number reads as 0. "," is not a
-// decimal point. A magnitude too small for a double reads as 0.
-// Throws EvalError(EvalFailure::Overflow) when the number is beyond the range of a double.
+// decimal point.
+// Throws EvalError(EvalFailure::Overflow) when the number is beyond the range of a double, and
+// EvalError(EvalFailure::Underflow) when it is not zero but below the smallest normal double.
 double readNumber(QStringView text);
 
 // The number that the text begins with (as readNumber), written with 31 decimals and no exponent:
@@ -21,14 +22,15 @@ double readNumber(QStringView text);
 // Throws as readNumber.
 QString ValSp(QStringView Nombre);
 
-// The operand normalisation: the value rounded to 15 significant digits. (ValSp's 31 decimals are
+// The rounding of the final result: the value rounded to 15 significant digits. (ValSp's 31 decimals are
 // not applied: they would turn the physical constants below 1E-16 into 0 or a single digit.)
 // Throws EvalError(EvalFailure::Overflow) when the rounded value is beyond the range of a double
 // (or the value is not finite).
 double normaliseOperand(double value);
 
-// The number at the start of the text, normalised: normaliseOperand(readNumber(text)). Throws as
-// both.
+// The number at the start of the text as an operand of the rewriting: readNumber, with -0 read as
+// 0. Its digits are taken whole (a spliced value carries 17); only the final result is rounded.
+// Throws as readNumber.
 double readOperand(QStringView text);
 
 } // namespace zorv::engine

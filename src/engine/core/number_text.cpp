@@ -2,6 +2,7 @@
 
 #include "engine/core/decimal_digits.h"
 
+#include <charconv>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -108,12 +109,25 @@ QString userNumberText(double value, const QLocale &locale)
 
 QString workingNumberText(double value)
 {
-    QString text = numberText(value);
-    const qsizetype e = text.indexOf(u'E');
-    if (e >= 0 && text[e + 1] == u'+')
-        text.remove(e + 1, 1);
-    else if (e >= 0)
-        text[e + 1] = WorkingExponentMinus;
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
+    if (value == 0)
+        return u"0"_s;
+    // The shortest digits that read back as the same double (17 at most): the rewriting carries
+    // every value whole, and only the final result is rounded.
+    char digits[32];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    QString text;
+    text.reserve(end - digits);
+    for (const char *c = digits; c != end; ++c) {
+        if (*c == 'e') {
+            text.append(u'E');
+            if (*++c == '-')
+                text.append(WorkingExponentMinus);
+        } else {
+            text.append(QLatin1Char(*c));
+        }
+    }
     return text;
 }
 

@@ -18,9 +18,10 @@ QString numberText(double value);
 // group separators.
 QString userNumberText(double value, const QLocale &locale = QLocale());
 
-// The text the evaluator splices into its working text: the number text, with the sign of an
-// exponent, which would be taken for an operator, left out or written "~" (1.5E+20 is 1.5E20,
-// 1E-05 is 1E~05). The engine's number reading reads it back whole; "~" is no character a user
+// The text the evaluator splices into its working text: the shortest digits that read back as the
+// same double (at most 17 significant digits, so that no rounding builds up from one step to the
+// next), "." as decimal point, and the sign of an exponent, which would be taken for an operator,
+// left out or written "~" (1.5E+20 is 1.5E20, 1E-05 is 1E~05). The engine's number reading reads it back whole; "~" is no character a user
 // can type into an expression, so no other text reads as such a number.
 QString workingNumberText(double value);
 

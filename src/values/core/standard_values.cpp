@@ -178,12 +178,11 @@ ValueReading readValue(QStringView text)
     try {
         value = engine::readNumber(text.trimmed().toString().replace(u',', u'.'));
     } catch (const engine::EvalError &error) {
+        // A magnitude too small for a double is no zero either: it lies outside the series.
+        if (error.failure() == engine::EvalFailure::Underflow && !text.trimmed().startsWith(u'-'))
+            return {std::nullopt, quoted + u' ' + OutOfRange};
         return {std::nullopt, quoted + u" : "_s + error.reason()};
     }
-    // The engine reads a magnitude too small for a double as 0; it is still no zero.
-    static const QRegularExpression NonZeroDigit(u"[1-9]"_s);
-    if (value == 0 && !text.trimmed().startsWith(u'-') && match.captured(1).contains(NonZeroDigit))
-        return {std::nullopt, quoted + u' ' + OutOfRange};
     if (const QString reason = refusalReason(value); !reason.isEmpty())
         return {std::nullopt, quoted + u' ' + reason};
     return {value, {}};
