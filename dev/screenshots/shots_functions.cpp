@@ -1,9 +1,11 @@
 // Pictures of the function library: the calculator with a result and with a refused input, the
-// information window, and the authoring window before and after "o&k".
+// information window with its worked example, the function search, and the authoring window
+// before and after "o&k".
 
 #include "functions/core/function_list.h"
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/e_more.h"
+#include "functions/windows/f_recherche.h"
 #include "functions/windows/m_sdk.h"
 #include "screenshots/shots.h"
 
@@ -59,6 +61,17 @@ void refusedInput(shots::Shots &s)
     SingleInstance<c_calculs>::close();
 }
 
+// The search window with a query typed, over the whole shipped library.
+void search(shots::Shots &s)
+{
+    SingleInstance<c_calculs>::show();
+    f_recherche *window = SingleInstance<f_recherche>::show();
+    window->txtRecherche->setText(u"condensateur tension"_s);
+    s.take(window, u"f_recherche"_s);
+    SingleInstance<f_recherche>::close();
+    SingleInstance<c_calculs>::close();
+}
+
 void authoring(shots::Shots &s)
 {
     m_sdk *window = SingleInstance<m_sdk>::show();
@@ -80,6 +93,7 @@ void functions(shots::Shots &s)
 {
     calculator(s);
     refusedInput(s);
+    search(s);
     authoring(s);
 }
 
