@@ -21,6 +21,7 @@
 #include <cmath>
 #include <memory>
 #include <numbers>
+#include <optional>
 
 using namespace zorv;
 using namespace zorv::test;
@@ -40,8 +41,9 @@ QStringList shippedFiles()
     return QDir(shippedDataPath(u"res/Fonc"_s)).entryList(QDir::Files, QDir::Name);
 }
 
-// The raw text of a key in a shipped file, before the profile store cuts it.
-QString rawValue(const QStringList &lines, const QString &section, const QString &key)
+// The raw text of a key in a shipped file, before the profile store cuts it; nullopt when the
+// section has no such key.
+std::optional<QString> keyValue(const QStringList &lines, const QString &section, const QString &key)
 {
     bool inSection = false;
     for (const QString &line : lines) {
@@ -50,19 +52,25 @@ QString rawValue(const QStringList &lines, const QString &section, const QString
         else if (inSection && line.startsWith(key + u'='))
             return line.mid(key.size() + 1);
     }
-    return QString();
+    return std::nullopt;
+}
+
+QString rawValue(const QStringList &lines, const QString &section, const QString &key)
+{
+    return keyValue(lines, section, key).value_or(QString());
 }
 
 bool hasKey(const QStringList &lines, const QString &section, const QString &key)
 {
-    bool inSection = false;
-    for (const QString &line : lines) {
-        if (line.startsWith(u'['))
-            inSection = line == u'[' + section + u']';
-        else if (inSection && line.startsWith(key + u'='))
-            return true;
-    }
-    return false;
+    return keyValue(lines, section, key).has_value();
+}
+
+// One row per shipped file.
+void addFileRows()
+{
+    QTest::addColumn<QString>("file");
+    for (const QString &file : shippedFiles())
+        QTest::newRow(qPrintable(file)) << file;
 }
 
 // The categories of the shipped library, in the order the calculator's list reads them.
@@ -713,9 +721,7 @@ void FunctionLibraryTest::everyShippedFileIsCheckedWithBothInputs()
 
 void FunctionLibraryTest::fileFormat_data()
 {
-    QTest::addColumn<QString>("file");
-    for (const QString &file : shippedFiles())
-        QTest::newRow(qPrintable(file)) << file;
+    addFileRows();
 }
 
 void FunctionLibraryTest::fileFormat()
@@ -775,9 +781,7 @@ void FunctionLibraryTest::fileFormat()
 
 void FunctionLibraryTest::workedExample_data()
 {
-    QTest::addColumn<QString>("file");
-    for (const QString &file : shippedFiles())
-        QTest::newRow(qPrintable(file)) << file;
+    addFileRows();
 }
 
 // The example the information window shows, evaluated as the calculator evaluates those inputs,
