@@ -260,7 +260,8 @@ void EMoreTest::details_data()
     QTest::addColumn<QStringList>("extra");
     QTest::addColumn<QString>("categoryShown");
     QTest::addColumn<QString>("unitsShown");
-    QTest::addColumn<QString>("exampleShown"); // the last line of the example box
+    QTest::addColumn<QString>("inputsShown");  // the first line of the example box
+    QTest::addColumn<QString>("exampleShown"); // its last line
 
     const QStringList units{u"[Unites]"_s, u"d1=ohm"_s, u"d2=nF"_s, u"Resultat=kHz"_s};
     auto example = [&](const char *d2, const char *result) {
@@ -273,17 +274,20 @@ void EMoreTest::details_data()
     // d1 in ohms and d2 in nanofarads give a cut-off in kHz.
     QTest::newRow("example that checks")
         << u"Filtres"_s << example("22", "0,723431559508615") << u"Filtres"_s
-        << u"1) Ω ; 2) nF ; résultat : kHz"_s << u"Calculé : 0.723431559508615 kHz — conforme"_s;
+        << u"1) Ω ; 2) nF ; résultat : kHz"_s << u"Données : 1) 10000 Ω ; 2) 22 nF"_s
+        << u"Calculé : 0.723431559508615 kHz — conforme"_s;
     QTest::newRow("example whose result is wrong")
         << u"Filtres"_s << example("22", "0,7") << u"Filtres"_s
-        << u"1) Ω ; 2) nF ; résultat : kHz"_s
+        << u"1) Ω ; 2) nF ; résultat : kHz"_s << u"Données : 1) 10000 Ω ; 2) 22 nF"_s
         << u"Calculé : 0.723431559508615 kHz — DIFFÉRENT du résultat attendu"_s;
     QTest::newRow("example that cannot be computed")
         << u"Filtres"_s << example("0", "1") << u"Filtres"_s << u"1) Ω ; 2) nF ; résultat : kHz"_s
+        << u"Données : 1) 10000 Ω ; 2) 0 nF"_s
         << u"Calcul impossible : Impossible de calculer « Filtre » : division par zéro."_s;
     QTest::newRow("pure number, no example")
         << QString() << QStringList{u"[Unites]"_s, u"d1="_s, u"Resultat=kHz"_s} << u"aucune"_s
         << u"1) sans unité ; 2) non déclarée ; résultat : kHz"_s
+        << u"Le fichier de cette fonction ne donne pas d'exemple."_s
         << u"Le fichier de cette fonction ne donne pas d'exemple."_s;
 }
 
@@ -293,6 +297,7 @@ void EMoreTest::details()
     QFETCH(QStringList, extra);
     QFETCH(QString, categoryShown);
     QFETCH(QString, unitsShown);
+    QFETCH(QString, inputsShown);
     QFETCH(QString, exampleShown);
     writeFunctionFile(*m_app,
                       u"d.zvfc"_s,
@@ -304,7 +309,9 @@ void EMoreTest::details()
     const e_more *window = SingleInstance<e_more>::show();
     QCOMPARE(window->Text4->text(), categoryShown);
     QCOMPARE(window->Text5->text(), unitsShown);
-    QCOMPARE(window->txtExemple->toPlainText().split(u'\n').last(), exampleShown);
+    const QStringList lines = window->txtExemple->toPlainText().split(u'\n');
+    QCOMPARE(lines.first(), inputsShown);
+    QCOMPARE(lines.last(), exampleShown);
 }
 
 QTEST_MAIN(EMoreTest)

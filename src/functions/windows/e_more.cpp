@@ -62,9 +62,19 @@ QString unitsText(const QString &formula, const functions::FunctionDetails &deta
     return parts.join(u" ; "_s);
 }
 
+// "22n" with the unit F reads "22 nF", as one says it; "4k7" keeps its code form: "4k7 Ω".
 QString withUnit(const QString &number, const QString &declared)
 {
-    return declared.isEmpty() ? number : number + u' ' + functions::shownUnit(declared);
+    if (declared.isEmpty())
+        return number;
+    const QString unit = functions::shownUnit(declared);
+    static const QString prefixes = u"fpnuµμmkKMGT"_s;
+    if (number.size() > 1 && prefixes.contains(number.back())
+        && number[number.size() - 2].isDigit()) {
+        const QChar prefix = number.back() == u'u' ? QChar(u'µ') : number.back();
+        return number.chopped(1) + u' ' + prefix + unit;
+    }
+    return number + u' ' + unit;
 }
 
 QString exampleText(const QString &name,
