@@ -23,6 +23,8 @@ private slots:
     void derivedCases();
     void signedProducts_data();
     void signedProducts();
+    void notation_data();
+    void notation();
     void failures_data();
     void failures();
     void refusals_data();
@@ -227,6 +229,88 @@ void CalculeTest::signedProducts()
     checkValue();
 }
 
+// The technician's notation: prefixes, resistor codes, functions and other spellings. Each row is
+// the value's number text, or "erreur : " and the reason.
+void CalculeTest::notation_data()
+{
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<QString>("outcome");
+    const struct
+    {
+        const char16_t *expression;
+        const char16_t *outcome;
+    } rows[] = {
+        {u"4,7k", u"4700"},
+        {u"100n", u"1E-07"},
+        {u"2,2µ", u"2.2E-06"},
+        {u"2,2μ+2,2u", u"4.4E-06"},
+        {u"10m", u"0.01"},
+        {u"1G", u"1000000000"},
+        {u"3f*1T", u"0.003"},
+        {u"4k7", u"4700"},
+        {u"2R2", u"2.2"},
+        {u"R47", u"0.47"},
+        {u"1M5", u"1500000"},
+        {u"4n7", u"4.7E-09"},
+        {u"4µ7", u"4.7E-06"},
+        {u"2K2", u"2200"},
+        {u"2pi", u"6.28318530717959"},
+        {u"2p", u"2E-12"},
+        {u"2TAN(1)", u"3.1148154493098"},
+        {u"2T", u"2000000000000"},
+        {u"2*4k7-1k", u"8400"},
+        {u"20*log(10)", u"20"},
+        {u"exp(1)", u"2.71828182845905"},
+        {u"sin(PI/6)", u"0.5"},
+        {u"COS(0)+Acos(1)", u"1"},
+        {u"atan(1)*4", u"3.14159265358979"},
+        {u"asin(1)", u"1.5707963267949"},
+        {u"abs(0-3)", u"3"},
+        {u"sqrt(2)", u"1.4142135623731"},
+        {u"2ln(3)", u"2.19722457733622"},
+        {u"-ln(exp(2))²", u"-4"},
+        {u"2°log(100)", u"4"},
+        {u"2^3", u"8"},
+        {u"6×7÷2", u"21"},
+        {u"5−2", u"3"},
+        {u"4,7k7", u"erreur : nombre mal formé « 4,7k7 »"},
+        {u"4k7,5", u"erreur : nombre mal formé « 4k7,5 »"},
+        {u"4kk", u"erreur : nombre mal formé « 4kk »"},
+        {u"1kM", u"erreur : nombre mal formé « 1kM »"},
+        {u"1E3k", u"erreur : nombre mal formé « 1E3k »"},
+        {u"100nF", u"erreur : caractère inconnu « F »"},
+        {u"k", u"erreur : caractère inconnu « k »"},
+        {u"*k5", u"erreur : caractère inconnu « k »"},
+        {u"2R", u"erreur : caractère inconnu « R »"},
+        {u"ln(0)", u"erreur : logarithme d'un nombre négatif ou nul"},
+        {u"ln(0-1)", u"erreur : logarithme d'un nombre négatif ou nul"},
+        {u"log(0)", u"erreur : logarithme d'un nombre négatif ou nul"},
+        {u"asin(2)", u"erreur : hors du domaine de la fonction"},
+        {u"sqrt(0-1)", u"erreur : racine carrée d'un nombre négatif"},
+        {u"exp(1000)", u"erreur : dépassement de capacité"},
+        {u"exp(0-1000)", u"erreur : valeur trop petite"},
+        {u"sinh(1)", u"erreur : fonction inconnue « sinh »"},
+        {u"sin 30", u"erreur : caractère inconnu « s »"},
+        {u"sin()", u"0"},
+        {u"ln(2", u"erreur : parenthèse non fermée"},
+    };
+    for (const auto &row : rows) {
+        const QString expression = QString::fromUtf16(row.expression);
+        QTest::newRow(qPrintable(expression)) << expression << QString::fromUtf16(row.outcome);
+    }
+}
+
+void CalculeTest::notation()
+{
+    QFETCH(QString, expression);
+    QFETCH(QString, outcome);
+    try {
+        QCOMPARE(numberText(Calcule(expression)), outcome);
+    } catch (const EvalError &error) {
+        QCOMPARE(u"erreur : "_s + error.reason(), outcome);
+    }
+}
+
 void CalculeTest::derivedCases()
 {
     checkValue();
@@ -287,11 +371,8 @@ void CalculeTest::refusals_data()
         QString reason;
     } rows[] = {
         {u"abc", u"caractère inconnu « a »"_s},
-        {u"12 kHz", u"caractère inconnu « k »"_s},
-        {u"sin(30)", u"caractère inconnu « s »"_s},
-        {u"4k7", u"caractère inconnu « k »"_s},
+        {u"12 kHz", u"caractère inconnu « H »"_s},
         {u"12 Ω", u"caractère inconnu « Ω »"_s},
-        {u"2^3", u"caractère inconnu « ^ »"_s},
         {u"1,7241E-08 ohm·m", u"caractère inconnu « o »"_s},
         {u"2E", u"caractère inconnu « E »"_s},
         {u"2,5,3", u"nombre mal formé « 2,5,3 »"_s},

@@ -108,8 +108,8 @@ void ZorvEvalTest::contract_data()
         << QStringList() << QByteArray("2+\0" "3\n", 5) << unknown + "U+0000 \xc2\xbb\n" << 1;
     QTest::newRow("a lone carriage return is named by its code")
         << QStringList() << QByteArray("2\r+3\n") << unknown + "U+000D \xc2\xbb\n" << 1;
-    QTest::newRow("a unit glued to a value") << QStringList{u"4k7"_s, u"1E-6*2"_s} << QByteArray()
-                                            << unknown + "k \xc2\xbb\n2E-06\n" << 1;
+    QTest::newRow("a unit glued to a value") << QStringList{u"12 Hz"_s, u"1E-6*2"_s} << QByteArray()
+                                            << unknown + "H \xc2\xbb\n2E-06\n" << 1;
 }
 
 void ZorvEvalTest::contract()
@@ -181,9 +181,9 @@ void ZorvEvalTest::functionFile_data()
                                                                   "e 2) est vide\n")
                                                     << 1;
     QTest::newRow("a refused value names its input")
-        << QStringList{u"ohm"_s, u"4k7"_s, u"1"_s}
+        << QStringList{u"ohm"_s, u"12 Hz"_s, u"1"_s}
         << QByteArray("erreur: la donn\xc3\xa9"
-                      "e 1) \xc2\xab 4k7 \xc2\xbb : caract\xc3\xa8re inconnu \xc2\xab k \xc2\xbb\n")
+                      "e 1) \xc2\xab 12 Hz \xc2\xbb : caract\xc3\xa8re inconnu \xc2\xab H \xc2\xbb\n")
         << 1;
     QTest::newRow("a failure of the whole names the function")
         << QStringList{u"div"_s, u"5"_s, u"0"_s}

@@ -538,8 +538,8 @@ void CCalculsTest::failureEmptiesTheResultAndTellsWhy_data()
     QTest::newRow("empty box 2") << u"d1/d2"_s << QStringList{u"6"_s, u""_s}
                                  << u"La donnée 2) est vide."_s << u"txtDonnees2"_s;
     QTest::newRow("unknown character in box 2")
-        << u"d1/d2"_s << QStringList{u"6"_s, u"4k7"_s}
-        << u"La donnée 2) « 4k7 » : caractère inconnu « k »."_s << u"txtDonnees2"_s;
+        << u"d1/d2"_s << QStringList{u"6"_s, u"12 Hz"_s}
+        << u"La donnée 2) « 12 Hz » : caractère inconnu « H »."_s << u"txtDonnees2"_s;
     QTest::newRow("missing formula")
         << QString() << QStringList{u"6"_s}
         << u"La fonction « F » n'a pas de formule : son fichier ne contient pas la clé « Fnc » "

@@ -123,8 +123,8 @@ void FunctionEvaluationTest::refusals_data()
                                << u"La donnée 2) est vide."_s;
     QTest::newRow("the first faulty box is told")
         << f << u"d2+d1"_s << QStringList{u""_s, u""_s} << 1 << u"La donnée 1) est vide."_s;
-    QTest::newRow("unknown character") << f << u"d1"_s << QStringList{u"4k7"_s} << 1
-                                       << u"La donnée 1) « 4k7 » : caractère inconnu « k »."_s;
+    QTest::newRow("unknown character") << f << u"d1"_s << QStringList{u"12 Hz"_s} << 1
+                                       << u"La donnée 1) « 12 Hz » : caractère inconnu « H »."_s;
     QTest::newRow("a unit after the value") << f << u"d2*d1"_s << QStringList{u"2"_s, u"12 V"_s}
                                             << 2 << u"La donnée 2) « 12 V » : opérande manquant."_s;
     QTest::newRow("a resistivity copied with its unit")

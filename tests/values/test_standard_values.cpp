@@ -191,6 +191,9 @@ void StandardValuesTest::readValue_data()
     QTest::newRow("point, blanks, exponent") << u" 4.7E3 "_s << 4700.0 << QString();
     QTest::newRow("D exponent, leading point") << u".5d-3"_s << 0.0005 << QString();
     QTest::newRow("plus sign, trailing comma") << u"+12,"_s << 12.0 << QString();
+    QTest::newRow("resistor code") << u"4k7"_s << 4700.0 << QString();
+    QTest::newRow("prefix") << u"100n"_s << 1e-7 << QString();
+    QTest::newRow("a prefix and a unit") << u"100nF"_s << 0.0 << u"« 100nF » n'est pas un nombre"_s;
     QTest::newRow("trailing letters") << u"12abc"_s << 0.0 << u"« 12abc » n'est pas un nombre"_s;
     QTest::newRow("two separators") << u"1,2.3"_s << 0.0 << u"« 1,2.3 » n'est pas un nombre"_s;
     QTest::newRow("empty") << QString() << 0.0 << u"«  » n'est pas un nombre"_s;

@@ -152,9 +152,9 @@ void VNormaliseesTest::keyboard()
 
     QTest::keyClick(m_window, Qt::Key_V, Qt::AltModifier);
     QVERIFY(m_window->txtValeur->hasFocus());
-    QTest::keyClicks(m_window->txtValeur, u"1,5k"_s);
+    QTest::keyClicks(m_window->txtValeur, u"1,5x"_s);
     QTest::keyClick(m_window->txtValeur, Qt::Key_Return);
-    QCOMPARE(m_window->lblErreur->text(), u"« 1,5k » n'est pas un nombre"_s);
+    QCOMPARE(m_window->lblErreur->text(), u"« 1,5x » n'est pas un nombre"_s);
     QTest::keyClick(m_window->txtValeur, Qt::Key_Backspace);
     QTest::keyClick(m_window->txtValeur, Qt::Key_Return);
     QCOMPARE(text(E6, Nearest), u"1,5"_s);

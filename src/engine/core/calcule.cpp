@@ -1,6 +1,7 @@
 #include "engine/core/calcule.h"
 
 #include "engine/core/expression_check.h"
+#include "engine/core/math_functions.h"
 #include "engine/core/normalisation.h"
 #include "engine/core/number_reading.h"
 #include "engine/core/number_text.h"
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -125,7 +127,8 @@ double raised(QString &w, qsizetype c, double v)
 }
 
 // Innermost group first: the last "(" and the first ")" after it enclose a text without any
-// parenthesis, so the recursive call never recurses again.
+// parenthesis, so the recursive call never recurses again. A function's marker before the "("
+// takes the group's value as its argument.
 void reduceGroups(QString &w)
 {
     qsizetype start = 1; // the search never looks at the last character
@@ -137,8 +140,14 @@ void reduceGroups(QString &w)
         const qsizetype c = w.indexOf(u')', p - 1) + 1;
         if (c == 0)
             throw EvalError(EvalFailure::UnclosedParenthesis);
-        const double v = raised(w, c, evaluate(stretch(w, p + 1, c - 1).toString()));
-        p = spliceValue(w, p, c, v);
+        double v = evaluate(stretch(w, p + 1, c - 1).toString());
+        if (p >= 2) {
+            if (const std::optional<int> function = markedFunction(w[p - 2])) {
+                v = applyFunction(*function, v);
+                --p;
+            }
+        }
+        p = spliceValue(w, p, c, raised(w, c, v));
         // From p on, W now holds no "(": the next search starts before p.
         start = w.size() - p + 1;
     }
@@ -282,6 +291,12 @@ QString frenchReason(EvalFailure failure, const QString &detail)
         return u"expression trop longue"_s;
     case EvalFailure::Underflow:
         return u"valeur trop petite"_s;
+    case EvalFailure::NonPositiveLogarithm:
+        return u"logarithme d'un nombre négatif ou nul"_s;
+    case EvalFailure::OutOfDomain:
+        return u"hors du domaine de la fonction"_s;
+    case EvalFailure::UnknownFunction:
+        return u"fonction inconnue "_s + quoted(detail);
     }
     return u"erreur de calcul"_s;
 }

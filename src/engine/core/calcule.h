@@ -23,6 +23,9 @@ enum class EvalFailure {
     UnopenedParenthesis, // a ")" without a "(" before it
     TooLong,             // more characters than the engine takes
     Underflow,           // a value, typed or computed, not zero but below the smallest normal double
+    NonPositiveLogarithm, // the logarithm of a value that is negative or zero
+    OutOfDomain,          // an argument outside the domain of a function (asin(2))
+    UnknownFunction,      // a name before "(" that is no function (detail: the name)
 };
 
 // A short French phrase for the user naming the reason ("division par zéro"): lower case, no final

@@ -1,6 +1,7 @@
 #include "engine/core/expression_check.h"
 
 #include "engine/core/calcule.h"
+#include "engine/core/math_functions.h"
 #include "engine/core/number_reading.h"
 #include "engine/core/number_text.h"
 
@@ -15,6 +16,7 @@ namespace {
 
 enum class Kind {
     Number,
+    Function, // a function's name; its "(" follows
     Pi,
     Root,
     Power,
@@ -31,6 +33,8 @@ struct Token
 {
     Kind kind;
     QStringView text; // as typed, blanks left out
+    double value = 0; // a number's value
+    int function = 0; // a function's index
 };
 
 bool isBlank(QChar c)
@@ -38,65 +42,9 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\t' || c == u'\u00A0' || c == u'\u2007' || c == u'\u202F';
 }
 
-bool isDigit(QChar c)
+bool isAsciiLetter(QChar c)
 {
-    return c >= u'0' && c <= u'9';
-}
-
-bool isDecimalSeparator(QChar c)
-{
-    return c == u'.' || c == u',';
-}
-
-bool isNumberPart(QChar c)
-{
-    return isDigit(c) || isDecimalSeparator(c);
-}
-
-bool isExponentLetter(QChar c)
-{
-    return c == u'E' || c == u'e' || c == u'D' || c == u'd';
-}
-
-// The end of the exponent that starts at i ("E", an optional sign, at least one digit), or i when
-// none starts there: an "E" without digits is no exponent.
-qsizetype exponentEnd(const QString &s, qsizetype i)
-{
-    if (i >= s.size() || !isExponentLetter(s[i]))
-        return i;
-    qsizetype k = i + 1;
-    if (k < s.size() && (s[k] == u'+' || s[k] == u'-'))
-        ++k;
-    const qsizetype digits = k;
-    while (k < s.size() && isDigit(s[k]))
-        ++k;
-    return k > digits ? k : i;
-}
-
-// The number that starts at i: digits with at most one decimal separator, then an optional
-// exponent. Anything number-like glued to it makes the whole stretch one malformed number.
-qsizetype numberEnd(const QString &s, qsizetype i)
-{
-    qsizetype k = i;
-    int separators = 0;
-    bool digit = false;
-    while (k < s.size() && isNumberPart(s[k])) {
-        separators += isDecimalSeparator(s[k]) ? 1 : 0;
-        digit = digit || isDigit(s[k]);
-        ++k;
-    }
-    bool wellFormed = separators <= 1 && digit;
-    const qsizetype exponent = exponentEnd(s, k);
-    if (exponent > k && wellFormed) {
-        k = exponent;
-        wellFormed = k >= s.size() || !isNumberPart(s[k]);
-    }
-    if (!wellFormed) {
-        while (k < s.size() && (isNumberPart(s[k]) || exponentEnd(s, k) > k))
-            k = isNumberPart(s[k]) ? k + 1 : exponentEnd(s, k);
-        throw EvalError(EvalFailure::MalformedNumber, s.mid(i, k - i));
-    }
-    return k;
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
 // The character at i as the user sees it: a pair of surrogates is one character, and one that
@@ -117,16 +65,20 @@ std::optional<Kind> operatorKind(QChar c)
     case u'v':
         return Kind::Root;
     case u'°':
+    case u'^':
         return Kind::Power;
     case u'²':
         return Kind::Square;
     case u'+':
         return Kind::Plus;
     case u'-':
+    case u'\u2212': // the typographic minus
         return Kind::Minus;
     case u'*':
+    case u'\u00D7':
         return Kind::Times;
     case u'/':
+    case u'\u00F7':
         return Kind::Divide;
     case u'(':
         return Kind::Open;
@@ -148,6 +100,47 @@ QString withoutBlanks(const QString &expression)
     return s;
 }
 
+// The character the rewriting reads for an operator, whichever spelling was typed (^, ×, ÷, −).
+QChar canonical(Kind k)
+{
+    switch (k) {
+    case Kind::Root:
+        return u'V';
+    case Kind::Power:
+        return u'°';
+    case Kind::Square:
+        return u'²';
+    case Kind::Plus:
+        return u'+';
+    case Kind::Minus:
+        return u'-';
+    case Kind::Times:
+        return u'*';
+    case Kind::Divide:
+        return u'/';
+    case Kind::Open:
+        return u'(';
+    default:
+        return u')';
+    }
+}
+
+// The name that starts at i: a run of letters (V, the root, ends it) followed by "(" is a
+// function, known or not; any other letter is refused as it stands.
+Token nameAt(const QString &s, qsizetype i)
+{
+    qsizetype k = i;
+    while (k < s.size() && isAsciiLetter(s[k]) && s[k] != u'V' && s[k] != u'v')
+        ++k;
+    if (k == i || k >= s.size() || s[k] != u'(')
+        throw EvalError(EvalFailure::UnknownCharacter, characterAt(s, i));
+    const QStringView name = QStringView(s).mid(i, k - i);
+    const std::optional<int> function = functionOfName(name);
+    if (!function)
+        throw EvalError(EvalFailure::UnknownFunction, name.toString());
+    return {Kind::Function, name, 0, *function};
+}
+
 // The tokens of the text, which they point into.
 std::vector<Token> tokens(const QString &s)
 {
@@ -155,10 +148,10 @@ std::vector<Token> tokens(const QString &s)
     out.reserve(size_t(s.size()));
     for (qsizetype i = 0; i < s.size();) {
         const QChar c = s[i];
-        if (isNumberPart(c)) {
-            const qsizetype end = numberEnd(s, i);
-            out.push_back({Kind::Number, QStringView(s).mid(i, end - i)});
-            i = end;
+        if (startsTypedNumber(s, i)) {
+            const TypedNumber number = readTypedNumber(s, i);
+            out.push_back({Kind::Number, QStringView(s).mid(i, number.end - i), number.value});
+            i = number.end;
         } else if ((c == u'P' || c == u'p') && i + 1 < s.size()
                    && (s[i + 1] == u'I' || s[i + 1] == u'i')) {
             out.push_back({Kind::Pi, QStringView(s).mid(i, 2)});
@@ -166,6 +159,9 @@ std::vector<Token> tokens(const QString &s)
         } else if (const std::optional<Kind> kind = operatorKind(c)) {
             out.push_back({*kind, QStringView(s).mid(i, 1)});
             ++i;
+        } else if (isAsciiLetter(c)) {
+            out.push_back(nameAt(s, i));
+            i += out.back().text.size();
         } else {
             throw EvalError(EvalFailure::UnknownCharacter, characterAt(s, i));
         }
@@ -186,7 +182,8 @@ bool endsValue(Kind k)
 
 bool startsOperand(Kind k)
 {
-    return k == Kind::Number || k == Kind::Pi || k == Kind::Open || k == Kind::Root;
+    return k == Kind::Number || k == Kind::Pi || k == Kind::Open || k == Kind::Root
+           || k == Kind::Function;
 }
 
 // Walks the tokens once, refusing what the rewriting would misread, and writes the checked text.
@@ -261,6 +258,8 @@ private:
         while (is(i, Kind::Root))
             i = afterSigns(i + 1);
         requireOperandAt(i);
+        if (is(i, Kind::Function))
+            ++i;
         if (!is(i, Kind::Open))
             return i + 1;
         for (int depth = 0; at(i); ++i) {
@@ -286,32 +285,37 @@ private:
         switch (t.kind) {
         case Kind::Number:
             refuseGluedValue(t.kind);
-            appendNumber(t.text);
+            // Written whole and exactly, an exponent or a prefix applied.
+            m_out += workingNumberText(t.value);
+            return;
+        case Kind::Function:
+            refuseGluedValue(t.kind);
+            m_out += functionMarker(t.function);
             return;
         case Kind::Pi:
         case Kind::Open:
             refuseGluedValue(t.kind);
             if (t.kind == Kind::Open)
                 ++m_depth;
-            m_out += t.text;
+            m_out += t.kind == Kind::Open ? u"("_s : t.text.toString();
             return;
         case Kind::Close:
             if (--m_depth < 0)
                 throw EvalError(EvalFailure::UnopenedParenthesis);
             if (at(m_i - 1) && !endsValue(at(m_i - 1)->kind) && !is(m_i - 1, Kind::Open))
                 throw EvalError(EvalFailure::MissingOperand);
-            m_out += t.text;
+            m_out += u')';
             return;
         case Kind::Root:
             refuseGluedValue(t.kind);
             requireOperandAt(afterSigns(m_i + 1));
-            m_out += t.text;
+            m_out += canonical(t.kind);
             return;
         case Kind::Square:
             if (is(m_i - 1, Kind::Square))
                 throw EvalError(EvalFailure::ChainedPowers);
             requireValueBefore();
-            m_out += t.text;
+            m_out += canonical(t.kind);
             return;
         case Kind::Power: {
             if (is(m_i - 1, Kind::Square))
@@ -320,7 +324,7 @@ private:
             const qsizetype end = operandEnd(m_i + 1);
             if (is(end, Kind::Power) || is(end, Kind::Square))
                 throw EvalError(EvalFailure::ChainedPowers);
-            m_out += t.text;
+            m_out += canonical(t.kind);
             // Roots are reduced after powers: a root in the exponent goes in parentheses, so that
             // the power takes its value whole.
             if (is(afterSigns(m_i + 1), Kind::Root)) {
@@ -333,7 +337,7 @@ private:
         case Kind::Divide:
             requireValueBefore();
             requireOperandAt(afterSigns(m_i + 1));
-            m_out += t.text;
+            m_out += canonical(t.kind);
             return;
         case Kind::Plus:
         case Kind::Minus:
@@ -350,26 +354,13 @@ private:
         requireOperandAt(end);
         qsizetype i = m_i;
         if (at(m_i - 1) && endsValue(at(m_i - 1)->kind))
-            m_out += m_tokens[size_t(i++)].text;
+            m_out += canonical(m_tokens[size_t(i++)].kind);
         int minuses = 0;
         for (; i < end; ++i)
             minuses += is(i, Kind::Minus) ? 1 : 0;
         if (minuses % 2 == 1)
             m_out += u'-';
         m_i = end - 1;
-    }
-
-    // A number as the rewriting reads it whole: an exponent in the working text's form, no
-    // trailing separator (the rewriting turns "," into "." itself).
-    void appendNumber(QStringView typed)
-    {
-        if (std::any_of(typed.begin(), typed.end(), isExponentLetter)) {
-            m_out += workingNumberText(readNumber(typed.toString().replace(u',', u'.')));
-            return;
-        }
-        if (isDecimalSeparator(typed.back()))
-            typed.chop(1);
-        m_out += typed;
     }
 
     std::vector<Token> m_tokens;

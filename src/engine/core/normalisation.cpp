@@ -1,5 +1,6 @@
 #include "engine/core/normalisation.h"
 
+#include "engine/core/math_functions.h"
 #include "engine/core/number_text.h"
 #include "engine/core/text_primitives.h"
 
@@ -24,7 +25,7 @@ bool piAt(QStringView w, qsizetype k)
 bool productBetween(QStringView w, qsizetype k)
 {
     const QChar right = w[k + 1];
-    const bool groupOrRoot = right == u'(' || right == u'V';
+    const bool groupOrRoot = right == u'(' || right == u'V' || markedFunction(right);
     if (!groupOrRoot && !piAt(w, k + 1))
         return false;
     const QChar left = w[k];

@@ -189,3 +189,186 @@ double normaliseOperand(double value)
 }
 
 } // namespace zorv::engine
+
+namespace zorv::engine {
+namespace {
+
+bool isDecimalSeparator(QChar c)
+{
+    return c == u'.' || c == u',';
+}
+
+bool isNumberPart(QChar c)
+{
+    return isDigit(c) || isDecimalSeparator(c);
+}
+
+bool isExponentLetter(QChar c)
+{
+    return c == u'E' || c == u'e' || c == u'D' || c == u'd';
+}
+
+bool isAsciiLetter(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+// The end of the exponent that starts at i ("E", an optional sign, at least one digit), or i when
+// none starts there: an "E" without digits is no exponent.
+qsizetype exponentEnd(QStringView s, qsizetype i)
+{
+    if (i >= s.size() || !isExponentLetter(s[i]))
+        return i;
+    qsizetype k = i + 1;
+    if (k < s.size() && (s[k] == u'+' || s[k] == u'-'))
+        ++k;
+    const qsizetype digits = k;
+    while (k < s.size() && isDigit(s[k]))
+        ++k;
+    return k > digits ? k : i;
+}
+
+// Whether a name of the expression begins at i: PI, or letters (V, the root, left out) followed
+// by "(", a function's name.
+bool startsName(QStringView s, qsizetype i)
+{
+    if ((s[i] == u'p' || s[i] == u'P') && i + 1 < s.size() && (s[i + 1] == u'i' || s[i + 1] == u'I'))
+        return true;
+    qsizetype k = i;
+    while (k < s.size() && isAsciiLetter(s[k]) && s[k] != u'V' && s[k] != u'v')
+        ++k;
+    return k > i && k < s.size() && s[k] == u'(';
+}
+
+// The multiplier letter at i, a prefix or the R of a code, when it belongs to the number.
+bool multiplierAt(QStringView s, qsizetype i)
+{
+    return i < s.size() && (prefixExponent(s[i]) || s[i] == u'R') && !startsName(s, i);
+}
+
+[[noreturn]] void refuseMalformed(QStringView s, qsizetype from, qsizetype k)
+{
+    while (k < s.size()
+           && (isNumberPart(s[k]) || exponentEnd(s, k) > k || multiplierAt(s, k)))
+        k = exponentEnd(s, k) > k ? exponentEnd(s, k) : k + 1;
+    throw EvalError(EvalFailure::MalformedNumber, s.mid(from, k - from).toString());
+}
+
+} // namespace
+
+std::optional<int> prefixExponent(QChar c)
+{
+    switch (c.unicode()) {
+    case u'f':
+        return -15;
+    case u'p':
+        return -12;
+    case u'n':
+        return -9;
+    case u'u':
+    case u'\u00B5':
+    case u'\u03BC':
+        return -6;
+    case u'm':
+        return -3;
+    case u'k':
+    case u'K':
+        return 3;
+    case u'M':
+        return 6;
+    case u'G':
+        return 9;
+    case u'T':
+        return 12;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<double> prefixFactor(QChar c)
+{
+    if (const std::optional<int> exponent = prefixExponent(c))
+        return std::pow(10.0, *exponent);
+    return std::nullopt;
+}
+
+bool startsTypedNumber(QStringView text, qsizetype i)
+{
+    return i < text.size()
+           && (isNumberPart(text[i])
+               || (text[i] == u'R' && i + 1 < text.size() && isDigit(text[i + 1])));
+}
+
+TypedNumber readTypedNumber(QStringView s, qsizetype from)
+{
+    qsizetype k = from;
+    int separators = 0;
+    bool digit = false;
+    while (k < s.size() && isNumberPart(s[k])) {
+        separators += isDecimalSeparator(s[k]) ? 1 : 0;
+        digit = digit || isDigit(s[k]);
+        ++k;
+    }
+    QString decimal = s.mid(from, k - from).toString().replace(u',', u'.');
+    const bool code = multiplierAt(s, k) && k + 1 < s.size() && isDigit(s[k + 1]);
+    if (separators > 1 || (!digit && !code) || (code && separators > 0))
+        refuseMalformed(s, from, k);
+    const qsizetype exponent = exponentEnd(s, k);
+    TypedNumber number;
+    if (exponent > k) {
+        k = exponent;
+        decimal = s.mid(from, k - from).toString().replace(u',', u'.');
+        if (k < s.size() && (isNumberPart(s[k]) || multiplierAt(s, k)))
+            refuseMalformed(s, from, k);
+    } else if (multiplierAt(s, k) && (code || s[k] != u'R')) {
+        const int power = prefixExponent(s[k]).value_or(0);
+        ++k;
+        if (code) {
+            const qsizetype fraction = k;
+            while (k < s.size() && isDigit(s[k]))
+                ++k;
+            decimal += u'.' + s.mid(fraction, k - fraction).toString();
+        }
+        decimal += u'E' + QString::number(power);
+        number.prefixed = true;
+        if (k < s.size() && (isNumberPart(s[k]) || multiplierAt(s, k)))
+            refuseMalformed(s, from, k);
+    } else if (k < s.size() && isNumberPart(s[k])) {
+        refuseMalformed(s, from, k);
+    }
+    number.end = k;
+    number.value = readNumber(decimal);
+    return number;
+}
+
+double readWholeTypedNumber(QStringView text)
+{
+    const QStringView trimmed = text.trimmed();
+    qsizetype i = 0;
+    const bool negative = !trimmed.isEmpty() && (trimmed[0] == u'-' || trimmed[0] == u'−');
+    if (!trimmed.isEmpty() && (negative || trimmed[0] == u'+'))
+        ++i;
+    if (!startsTypedNumber(trimmed, i))
+        throw EvalError(EvalFailure::MalformedNumber, trimmed.toString());
+    const TypedNumber number = readTypedNumber(trimmed, i);
+    if (number.end != trimmed.size())
+        throw EvalError(EvalFailure::MalformedNumber, trimmed.toString());
+    return negative ? -number.value : number.value;
+}
+
+NumberForms numberForms(QStringView text)
+{
+    NumberForms forms;
+    for (qsizetype i = 0; i < text.size();) {
+        if (!startsTypedNumber(text, i)) {
+            ++i;
+            continue;
+        }
+        const TypedNumber number = readTypedNumber(text, i);
+        (number.prefixed ? forms.prefixed : forms.bare) += 1;
+        i = number.end;
+    }
+    return forms;
+}
+
+} // namespace zorv::engine

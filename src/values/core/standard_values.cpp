@@ -3,7 +3,6 @@
 #include "engine/core/calcule.h"
 #include "engine/core/number_reading.h"
 
-#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -168,19 +167,16 @@ QString refusalReason(double value)
 
 ValueReading readValue(QStringView text)
 {
-    static const QRegularExpression Number(
-        uR"(^\s*[+-]?(\d+[.,]?\d*|[.,]\d+)([EeDd][+-]?\d+)?\s*$)"_s);
     const QString quoted = u"« %1 »"_s.arg(text.trimmed());
-    const QRegularExpressionMatch match = Number.match(text.toString());
-    if (!match.hasMatch())
-        return {std::nullopt, quoted + u" n'est pas un nombre"_s};
     double value = 0;
     try {
-        value = engine::readNumber(text.trimmed().toString().replace(u',', u'.'));
+        value = engine::readWholeTypedNumber(text);
     } catch (const engine::EvalError &error) {
         // A magnitude too small for a double is no zero either: it lies outside the series.
         if (error.failure() == engine::EvalFailure::Underflow && !text.trimmed().startsWith(u'-'))
             return {std::nullopt, quoted + u' ' + OutOfRange};
+        if (error.failure() == engine::EvalFailure::MalformedNumber)
+            return {std::nullopt, quoted + u" n'est pas un nombre"_s};
         return {std::nullopt, quoted + u" : "_s + error.reason()};
     }
     if (const QString reason = refusalReason(value); !reason.isEmpty())

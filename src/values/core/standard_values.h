@@ -74,7 +74,8 @@ inline constexpr double GreatestValue = 1e300;
 QString refusalReason(double value);
 
 // A value typed by the user: one number as the engine reads numbers (sign, digits with one "." or
-// ",", an exponent "E" or "D"), blanks around it allowed.
+// ",", an exponent "E" or "D", or an SI prefix or a resistor code: 4k7, 100n), blanks around it
+// allowed.
 struct ValueReading
 {
     std::optional<double> value;
