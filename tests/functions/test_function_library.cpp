@@ -118,10 +118,8 @@ private slots:
     void cleanupTestCase();
     void values_data();
     void values();
-    void everyShippedFileIsChecked();
     void signsAndExponents_data();
     void signsAndExponents();
-    void everyShippedFileIsCheckedWithBothInputs();
     void fileFormat_data();
     void fileFormat();
     void workedExample_data();
@@ -129,6 +127,9 @@ private slots:
     void workedExampleWrittenOtherwise_data();
     void workedExampleWrittenOtherwise();
     void filesReadInCategories();
+    // Last: they count what the tests above checked.
+    void everyShippedFileIsChecked();
+    void everyShippedFileIsCheckedWithBothInputs();
 
 private:
     std::unique_ptr<TempAppDir> m_app;
@@ -770,6 +771,13 @@ void FunctionLibraryTest::fileFormat()
         if (!used)
             continue;
         QVERIFY2(knownUnit(unit), qPrintable(placeholder + u' ' + unit));
+        // A prefix in the example scales from the unit's own base: it may only stand where the
+        // declared unit has none (not "2k" in a box in mAh).
+        const QString example = rawValue(lines, u"Exemple"_s, placeholder);
+        if (QRegularExpression(u"[0-9][fpnuµmkKMGTR][0-9]*$"_s).match(example).hasMatch())
+            QVERIFY2(!unit.isEmpty()
+                         && !QRegularExpression(u"^(mm|cm|µm|mA)"_s).match(unit).hasMatch(),
+                     qPrintable(placeholder + u' ' + example + u' ' + unit));
         const QString legend = rawValue(lines, u"Fonc"_s, placeholder);
         QVERIFY2(legend.contains(unit.isEmpty() ? u"(sans unité)"_s : u'(' + unit),
                  qPrintable(legend));
