@@ -36,12 +36,6 @@ FunctionDetails readFunctionDetails(const QString &file)
     return details;
 }
 
-QString shownUnit(const QString &declared)
-{
-    QString shown = declared;
-    return shown.replace(u"ohm"_s, u"Ω"_s);
-}
-
 bool agreesWithExample(double value, double expected)
 {
     const double gap = std::abs(value - expected);

@@ -27,10 +27,6 @@ struct FunctionDetails
 // ReadAClause takes it).
 FunctionDetails readFunctionDetails(const QString &file);
 
-// A declared unit as it is shown: "ohm" is written for the ohm sign, which Windows-1252 lacks
-// ("kohm" shows as "kΩ", "ohm·mm²/m" as "Ω·mm²/m").
-QString shownUnit(const QString &declared);
-
 // The worked example evaluated with the function's formula, and how it compares with the result
 // the file gives for it.
 struct ExampleCheck

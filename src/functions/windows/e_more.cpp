@@ -41,6 +41,14 @@ QLineEdit *makeBox(
     return box;
 }
 
+// A declared unit as it is shown: "ohm" is written for the ohm sign, which Windows-1252 lacks
+// ("kohm" shows as "kΩ", "ohm·mm²/m" as "Ω·mm²/m").
+QString shownUnit(const QString &declared)
+{
+    QString shown = declared;
+    return shown.replace(u"ohm"_s, u"Ω"_s);
+}
+
 // The rows below the formula use the width of the window, the OK button standing above them.
 constexpr int WideBox = 4815;
 
@@ -48,7 +56,7 @@ QString unitText(const QString &declared)
 {
     if (declared.isNull())
         return u"non déclarée"_s;
-    return declared.isEmpty() ? u"sans unité"_s : functions::shownUnit(declared);
+    return declared.isEmpty() ? u"sans unité"_s : shownUnit(declared);
 }
 
 // "1) Ω ; 2) F ; résultat : Hz" for the inputs the formula uses.
@@ -67,7 +75,7 @@ QString withUnit(const QString &number, const QString &declared)
 {
     if (declared.isEmpty())
         return number;
-    const QString unit = functions::shownUnit(declared);
+    const QString unit = shownUnit(declared);
     static const QString prefixes = u"fpnuµμmkKMGT"_s;
     if (number.size() > 1 && prefixes.contains(number.back())
         && number[number.size() - 2].isDigit()) {
