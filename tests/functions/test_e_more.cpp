@@ -120,9 +120,9 @@ void EMoreTest::layout_data()
     QTest::newRow("Label4") << u"Label4"_s << u"Catégorie"_s << twips(120, 1680, 1335, 255);
     QTest::newRow("Label5") << u"Label5"_s << u"Unités"_s << twips(120, 2160, 1335, 255);
     QTest::newRow("Label6") << u"Label6"_s << u"Exemple"_s << twips(120, 2640, 1335, 255);
-    QTest::newRow("Text4") << u"Text4"_s << u"0"_s << twips(840, 1680, 4815, 285);
-    QTest::newRow("Text5") << u"Text5"_s << u"0"_s << twips(840, 2160, 4815, 285);
-    QTest::newRow("txtExemple") << u"txtExemple"_s << u""_s << twips(840, 2640, 4815, 975);
+    QTest::newRow("Text4") << u"Text4"_s << u"0"_s << twips(960, 1680, 4695, 285);
+    QTest::newRow("Text5") << u"Text5"_s << u"0"_s << twips(960, 2160, 4695, 285);
+    QTest::newRow("txtExemple") << u"txtExemple"_s << u""_s << twips(960, 2640, 4695, 975);
 }
 
 void EMoreTest::layout()

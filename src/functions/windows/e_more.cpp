@@ -30,14 +30,13 @@ QLabel *makeLabel(const QString &name, const QString &caption, QRect geometry, Q
     return label;
 }
 
-QLineEdit *makeBox(
-    const QString &name, const QString &accessibleName, int top, QWidget *parent, int width = 3735)
+QLineEdit *makeBox(const QString &name, const QString &accessibleName, QRect place, QWidget *parent)
 {
     auto *box = new QLineEdit(u"0"_s, parent);
     box->setObjectName(name);
     box->setAccessibleName(accessibleName);
     box->setReadOnly(true);
-    box->setGeometry(twips(840, top, width, 285));
+    box->setGeometry(place);
     return box;
 }
 
@@ -49,8 +48,10 @@ QString shownUnit(const QString &declared)
     return shown.replace(u"ohm"_s, u"Ω"_s);
 }
 
-// The rows below the formula use the width of the window, the OK button standing above them.
-constexpr int WideBox = 4815;
+// The rows below the formula use the width of the window, the OK button standing above them;
+// they start a little further right, where their longer captions end.
+constexpr int WideLeft = 960;
+constexpr int WideBox = 4695;
 
 QString unitText(const QString &declared)
 {
@@ -139,19 +140,25 @@ e_more::e_more(QWidget *parent)
     Label2 = makeLabel(u"Label2"_s, u"Auteur"_s, twips(120, 720, 1335, 255), this);
     Label3 = makeLabel(u"Label3"_s, u"Equation"_s, twips(120, 1200, 1095, 255), this);
     // Created after the labels, so that the boxes stand above the labels' wide areas.
-    Text1 = makeBox(u"Text1"_s, u"Nom de la fonction"_s, 240, this);
-    Text2 = makeBox(u"Text2"_s, u"Auteur de la fonction"_s, 720, this);
-    Text3 = makeBox(u"Text3"_s, u"Equation de la fonction"_s, 1200, this);
+    Text1 = makeBox(u"Text1"_s, u"Nom de la fonction"_s, twips(840, 240, 3735, 285), this);
+    Text2 = makeBox(u"Text2"_s, u"Auteur de la fonction"_s, twips(840, 720, 3735, 285), this);
+    Text3 = makeBox(u"Text3"_s, u"Equation de la fonction"_s, twips(840, 1200, 3735, 285), this);
     Label4 = makeLabel(u"Label4"_s, u"Catégorie"_s, twips(120, 1680, 1335, 255), this);
     Label5 = makeLabel(u"Label5"_s, u"Unités"_s, twips(120, 2160, 1335, 255), this);
     Label6 = makeLabel(u"Label6"_s, u"Exemple"_s, twips(120, 2640, 1335, 255), this);
-    Text4 = makeBox(u"Text4"_s, u"Catégorie de la fonction"_s, 1680, this, WideBox);
-    Text5 = makeBox(u"Text5"_s, u"Unités de la fonction"_s, 2160, this, WideBox);
+    Text4 = makeBox(u"Text4"_s,
+                    u"Catégorie de la fonction"_s,
+                    twips(WideLeft, 1680, WideBox, 285),
+                    this);
+    Text5 = makeBox(u"Text5"_s,
+                    u"Unités de la fonction"_s,
+                    twips(WideLeft, 2160, WideBox, 285),
+                    this);
     txtExemple = new QPlainTextEdit(this);
     txtExemple->setObjectName(u"txtExemple"_s);
     txtExemple->setAccessibleName(u"Exemple calculé de la fonction"_s);
     txtExemple->setReadOnly(true);
-    txtExemple->setGeometry(twips(840, 2640, WideBox, 975));
+    txtExemple->setGeometry(twips(WideLeft, 2640, WideBox, 975));
     Command1 = new QPushButton(u"OK"_s, this);
     Command1->setObjectName(u"Command1"_s);
     Command1->setGeometry(twips(4680, 840, 855, 615));
