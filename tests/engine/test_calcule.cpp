@@ -164,6 +164,7 @@ void CalculeTest::derivedCases_data()
         << u"9,1093837E-31"_s << u"9.1093837E-31"_s;
     QTest::newRow("no-break spaces group digits") << u"1\u00A0000,5+1\u202F000"_s << u"2000.5"_s;
     QTest::newRow("a negative group to a power") << u"(0-2)°3"_s << u"-8"_s;
+    QTest::newRow("a group's power inside a group") << u"1+((0-2)°2)*3"_s << u"13"_s;
     QTest::newRow("a negative group after a product sign") << u"2*-(0-3)"_s << u"6"_s;
     QTest::newRow("a negative group after two minus signs") << u"5--(0-3)"_s << u"2"_s;
     QTest::newRow("a negative value squared in a product") << u"0,5*(100)*(-10)²"_s << u"5000"_s;

@@ -1,6 +1,7 @@
 #include "engine/core/calcule.h"
 #include "engine/windows/q_resolution.h"
 #include "platform/program_font.h"
+#include "platform/result_menu.h"
 #include "platform/single_instance.h"
 #include "platform/twips.h"
 #include "support/recording_platform.h"
@@ -10,13 +11,32 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using namespace zorv;
 using Window = SingleInstance<q_resolution>;
+
+namespace {
+
+// Where "Valeurs normalisées" would lead, recorded.
+class RecordingLinks final : public ResultLinks
+{
+public:
+    void showJournal() override {}
+
+    bool canShowStandardValues() const override { return true; }
+
+    void showStandardValues(double value) override { shown.append(value); }
+
+    QList<double> shown;
+};
+
+} // namespace
 
 class QResolutionTest : public QObject
 {
@@ -34,6 +54,8 @@ private slots:
     void cancelKeepsTheExpression();
     void failureShowsTheReason_data();
     void failureShowsTheReason();
+    void resultMenuFollowsTheExpression_data();
+    void resultMenuFollowsTheExpression();
     void windowLayout();
     void captionFitsTheButton();
     void engineOperationsDoNotShowTheWindow();
@@ -175,6 +197,57 @@ void QResolutionTest::failureShowsTheReason()
     QCOMPARE(platform.messages[0].buttons, MessageButtons::Ok);
     QCOMPARE(text1()->text(), expression);
     QVERIFY(Window::find()->isVisible());
+}
+
+void QResolutionTest::resultMenuFollowsTheExpression_data()
+{
+    QTest::addColumn<QStringList>("computed"); // in turn with "->"
+    QTest::addColumn<QString>("inTheBox");     // typed afterwards; empty: left as it is
+    QTest::addColumn<QString>("copied");       // empty: the result items are disabled
+    QTest::newRow("nothing computed") << QStringList() << u"1+1"_s << QString();
+    QTest::newRow("the result of the expression") << QStringList{u"1+1"_s} << QString() << u"2"_s;
+    QTest::newRow("a refusal after a result")
+        << QStringList{u"1+1"_s, u"4k7"_s} << QString() << QString();
+    QTest::newRow("a result after a refusal")
+        << QStringList{u"4k7"_s, u"15/2"_s} << QString() << u"7,5"_s;
+    QTest::newRow("edited after the result") << QStringList{u"1+1"_s} << u"1+2"_s << QString();
+    QTest::newRow("edited back to what was computed")
+        << QStringList{u"2*3"_s} << u"2*3"_s << u"6"_s;
+}
+
+void QResolutionTest::resultMenuFollowsTheExpression()
+{
+    QFETCH(QStringList, computed);
+    QFETCH(QString, inTheBox);
+    QFETCH(QString, copied);
+    test::RecordingPlatform platform;
+    RecordingLinks links;
+    ResultLinks *previous = setResultLinks(&links);
+    const auto restore = qScopeGuard([previous] { setResultLinks(previous); });
+    Window::show();
+    for (const QString &expression : computed) {
+        text1()->setText(expression);
+        Window::find()->Command1_Click();
+    }
+    if (!inTheBox.isEmpty()) {
+        text1()->clear();
+        QTest::keyClicks(text1(), inTheBox);
+    }
+
+    QMenu *menu = test::openContextMenu(text1());
+    QVERIFY(menu);
+    QAction *copy = menu->findChild<QAction *>(u"CopierResultat"_s);
+    QAction *standard = menu->findChild<QAction *>(u"ValeursNormalisees"_s);
+    QVERIFY(copy && standard);
+    QCOMPARE(copy->isEnabled(), !copied.isEmpty());
+    QCOMPARE(standard->isEnabled(), !copied.isEmpty());
+    copy->trigger();
+    standard->trigger();
+    menu->close();
+    QCOMPARE(platform.clipboard, copied);
+    QCOMPARE(links.shown.size(), copied.isEmpty() ? 0 : 1);
+    if (!copied.isEmpty())
+        QCOMPARE(links.shown[0], QLocale().toDouble(copied));
 }
 
 void QResolutionTest::windowLayout()

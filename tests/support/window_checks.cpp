@@ -1,8 +1,11 @@
 #include "support/window_checks.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -83,6 +86,13 @@ QStringList focusOrder(const QWidget *window, const QStringList &names)
         widget = widget->nextInFocusChain();
     } while (widget != start);
     return order;
+}
+
+QMenu *openContextMenu(QWidget *box)
+{
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(box, &event);
+    return qobject_cast<QMenu *>(QApplication::activePopupWidget());
 }
 
 } // namespace zorv::test

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+class QMenu;
 class QWidget;
 
 namespace zorv::test {
@@ -20,5 +21,8 @@ QStringList captionsThatDoNotFit(const QWidget *window);
 // The controls named in `names` in the order the keyboard focus visits them, once round the chain
 // from the first of them.
 QStringList focusOrder(const QWidget *window, const QStringList &names);
+
+// The context menu that a right click on `box` opens, or nullptr if none opens.
+QMenu *openContextMenu(QWidget *box);
 
 } // namespace zorv::test

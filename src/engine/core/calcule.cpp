@@ -116,7 +116,11 @@ double raised(QString &w, qsizetype c, double v)
     if (w[c] != u'°')
         return v;
     const qsizetype p = c + 1;
-    const qsizetype q = rightSeparator(w, p, 3);
+    // The exponent ends at the ")" of an enclosing group too: ((2)°2) keeps its outer ")".
+    const qsizetype close = w.indexOf(u')', p);
+    qsizetype q = rightSeparator(w, p, 3);
+    if (close >= 0)
+        q = std::min(q, close + 1);
     const double b = operand(w, p + 1, q - 1);
     w.remove(c, q - 1 - c);
     if (v == 0 && b < 0)

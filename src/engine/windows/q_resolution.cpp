@@ -32,10 +32,12 @@ q_resolution::q_resolution(QWidget *parent)
     Text1->setGeometry(twips(120, 120, 3495, 375));
     Text1->setAccessibleName(u"Expression à calculer"_s);
     Text1->installEventFilter(this);
+    // The menu's result is that of the expression in the box: none after a refusal, nor once the
+    // expression has been edited and not computed again.
     addResultMenu(Text1, [this]() -> std::optional<ShownResult> {
-        if (!m_result)
+        if (!m_result || m_result->expression != Text1->text())
             return std::nullopt;
-        return ShownResult{*m_result, engine::userNumberText(*m_result)};
+        return ShownResult{m_result->value, engine::userNumberText(m_result->value)};
     });
 
     Command1->setObjectName(u"Command1"_s);
@@ -67,6 +69,7 @@ QString q_resolution::ValSp(QStringView Nombre)
 void q_resolution::Command1_Click()
 {
     m_history.reset();
+    m_result.reset();
     double value = 0;
     try {
         value = Calcule(Text1->text());
@@ -81,7 +84,7 @@ void q_resolution::Command1_Click()
         Text1->setFocus();
         return;
     }
-    m_result = value;
+    m_result = Computed{Text1->text(), value};
     record(value, QString());
     // The input box lets the user select and copy the value; what it returns is of no use.
     platform().inputBox(QString(), u"Résultat"_s, engine::userNumberText(value));

@@ -47,7 +47,14 @@ private:
     void record(std::optional<double> value, const QString &reason);
 
     journal::ExpressionHistory m_history;
-    std::optional<double> m_result; // of the last computation
+
+    struct Computed
+    {
+        QString expression;
+        double value = 0;
+    };
+
+    std::optional<Computed> m_result; // of the last computation, none after a refusal
 };
 
 } // namespace zorv
