@@ -276,6 +276,15 @@ void EMoreTest::details_data()
         << u"Filtres"_s << example("22", "0,723431559508615") << u"Filtres"_s
         << u"1) Ω ; 2) nF ; résultat : kHz"_s << u"Données : 1) 10000 Ω ; 2) 22 nF"_s
         << u"Calculé : 0.723431559508615 kHz — conforme"_s;
+    QTest::newRow("example typed with its units")
+        << u"Filtres"_s
+        << units
+               + QStringList{u"[Exemple]"_s,
+                             u"d1=10 kohm"_s,
+                             u"d2=0,022µF"_s,
+                             u"Resultat=0,723431559508615"_s}
+        << u"Filtres"_s << u"1) Ω ; 2) nF ; résultat : kHz"_s
+        << u"Données : 1) 10 kΩ ; 2) 0,022µF"_s << u"Calculé : 0.723431559508615 kHz — conforme"_s;
     QTest::newRow("example whose result is wrong")
         << u"Filtres"_s << example("22", "0,7") << u"Filtres"_s
         << u"1) Ω ; 2) nF ; résultat : kHz"_s << u"Données : 1) 10000 Ω ; 2) 22 nF"_s

@@ -6,6 +6,7 @@
 #include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
 #include "functions/core/function_list.h"
+#include "functions/core/picked_function.h"
 #include "functions/windows/c_calculs.h"
 #include "platform/program_font.h"
 #include "support/recording_platform.h"
@@ -800,9 +801,9 @@ void FunctionLibraryTest::workedExample()
     m_checkedFiles.insert(file);
     const functions::FunctionDetails details = functions::readFunctionDetails(file);
     QVERIFY(details.hasExample());
-    const QString formula = functions::ReadAClause(file, u"Calc"_s, u"Fnc"_s);
     const functions::FunctionEvaluation evaluation
-        = functions::evaluateFunction(file, formula, details.exampleInputs);
+        = functions::evaluateFunction(functions::readPickedFunction(file, file),
+                                      details.exampleInputs);
     QVERIFY2(evaluation.ok(), qPrintable(evaluation.message));
     const double expected = engine::Calcule(details.exampleResult);
     QVERIFY2(functions::agreesWithExample(evaluation.value, expected),

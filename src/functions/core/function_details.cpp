@@ -42,12 +42,10 @@ bool agreesWithExample(double value, double expected)
     return expected == 0 ? gap <= 1e-12 : gap <= 1e-6 * std::abs(expected);
 }
 
-ExampleCheck checkExample(const QString &name,
-                          const QString &formula,
-                          const FunctionDetails &details)
+ExampleCheck checkExample(const PickedFunction &function, const FunctionDetails &details)
 {
     ExampleCheck check;
-    check.evaluation = evaluateFunction(name, formula, details.exampleInputs);
+    check.evaluation = evaluateFunction(function, details.exampleInputs);
     if (!details.hasExample())
         return check;
     try {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "functions/core/function_evaluation.h"
+#include "functions/core/picked_function.h"
 
 #include <QString>
 
@@ -36,10 +37,9 @@ struct ExampleCheck
     bool agrees = false;            // both known and within a relative 1E-6 of each other
 };
 
-// Evaluates the example of `details` as the calculator would evaluate those inputs.
-ExampleCheck checkExample(const QString &name,
-                          const QString &formula,
-                          const FunctionDetails &details);
+// Evaluates the example of `details` as the calculator evaluates those inputs for `function`: each
+// value read in the unit the function declares for it.
+ExampleCheck checkExample(const PickedFunction &function, const FunctionDetails &details);
 
 // True when `value` lies within a relative 1E-6 of `expected` (an absolute 1E-12 around zero).
 bool agreesWithExample(double value, double expected);

@@ -3,6 +3,7 @@
 #include "engine/core/number_text.h"
 #include "functions/core/function_details.h"
 #include "functions/core/function_list.h"
+#include "functions/core/unit.h"
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/info_failure_component.h"
 #include "platform/twips.h"
@@ -40,14 +41,6 @@ QLineEdit *makeBox(const QString &name, const QString &accessibleName, QRect pla
     return box;
 }
 
-// A declared unit as it is shown: "ohm" is written for the ohm sign, which Windows-1252 lacks
-// ("kohm" shows as "kΩ", "ohm·mm²/m" as "Ω·mm²/m").
-QString shownUnit(const QString &declared)
-{
-    QString shown = declared;
-    return shown.replace(u"ohm"_s, u"Ω"_s);
-}
-
 // The rows below the formula use the width of the window, the OK button standing above them;
 // they start a little further right, where their longer captions end.
 constexpr int WideLeft = 960;
@@ -57,7 +50,7 @@ QString unitText(const QString &declared)
 {
     if (declared.isNull())
         return u"non déclarée"_s;
-    return declared.isEmpty() ? u"sans unité"_s : shownUnit(declared);
+    return declared.isEmpty() ? u"sans unité"_s : functions::shownUnit(declared);
 }
 
 // "1) Ω ; 2) F ; résultat : Hz" for the inputs the formula uses.
@@ -71,12 +64,15 @@ QString unitsText(const QString &formula, const functions::FunctionDetails &deta
     return parts.join(u" ; "_s);
 }
 
-// "22n" with the unit F reads "22 nF", as one says it; "4k7" keeps its code form: "4k7 Ω".
+// "22n" with the unit F reads "22 nF", as one says it; "4k7" keeps its code form: "4k7 Ω"; a value
+// written with its unit ("22 nF") stands as it is written.
 QString withUnit(const QString &number, const QString &declared)
 {
-    if (declared.isEmpty())
-        return number;
-    const QString unit = shownUnit(declared);
+    if (declared.isEmpty()
+        || (!number.isEmpty() && number.back().isLetter()
+            && !(number.size() > 1 && number[number.size() - 2].isDigit())))
+        return functions::shownUnit(number);
+    const QString unit = functions::shownUnit(declared);
     static const QString prefixes = u"fpnuµμmkKMGT"_s;
     if (number.size() > 1 && prefixes.contains(number.back())
         && number[number.size() - 2].isDigit()) {
@@ -86,10 +82,10 @@ QString withUnit(const QString &number, const QString &declared)
     return number + u' ' + unit;
 }
 
-QString exampleText(const QString &name,
-                    const QString &formula,
+QString exampleText(const functions::PickedFunction &function,
                     const functions::FunctionDetails &details)
 {
+    const QString &formula = function.formula;
     if (!details.hasExample())
         return u"Le fichier de cette fonction ne donne pas d'exemple."_s;
     QStringList inputs;
@@ -97,7 +93,7 @@ QString exampleText(const QString &name,
         if (formula.contains(u"d"_s + QString::number(k)))
             inputs.append(u"%1) %2"_s.arg(k).arg(
                 withUnit(details.exampleInputs[k - 1], details.units[k - 1])));
-    const functions::ExampleCheck check = functions::checkExample(name, formula, details);
+    const functions::ExampleCheck check = functions::checkExample(function, details);
     QString computed;
     if (!check.evaluation.ok())
         computed = u"Calcul impossible : "_s + check.evaluation.message;
@@ -194,7 +190,7 @@ void e_more::showDetails(const QString &file, const QString &name, const QString
     const functions::FunctionDetails details = functions::readFunctionDetails(file);
     Text4->setText(details.category.isEmpty() ? u"aucune"_s : details.category);
     Text5->setText(unitsText(formula, details));
-    txtExemple->setPlainText(exampleText(name, formula, details));
+    txtExemple->setPlainText(exampleText(functions::readPickedFunction(name, file), details));
 }
 
 void e_more::Command1_Click()
