@@ -22,7 +22,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int IndexRole = Qt::UserRole;
+constexpr int IndexRole = Qt::UserRole;     // of a function line: its place in the list
+constexpr int TitleRole = Qt::UserRole + 1; // of a category line: the category alone
 const QString OwnFunctions = u"Mes fonctions"_s;
 const QString NoCategory = u"Sans catégorie"_s;
 
@@ -124,27 +125,28 @@ void f_recherche::fillList()
     // Shipped functions under their categories, in the order of the calculator's list (their
     // file names keep a category together); the user's own ones after them, as they are listed.
     QList<QTreeWidgetItem *> groups;
-    QTreeWidgetItem *own = nullptr;
-    auto groupFor = [&](const QString &title) {
-        for (QTreeWidgetItem *group : groups)
-            if (group->data(0, Qt::UserRole + 1).toString() == title)
-                return group;
-        auto *group = new QTreeWidgetItem(lstFonctions);
-        group->setData(0, Qt::UserRole + 1, title);
+    auto makeGroup = [](const QString &title) {
+        auto *group = new QTreeWidgetItem;
+        group->setData(0, TitleRole, title);
         group->setFlags(Qt::ItemIsEnabled);
         QFont bold = group->font(0);
         bold.setBold(true);
         group->setFont(0, bold);
-        groups.append(group);
         return group;
     };
+    auto groupFor = [&](const QString &title) {
+        for (QTreeWidgetItem *group : std::as_const(groups))
+            if (group->data(0, TitleRole).toString() == title)
+                return group;
+        groups.append(makeGroup(title));
+        return groups.last();
+    };
+    QTreeWidgetItem *own = nullptr;
     for (const functions::ListedFunction &function : std::as_const(m_functions)) {
-        QTreeWidgetItem *group = nullptr;
         QString text = function.name;
+        QTreeWidgetItem *group = nullptr;
         if (function.own) {
-            if (!own)
-                own = new QTreeWidgetItem;
-            group = own;
+            group = own ? own : (own = makeGroup(OwnFunctions));
             if (!function.category.isEmpty())
                 text += u" — "_s + function.category;
         } else {
@@ -154,14 +156,9 @@ void f_recherche::fillList()
         item->setData(0, IndexRole, function.index);
         item->setToolTip(0, function.description);
     }
-    if (own) {
-        own->setData(0, Qt::UserRole + 1, OwnFunctions);
-        own->setFlags(Qt::ItemIsEnabled);
-        QFont bold = own->font(0);
-        bold.setBold(true);
-        own->setFont(0, bold);
-        lstFonctions->addTopLevelItem(own);
-    }
+    if (own)
+        groups.append(own);
+    lstFonctions->addTopLevelItems(groups);
     lstFonctions->expandAll();
 }
 
@@ -180,8 +177,7 @@ void f_recherche::txtRecherche_Change()
             inGroup += match ? 1 : 0;
         }
         group->setHidden(inGroup == 0);
-        group->setText(0,
-                       u"%1 (%2)"_s.arg(group->data(0, Qt::UserRole + 1).toString()).arg(inGroup));
+        group->setText(0, u"%1 (%2)"_s.arg(group->data(0, TitleRole).toString()).arg(inGroup));
         shown += inGroup;
     }
     lblNombre->setText(countText(shown, int(m_functions.size())));
