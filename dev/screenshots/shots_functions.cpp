@@ -1,9 +1,11 @@
 // Pictures of the function library: the calculator with a result and with a refused input, the
-// information window, and the authoring window before and after "o&k".
+// information window with its worked example, the function search, and the authoring window
+// before and after "o&k".
 
 #include "functions/core/function_list.h"
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/e_more.h"
+#include "functions/windows/f_recherche.h"
 #include "functions/windows/m_sdk.h"
 #include "screenshots/shots.h"
 
@@ -39,7 +41,7 @@ void calculator(shots::Shots &s)
 {
     // As a technician types them: a resistor code and a prefix, read in the declared units, and
     // the result in engineering form beside the exact number.
-    c_calculs *window = calculatorWith(u"frequence_coupure_rc.zvfc"_s, u"4k7"_s, u"100n"_s);
+    c_calculs *window = calculatorWith(u"05_frequence_coupure_rc.zvfc"_s, u"4k7"_s, u"100n"_s);
     window->Command1_Click();
     s.take(window, u"c_calculs"_s);
 
@@ -53,11 +55,22 @@ void calculator(shots::Shots &s)
 // named.
 void refusedInput(shots::Shots &s)
 {
-    c_calculs *window = calculatorWith(u"frequence_coupure_rc.zvfc"_s, u"4k7"_s, u"100 mH"_s);
+    c_calculs *window = calculatorWith(u"05_frequence_coupure_rc.zvfc"_s, u"4k7"_s, u"100 mH"_s);
     {
         const shots::DialogShots dialogs(s, window, u"c_calculs-refus"_s);
         window->Command1_Click();
     }
+    SingleInstance<c_calculs>::close();
+}
+
+// The search window with a query typed, over the whole shipped library.
+void search(shots::Shots &s)
+{
+    SingleInstance<c_calculs>::show();
+    f_recherche *window = SingleInstance<f_recherche>::show();
+    window->txtRecherche->setText(u"condensateur tension"_s);
+    s.take(window, u"f_recherche"_s);
+    SingleInstance<f_recherche>::close();
     SingleInstance<c_calculs>::close();
 }
 
@@ -84,6 +97,7 @@ void functions(shots::Shots &s)
 {
     calculator(s);
     refusedInput(s);
+    search(s);
     authoring(s);
 }
 

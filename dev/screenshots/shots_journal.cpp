@@ -66,12 +66,12 @@ void journalWindow(shots::Shots &s)
     journal::Journal journal(journal::journalFilePath());
     journal::JournalScope scope(journal);
     c_calculs *calculator = SingleInstance<c_calculs>::get();
-    compute(calculator, u"frequence_coupure_rc.zvfc"_s, {u"10"_s, u"22"_s});
-    compute(calculator, u"ohm_tension.zvfc"_s, {u"4,7"_s, u"2,5"_s});
+    compute(calculator, u"05_frequence_coupure_rc.zvfc"_s, {u"10k"_s, u"22n"_s});
+    compute(calculator, u"01_ohm_tension.zvfc"_s, {u"4k7"_s, u"2,5m"_s});
     evaluate(u"2(3+4) * 1,5"_s);
-    refused(u"diviseur_tension.zvfc"_s, {u"12"_s, u"10"_s, QString()});
+    refused(u"02_diviseur_tension.zvfc"_s, {u"12"_s, u"10k"_s, QString()});
     evaluate(u"V(3²+4²)"_s);
-    compute(calculator, u"frequence_coupure_rc.zvfc"_s, {u"4,7"_s, u"100"_s});
+    compute(calculator, u"05_frequence_coupure_rc.zvfc"_s, {u"4k7"_s, u"100n"_s});
     SingleInstance<c_calculs>::close();
     SingleInstance<q_resolution>::close();
 

@@ -13,6 +13,8 @@ QByteArray functionFileBytes(const FunctionFileContent &content)
     QStringList lines{u"[GeneralInfo]"_s, u"NomFonc="_s + content.name};
     if (!content.author.isNull())
         lines.append(u"NomAuteur="_s + content.author);
+    if (!content.category.isNull())
+        lines.append(u"Categorie="_s + content.category);
     lines.append(u"[Fonc]"_s);
     for (int k = 0; k < 6; ++k)
         lines.append(u"d%1=%2"_s.arg(k + 1).arg(k < content.legends.size() ? content.legends[k]
@@ -22,6 +24,7 @@ QByteArray functionFileBytes(const FunctionFileContent &content)
     lines.append({u"[ePrf]"_s, u"Description="_s + content.description});
     if (!content.units.isEmpty())
         lines << u"[Unites]"_s << content.units;
+    lines.append(content.extra);
     QStringEncoder toWindows1252("windows-1252");
     return toWindows1252.encode(lines.join(u"\r\n"_s) + u"\r\n"_s);
 }

@@ -18,6 +18,8 @@ struct FunctionFileContent
     QStringList legends = {};          // d1 to d6; missing ones are "(Vide)"
     QString description = {};
     QStringList units = {}; // section "Unites": "d1=F", "Resultat=Hz"; no section when empty
+    QString category = {};  // null: no Categorie key
+    QStringList extra = {}; // further lines, written at the end ("[Exemple]", "d1=10k" ...)
 };
 
 QByteArray functionFileBytes(const FunctionFileContent &content);

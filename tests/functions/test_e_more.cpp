@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -45,6 +46,8 @@ private slots:
     void missingAuthor();
     void laterPicksDoNotChangeAnOpenWindow();
     void plusWhileOpenOnlyBringsItToTheFront();
+    void details_data();
+    void details();
 
 private:
     void openCalculatorAndPick(int index);
@@ -114,6 +117,12 @@ void EMoreTest::layout_data()
     QTest::newRow("Text2") << u"Text2"_s << u"0"_s << twips(840, 720, 3735, 285);
     QTest::newRow("Text3") << u"Text3"_s << u"0"_s << twips(840, 1200, 3735, 285);
     QTest::newRow("Command1") << u"Command1"_s << u"OK"_s << twips(4680, 840, 855, 615);
+    QTest::newRow("Label4") << u"Label4"_s << u"Catégorie"_s << twips(120, 1680, 1335, 255);
+    QTest::newRow("Label5") << u"Label5"_s << u"Unités"_s << twips(120, 2160, 1335, 255);
+    QTest::newRow("Label6") << u"Label6"_s << u"Exemple"_s << twips(120, 2640, 1335, 255);
+    QTest::newRow("Text4") << u"Text4"_s << u"0"_s << twips(960, 1680, 4695, 285);
+    QTest::newRow("Text5") << u"Text5"_s << u"0"_s << twips(960, 2160, 4695, 285);
+    QTest::newRow("txtExemple") << u"txtExemple"_s << u""_s << twips(960, 2640, 4695, 975);
 }
 
 void EMoreTest::layout()
@@ -123,7 +132,7 @@ void EMoreTest::layout()
     QFETCH(QRect, place);
     const e_more *window = SingleInstance<e_more>::get();
     QCOMPARE(window->windowTitle(), u"Infos supplémentaires sur la fonction"_s);
-    QCOMPARE(window->size(), twipsSize(5775, 1650));
+    QCOMPARE(window->size(), twipsSize(5775, 3735));
     const QWidget *widget = window->findChild<QWidget *>(name);
     QVERIFY(widget);
     QCOMPARE(widget->parentWidget(), window);
@@ -132,7 +141,10 @@ void EMoreTest::layout()
         QCOMPARE(label->text(), caption);
     else if (const auto *button = qobject_cast<const QPushButton *>(widget))
         QCOMPARE(button->text(), caption);
-    else {
+    else if (const auto *text = qobject_cast<const QPlainTextEdit *>(widget)) {
+        QCOMPARE(text->toPlainText(), caption);
+        QVERIFY(text->isReadOnly());
+    } else {
         const auto *box = qobject_cast<const QLineEdit *>(widget);
         QCOMPARE(box->text(), caption);
         QVERIFY(box->isReadOnly());
@@ -158,7 +170,13 @@ void EMoreTest::captionsFit()
 void EMoreTest::keyboardOrder()
 {
     const e_more *window = SingleInstance<e_more>::get();
-    const QStringList expected{u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Command1"_s};
+    const QStringList expected{u"Text1"_s,
+                               u"Text2"_s,
+                               u"Text3"_s,
+                               u"Text4"_s,
+                               u"Text5"_s,
+                               u"txtExemple"_s,
+                               u"Command1"_s};
     QCOMPARE(focusOrder(window, expected), expected);
 }
 
@@ -234,6 +252,75 @@ void EMoreTest::plusWhileOpenOnlyBringsItToTheFront()
     calculator->Command3_Click();
     QCOMPARE(SingleInstance<e_more>::find(), first);
     QCOMPARE(first->pos(), movedTo);
+}
+
+void EMoreTest::details_data()
+{
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QString>("categoryShown");
+    QTest::addColumn<QString>("unitsShown");
+    QTest::addColumn<QString>("inputsShown");  // the first line of the example box
+    QTest::addColumn<QString>("exampleShown"); // its last line
+
+    const QStringList units{u"[Unites]"_s, u"d1=ohm"_s, u"d2=nF"_s, u"Resultat=kHz"_s};
+    auto example = [&](const char *d2, const char *result) {
+        return units
+               + QStringList{u"[Exemple]"_s,
+                             u"d1=10000"_s,
+                             u"d2="_s + QString::fromLatin1(d2),
+                             u"Resultat="_s + QString::fromLatin1(result)};
+    };
+    // d1 in ohms and d2 in nanofarads give a cut-off in kHz.
+    QTest::newRow("example that checks")
+        << u"Filtres"_s << example("22", "0,723431559508615") << u"Filtres"_s
+        << u"1) Ω ; 2) nF ; résultat : kHz"_s << u"Données : 1) 10000 Ω ; 2) 22 nF"_s
+        << u"Calculé : 0.723431559508615 kHz — conforme"_s;
+    QTest::newRow("example typed with its units")
+        << u"Filtres"_s
+        << units
+               + QStringList{u"[Exemple]"_s,
+                             u"d1=10 kohm"_s,
+                             u"d2=0,022µF"_s,
+                             u"Resultat=0,723431559508615"_s}
+        << u"Filtres"_s << u"1) Ω ; 2) nF ; résultat : kHz"_s
+        << u"Données : 1) 10 kΩ ; 2) 0,022µF"_s << u"Calculé : 0.723431559508615 kHz — conforme"_s;
+    QTest::newRow("example whose result is wrong")
+        << u"Filtres"_s << example("22", "0,7") << u"Filtres"_s
+        << u"1) Ω ; 2) nF ; résultat : kHz"_s << u"Données : 1) 10000 Ω ; 2) 22 nF"_s
+        << u"Calculé : 0.723431559508615 kHz — DIFFÉRENT du résultat attendu"_s;
+    QTest::newRow("example that cannot be computed")
+        << u"Filtres"_s << example("0", "1") << u"Filtres"_s << u"1) Ω ; 2) nF ; résultat : kHz"_s
+        << u"Données : 1) 10000 Ω ; 2) 0 nF"_s
+        << u"Calcul impossible : Impossible de calculer « Filtre » : division par zéro."_s;
+    QTest::newRow("pure number, no example")
+        << QString() << QStringList{u"[Unites]"_s, u"d1="_s, u"Resultat=kHz"_s} << u"aucune"_s
+        << u"1) sans unité ; 2) non déclarée ; résultat : kHz"_s
+        << u"Le fichier de cette fonction ne donne pas d'exemple."_s
+        << u"Le fichier de cette fonction ne donne pas d'exemple."_s;
+}
+
+void EMoreTest::details()
+{
+    QFETCH(QString, category);
+    QFETCH(QStringList, extra);
+    QFETCH(QString, categoryShown);
+    QFETCH(QString, unitsShown);
+    QFETCH(QString, inputsShown);
+    QFETCH(QString, exampleShown);
+    writeFunctionFile(*m_app,
+                      u"d.zvfc"_s,
+                      {.name = u"Filtre"_s,
+                       .formula = u"1000000/(2*PI*d1*d2)"_s,
+                       .category = category,
+                       .extra = extra});
+    openCalculatorAndPick(3);
+    const e_more *window = SingleInstance<e_more>::show();
+    QCOMPARE(window->Text4->text(), categoryShown);
+    QCOMPARE(window->Text5->text(), unitsShown);
+    const QStringList lines = window->txtExemple->toPlainText().split(u'\n');
+    QCOMPARE(lines.first(), inputsShown);
+    QCOMPARE(lines.last(), exampleShown);
 }
 
 QTEST_MAIN(EMoreTest)

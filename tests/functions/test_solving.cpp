@@ -153,8 +153,8 @@ void SolvingTest::answers()
     QCOMPARE(answerText(answerFunction({}, formula, boxes(inputs), wanted)), answer);
 }
 
-// Every input of every shipped function, at random points: solving for it with the result of
-// the others gives back the point among its solutions.
+// Every input of every shipped function, at random points of its domain: solving for it with the
+// result of the others gives back the point among its solutions.
 void SolvingTest::solvingGivesBackThePoint()
 {
     const QDir folder(zorv::test::shippedDataPath(u"res/Fonc"_s));
@@ -170,7 +170,10 @@ void SolvingTest::solvingGivesBackThePoint()
             for (QString &input : inputs)
                 input = zorv::engine::numberText(std::pow(10.0, decade(generator)));
             const FunctionEvaluation forward = evaluateFunction(file, formula, inputs);
-            QVERIFY2(forward.ok(), qPrintable(file + u": "_s + forward.message));
+            // A point outside the function's domain (a charge to more than the source) is no
+            // point of it.
+            if (!forward.ok())
+                continue;
             const Substitution substitution = substituteInputs(formula, inputs);
             for (int k = 1; k <= 6; ++k) {
                 if (!substitution.used[k - 1])
@@ -182,6 +185,14 @@ void SolvingTest::solvingGivesBackThePoint()
                                                              question,
                                                              zorv::engine::numberText(
                                                                  forward.value));
+                // Where the function hardly depends on this input (a charge complete long ago, a
+                // resistance beside a much larger reactance), the point cannot be told from its
+                // neighbours at the engine's precision: no solver gives it back.
+                FunctionInputs nearby = inputs;
+                nearby[k - 1] = zorv::engine::numberText(inputs[k - 1].toDouble() * 1.001);
+                const double moved = evaluateFunction(file, formula, nearby).value - forward.value;
+                if (std::abs(moved) <= 1E-6 * std::abs(forward.value))
+                    continue;
                 const QString what = u"%1, donnée %2 = %3: "_s.arg(file).arg(k).arg(inputs[k - 1]);
                 QVERIFY2(answer.ok(), qPrintable(what + answer.message));
                 const double point = inputs[k - 1].toDouble();

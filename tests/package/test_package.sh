@@ -62,7 +62,7 @@ contents)
         [ "$(readlink "$root/usr/bin/$file")" = "../lib/zorv/$file" ] \
             || fail "/usr/bin/$file is not a link to the program folder"
     done
-    for file in Template.zvfc res/Vals.fval res/Fonc/ohm_tension.zvfc docs/mteq.dczv \
+    for file in Template.zvfc res/Vals.fval res/Fonc/01_ohm_tension.zvfc docs/mteq.dczv \
         Data/logo1.gif Data/link1.gif; do
         [ -f "$lib/$file" ] || fail "$lib/$file is missing"
     done

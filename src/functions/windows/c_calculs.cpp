@@ -9,6 +9,7 @@
 #include "functions/windows/calculator_answers.h"
 #include "functions/windows/c_balayage.h"
 #include "functions/windows/e_more.h"
+#include "functions/windows/f_recherche.h"
 #include "journal/core/journal.h"
 #include "platform/platform.h"
 #include "platform/program_font.h"
@@ -90,6 +91,7 @@ c_calculs::c_calculs(QWidget *parent)
     setKeyboardOrder();
     installWantedResultMode(*this);
     addSweepButton(this, Frame5);
+    addFunctionSearchShortcut(this);
     Form_Load();
     // Connected once the list is filled, so that filling it can never count as a pick.
     // activated() comes from the user only: a click in the list, the arrow keys in the field, or
