@@ -195,6 +195,7 @@ void CalculeTest::derivedCases_data()
 void CalculeTest::signedProducts_data()
 {
     addColumns();
+
     const struct
     {
         const char16_t *expression;
@@ -219,6 +220,7 @@ void CalculeTest::signedProducts_data()
         {u"6/2(3)", u"9"},
         {u"1/2PI", u"1.5707963267949"},
     };
+
     for (const auto &row : rows) {
         const QString expression = QString::fromUtf16(row.expression);
         QTest::newRow(qPrintable(expression)) << expression << QString::fromUtf16(row.expected);
@@ -236,6 +238,7 @@ void CalculeTest::notation_data()
 {
     QTest::addColumn<QString>("expression");
     QTest::addColumn<QString>("outcome");
+
     const struct
     {
         const char16_t *expression;
@@ -295,6 +298,7 @@ void CalculeTest::notation_data()
         {u"sin()", u"0"},
         {u"ln(2", u"erreur : parenthèse non fermée"},
     };
+
     for (const auto &row : rows) {
         const QString expression = QString::fromUtf16(row.expression);
         QTest::newRow(qPrintable(expression)) << expression << QString::fromUtf16(row.outcome);

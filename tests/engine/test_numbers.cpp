@@ -7,7 +7,6 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -367,7 +366,8 @@ void NumbersTest::readOperandIsTheNearestDouble()
         }
         if (random.bounded(2))
             text.append(u"E-"_s + QString::number(random.bounded(40)));
-        ZORV_COMPARE_EXACTLY(readOperand(text), std::strtod(text.toLatin1().constData(), nullptr) + 0.0);
+        ZORV_COMPARE_EXACTLY(readOperand(text),
+                             std::strtod(text.toLatin1().constData(), nullptr) + 0.0);
     }
 }
 

@@ -7,7 +7,6 @@
 #include "support/temp_app_dir.h"
 
 #include <QRegularExpression>
-
 #include <QTest>
 
 using namespace zorv;

@@ -29,13 +29,17 @@ class FillingLinks final : public ResultLinks
 {
 public:
     void showJournal() override {}
+
     void showStandardValues(double, const QString &) override {}
+
     void useInCalculator(int box, const QString &text) override
     {
         filledBox = box;
         filled = text;
     }
+
     void showInEngine(const QString &) override {}
+
     bool computeAgain(const QString &, const QList<BoxText> &, const QString &) override
     {
         return false;

@@ -22,7 +22,7 @@ enum class EvalFailure {
     MissingOperator,     // a value glued to what precedes it (detail: what precedes)
     UnopenedParenthesis, // a ")" without a "(" before it
     TooLong,             // more characters than the engine takes
-    Underflow,           // a value, typed or computed, not zero but below the smallest normal double
+    Underflow, // a value, typed or computed, not zero but below the smallest normal double
     NonPositiveLogarithm, // the logarithm of a value that is negative or zero
     OutOfDomain,          // an argument outside the domain of a function (asin(2))
     UnknownFunction,      // a name before "(" that is no function (detail: the name)
@@ -40,8 +40,10 @@ public:
     explicit EvalError(EvalFailure failure, QString detail = {});
 
     EvalFailure failure() const { return m_failure; }
+
     // The part of the text at fault, as the user wrote it; empty for the failures that name none.
     const QString &detail() const { return m_detail; }
+
     // The French reason, detail included.
     QString reason() const { return frenchReason(m_failure, m_detail); }
 

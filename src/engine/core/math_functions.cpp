@@ -11,10 +11,22 @@ using namespace Qt::StringLiterals;
 namespace zorv::engine {
 namespace {
 
-enum Function { Ln, Log, Exp, Sin, Cos, Tan, Asin, Acos, Atan, Abs, Sqrt };
+enum Function {
+    Ln,
+    Log,
+    Exp,
+    Sin,
+    Cos,
+    Tan,
+    Asin,
+    Acos,
+    Atan,
+    Abs,
+    Sqrt
+};
 
-constexpr const char16_t *Names[] = {u"ln", u"log", u"exp", u"sin", u"cos", u"tan",
-                                     u"asin", u"acos", u"atan", u"abs", u"sqrt"};
+constexpr const char16_t *Names[]
+    = {u"ln", u"log", u"exp", u"sin", u"cos", u"tan", u"asin", u"acos", u"atan", u"abs", u"sqrt"};
 
 constexpr char16_t FirstMarker = u'\uE000';
 

@@ -248,8 +248,7 @@ bool multiplierAt(QStringView s, qsizetype i)
 
 [[noreturn]] void refuseMalformed(QStringView s, qsizetype from, qsizetype k)
 {
-    while (k < s.size()
-           && (isNumberPart(s[k]) || exponentEnd(s, k) > k || multiplierAt(s, k)))
+    while (k < s.size() && (isNumberPart(s[k]) || exponentEnd(s, k) > k || multiplierAt(s, k)))
         k = exponentEnd(s, k) > k ? exponentEnd(s, k) : k + 1;
     throw EvalError(EvalFailure::MalformedNumber, s.mid(from, k - from).toString());
 }

@@ -78,6 +78,7 @@ struct NumberForms
     int prefixed = 0;
     int bare = 0;
 };
+
 NumberForms numberForms(QStringView text);
 
 } // namespace zorv::engine

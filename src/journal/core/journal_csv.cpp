@@ -150,8 +150,8 @@ bool readKind(const QList<QString> &f, Entry &entry)
             return false;
         entry.solutions.append(*value);
     }
-    for (const auto &[field, bound] : {std::pair{FieldCount + 2, &entry.minimum},
-                                       std::pair{FieldCount + 3, &entry.maximum}}) {
+    for (const auto &[field, bound] :
+         {std::pair{FieldCount + 2, &entry.minimum}, std::pair{FieldCount + 3, &entry.maximum}}) {
         if (f[field].isEmpty())
             continue;
         *bound = readNumber(f[field]);

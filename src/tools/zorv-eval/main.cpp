@@ -31,12 +31,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr char Synopsis[] = "usage : zorv-eval [--] [EXPR...]\n"
-                            "        zorv-eval [--unite | --ingenieur] --fonction NOM [VALEUR...] [= RÉSULTAT]\n"
-                            "        zorv-eval --fonction NOM [VALEUR...] DE..À [VALEUR...] "
-                            "[--points N] [--log]\n"
-                            "        zorv-eval --normalisee SÉRIE VALEUR...\n"
-                            "        zorv-eval --help | --version\n";
+constexpr char Synopsis[]
+    = "usage : zorv-eval [--] [EXPR...]\n"
+      "        zorv-eval [--unite | --ingenieur] --fonction NOM [VALEUR...] [= RÉSULTAT]\n"
+      "        zorv-eval --fonction NOM [VALEUR...] DE..À [VALEUR...] "
+      "[--points N] [--log]\n"
+      "        zorv-eval --normalisee SÉRIE VALEUR...\n"
+      "        zorv-eval --help | --version\n";
 
 constexpr char Details[]
     = "Sans option, calcule chaque argument, ou chaque ligne de l'entrée standard s'il n'y en a\n"
@@ -287,8 +288,8 @@ int functionMode(const QStringList &arguments, ResultForm form = ResultForm::Num
 {
     if (zorv::tools::asksForSweep(arguments.mid(1)))
         return sweepMode(arguments);
-    const zorv::functions::FunctionArguments values
-        = zorv::functions::readFunctionArguments(arguments.mid(1));
+    const zorv::functions::FunctionArguments values = zorv::functions::readFunctionArguments(
+        arguments.mid(1));
     if (arguments.isEmpty() || values.boxes.size() > 6)
         return usageError(u"--fonction attend un nom et six valeurs au plus"_s);
     if (!values.ok()) {
@@ -308,8 +309,11 @@ int functionMode(const QStringList &arguments, ResultForm form = ResultForm::Num
     const zorv::functions::PickedFunction function = pickedFunctionAt(path);
     // Solving and ranges; a plain value keeps the reading of units below.
     if (zorv::functions::asksSolveOrRange(inputs, values.wanted)) {
-        const zorv::functions::FunctionAnswer answer = zorv::functions::answerFunction(
-            function.name, function.formula, inputs, values.wanted);
+        const zorv::functions::FunctionAnswer answer
+            = zorv::functions::answerFunction(function.name,
+                                              function.formula,
+                                              inputs,
+                                              values.wanted);
         if (!answer.ok() || answer.kind != zorv::functions::FunctionAnswer::Kind::Value) {
             writeOut((answer.ok() ? zorv::functions::answerLine(answer)
                                   : u"erreur: "_s + asReason(answer.message))
