@@ -37,7 +37,9 @@ c_calculs *calculatorWith(const QString &fileName, const QString &input1, const 
 
 void calculator(shots::Shots &s)
 {
-    c_calculs *window = calculatorWith(u"frequence_coupure_rc.zvfc"_s, u"10"_s, u"22"_s);
+    // As a technician types them: a resistor code and a prefix, read in the declared units, and
+    // the result in engineering form beside the exact number.
+    c_calculs *window = calculatorWith(u"frequence_coupure_rc.zvfc"_s, u"4k7"_s, u"100n"_s);
     window->Command1_Click();
     s.take(window, u"c_calculs"_s);
 
@@ -47,11 +49,11 @@ void calculator(shots::Shots &s)
     SingleInstance<c_calculs>::close();
 }
 
-// A value typed with its unit's prefix, as engineers write it on schematics: refused, with the
-// input named.
+// A value typed in another unit than the one the function declares: refused, with the input
+// named.
 void refusedInput(shots::Shots &s)
 {
-    c_calculs *window = calculatorWith(u"ohm_tension.zvfc"_s, u"4k7"_s, u"2"_s);
+    c_calculs *window = calculatorWith(u"frequence_coupure_rc.zvfc"_s, u"4k7"_s, u"100 mH"_s);
     {
         const shots::DialogShots dialogs(s, window, u"c_calculs-refus"_s);
         window->Command1_Click();
@@ -72,6 +74,8 @@ void authoring(shots::Shots &s)
     setText(window, u"Text6"_s, u"R2 (kOhm)"_s);
     setText(window, u"Text4"_s, u"d2/(d1+d2)"_s);
     setText(window, u"Text3"_s, u"Us / Ue à vide"_s);
+    setText(window, u"txtUnite0"_s, u"kΩ"_s);
+    setText(window, u"txtUnite1"_s, u"kΩ"_s);
     s.take(window, u"m_sdk-ok"_s);
     SingleInstance<m_sdk>::close();
 }

@@ -38,6 +38,14 @@ void addResultItems(QMenu *menu, const std::optional<ShownResult> &result)
         });
     }
 
+    if (result && !result->textWithUnit.isEmpty()) {
+        QAction *withUnit = menu->addAction(u"Copier avec l'&unité"_s);
+        withUnit->setObjectName(u"CopierAvecUnite"_s);
+        QObject::connect(withUnit, &QAction::triggered, menu, [text = result->textWithUnit] {
+            platform().setClipboardText(text);
+        });
+    }
+
     QAction *journal = menu->addAction(u"&Journal des calculs"_s);
     journal->setObjectName(u"JournalDesCalculs"_s);
     // Shown as a hint: the key itself is the program's, in every window.
@@ -53,10 +61,13 @@ void addResultItems(QMenu *menu, const std::optional<ShownResult> &result)
     standard->setObjectName(u"ValeursNormalisees"_s);
     standard->setEnabled(result && currentLinks && currentLinks->canShowStandardValues());
     if (result) {
-        QObject::connect(standard, &QAction::triggered, menu, [value = result->value] {
-            if (currentLinks)
-                currentLinks->showStandardValues(value);
-        });
+        QObject::connect(standard,
+                         &QAction::triggered,
+                         menu,
+                         [value = result->value, unit = result->unit] {
+                             if (currentLinks)
+                                 currentLinks->showStandardValues(value, unit);
+                         });
     }
 }
 

@@ -21,7 +21,8 @@ public:
     virtual void showJournal() = 0;
 
     virtual bool canShowStandardValues() const = 0;
-    virtual void showStandardValues(double value) = 0;
+    // `unit` is the unit of the value as the user reads it ("kΩ"), empty when it has none.
+    virtual void showStandardValues(double value, const QString &unit) = 0;
 };
 
 ResultLinks *resultLinks();
@@ -34,10 +35,15 @@ struct ShownResult
 {
     double value = 0;
     QString text; // in the user's locale, as it pastes into an input box
+    QString unit; // as the user reads it ("kΩ"); empty when the result has none
+    // The result in engineering form with its unit ("1,592 kHz"), which pastes into a box
+    // declared in any prefix of the unit; empty when the result has no unit.
+    QString textWithUnit;
 };
 
 // Gives the box a context menu of Qt's own items for it, then "Copier le résultat" (the text of
-// the result, alone, to the clipboard), "Journal des calculs" (Ctrl+J) and "Valeurs normalisées"
+// the result, alone, to the clipboard), "Copier avec l'unité" for a result that has a unit,
+// "Journal des calculs" (Ctrl+J) and "Valeurs normalisées"
 // (for the value). `result` tells the result these items are about; without one the two result
 // items are disabled.
 void addResultMenu(QLineEdit *box, std::function<std::optional<ShownResult>()> result);

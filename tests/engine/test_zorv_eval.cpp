@@ -18,6 +18,8 @@ private slots:
     void manyLines();
     void functionFile_data();
     void functionFile();
+    void resultWithItsUnit_data();
+    void resultWithItsUnit();
     void functionOfTheUsersOwnFolder();
     void standardValues_data();
     void standardValues();
@@ -101,11 +103,17 @@ void ZorvEvalTest::contract_data()
                                                                    "3\n")
                                                      << QByteArray("17\n") << 0;
     const QByteArray unknown("erreur: caract\xc3\xa8re inconnu \xc2\xab ");
-    QTest::newRow("invalid UTF-8 is an unknown character")
-        << QStringList() << QByteArray("\xff\xfe" "2+3\n")
-        << unknown + "\xef\xbf\xbd \xc2\xbb\n" << 1;
-    QTest::newRow("a NUL byte is named by its code")
-        << QStringList() << QByteArray("2+\0" "3\n", 5) << unknown + "U+0000 \xc2\xbb\n" << 1;
+    QTest::newRow("invalid UTF-8 is an unknown character") << QStringList()
+                                                           << QByteArray("\xff\xfe"
+                                                                         "2+3\n")
+                                                           << unknown + "\xef\xbf\xbd \xc2\xbb\n"
+                                                           << 1;
+    QTest::newRow("a NUL byte is named by its code") << QStringList()
+                                                     << QByteArray("2+\0"
+                                                                   "3\n",
+                                                                   5)
+                                                     << unknown + "U+0000 \xc2\xbb\n"
+                                                     << 1;
     QTest::newRow("a lone carriage return is named by its code")
         << QStringList() << QByteArray("2\r+3\n") << unknown + "U+000D \xc2\xbb\n" << 1;
     QTest::newRow("a unit glued to a value") << QStringList{u"12 Hz"_s, u"1E-6*2"_s} << QByteArray()
@@ -153,6 +161,9 @@ void ZorvEvalTest::initTestCase()
     writeFile(folder + u"/res/Fonc/div.zvfc"_s,
               "[GeneralInfo]\r\nNomFonc=Division\r\n[Calc]\r\nFnc=d1/d2\r\n");
     writeFile(folder + u"/res/Fonc/vide.zvfc"_s, "[GeneralInfo]\r\nNomFonc=Vide\r\n");
+    writeFile(folder + u"/res/Fonc/rc.zvfc"_s,
+              "[GeneralInfo]\r\nNomFonc=RC\r\n[Calc]\r\nFnc=1000000/(2*PI*d1*d2)\r\n"
+              "[Unites]\r\nd1=kohm\r\nd2=nF\r\nResultat=Hz\r\n");
     writeFile(folder + u"/ailleurs/somme.zvfc"_s, "[Calc]\r\nFnc=d1+d2+d3+d4+d5+d6\r\n");
 }
 
@@ -181,9 +192,9 @@ void ZorvEvalTest::functionFile_data()
                                                                   "e 2) est vide\n")
                                                     << 1;
     QTest::newRow("a refused value names its input")
-        << QStringList{u"ohm"_s, u"12 Hz"_s, u"1"_s}
+        << QStringList{u"ohm"_s, u"4#7"_s, u"1"_s}
         << QByteArray("erreur: la donn\xc3\xa9"
-                      "e 1) \xc2\xab 12 Hz \xc2\xbb : caract\xc3\xa8re inconnu \xc2\xab H \xc2\xbb\n")
+                      "e 1) \xc2\xab 4#7 \xc2\xbb : caract\xc3\xa8re inconnu \xc2\xab # \xc2\xbb\n")
         << 1;
     QTest::newRow("a failure of the whole names the function")
         << QStringList{u"div"_s, u"5"_s, u"0"_s}
@@ -214,6 +225,45 @@ void ZorvEvalTest::functionFile()
     const Run run = runEvaluator(QStringList{u"--fonction"_s} + arguments,
                                  QByteArray(),
                                  m_program.path() + u"/zorv-eval"_s);
+    QCOMPARE(run.output, output);
+    QCOMPARE(run.exitCode, exitCode);
+}
+
+void ZorvEvalTest::resultWithItsUnit_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<int>("exitCode");
+
+    const QStringList rc{u"--fonction"_s, u"rc"_s, u"10 kΩ"_s, u"10 nF"_s};
+    QTest::newRow("values with their units, the number alone")
+        << rc << QByteArray("1591.54943091895\n") << 0;
+    QTest::newRow("--unite") << QStringList{u"--unite"_s} + rc
+                             << QByteArray("1591.54943091895 Hz\n") << 0;
+    QTest::newRow("--ingenieur") << QStringList{u"--ingenieur"_s} + rc << QByteArray("1.592 kHz\n")
+                                 << 0;
+    QTest::newRow("values in the declared units")
+        << QStringList{u"--ingenieur"_s, u"--fonction"_s, u"rc"_s, u"10"_s, u"1E-8 F"_s}
+        << QByteArray("1.592 kHz\n") << 0;
+    QTest::newRow("no unit declared: the number alone")
+        << QStringList{u"--unite"_s, u"--fonction"_s, u"ohm"_s, u"2"_s, u"3"_s} << QByteArray("6\n")
+        << 0;
+    QTest::newRow("another unit is refused")
+        << QStringList{u"--unite"_s, u"--fonction"_s, u"rc"_s, u"10"_s, u"10 mH"_s}
+        << QByteArray("erreur: la donn\xc3\xa9"
+                      "e 2) \xc2\xab 10 mH \xc2\xbb : unit\xc3\xa9 \xc2\xab H \xc2\xbb au lieu de "
+                      "\xc2\xab F \xc2\xbb\n")
+        << 1;
+    QTest::newRow("--unite without --fonction")
+        << QStringList{u"--unite"_s, u"1+1"_s} << QByteArray() << 2;
+}
+
+void ZorvEvalTest::resultWithItsUnit()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, output);
+    QFETCH(int, exitCode);
+    const Run run = runEvaluator(arguments, QByteArray(), m_program.path() + u"/zorv-eval"_s);
     QCOMPARE(run.output, output);
     QCOMPARE(run.exitCode, exitCode);
 }

@@ -20,6 +20,8 @@ QByteArray functionFileBytes(const FunctionFileContent &content)
     if (!content.formula.isNull())
         lines.append({u"[Calc]"_s, u"Fnc="_s + content.formula});
     lines.append({u"[ePrf]"_s, u"Description="_s + content.description});
+    if (!content.units.isEmpty())
+        lines << u"[Unites]"_s << content.units;
     QStringEncoder toWindows1252("windows-1252");
     return toWindows1252.encode(lines.join(u"\r\n"_s) + u"\r\n"_s);
 }

@@ -17,6 +17,7 @@ struct FunctionFileContent
     QString formula = {};              // null: no [Calc] section
     QStringList legends = {};          // d1 to d6; missing ones are "(Vide)"
     QString description = {};
+    QStringList units = {}; // section "Unites": "d1=F", "Resultat=Hz"; no section when empty
 };
 
 QByteArray functionFileBytes(const FunctionFileContent &content);

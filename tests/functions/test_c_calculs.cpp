@@ -1,4 +1,5 @@
 #include "functions/core/function_list.h"
+#include "functions/core/picked_function.h"
 #include "functions/function_test_files.h"
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/e_more.h"
@@ -25,6 +26,8 @@
 
 using namespace zorv;
 using namespace zorv::test;
+
+Q_DECLARE_METATYPE(FunctionFileContent)
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -78,6 +81,9 @@ private slots:
     void filesPastTheSlotsAreTold();
 
     void pickLoadsLegendDescriptionAndFormula();
+    void pickFillsThePickedFunctionOnce();
+    void editedFileIsReadAgainBeforeComputing_data();
+    void editedFileIsReadAgainBeforeComputing();
     void secondItemWithTheSameNameReadsTheSecondFile();
     void longDescriptionIsCut();
     void pickReadsTheFileAnew();
@@ -88,6 +94,8 @@ private slots:
 
     void results_data();
     void results();
+    void unitsAreReadAndShown_data();
+    void unitsAreReadAndShown();
     void calculerBeforeAnyPickShowsZero();
     void failureEmptiesTheResultAndTellsWhy_data();
     void failureEmptiesTheResultAndTellsWhy();
@@ -123,7 +131,7 @@ void CCalculsTest::init()
     m_app = std::make_unique<TempAppDir>();
     m_platform = std::make_unique<RecordingPlatform>();
     m_app->makeDir(u"res/Fonc"_s);
-    donnees::CurrentFormula.clear();
+    functions::setPickedFunction({});
 }
 
 void CCalculsTest::cleanup()
@@ -392,6 +400,72 @@ void CCalculsTest::pickLoadsLegendDescriptionAndFormula()
     QCOMPARE(control<QComboBox>(u"cmbFonction"_s)->currentText(), u"Loi d'Ohm"_s);
 }
 
+void CCalculsTest::pickFillsThePickedFunctionOnce()
+{
+    writeFunctions({{.name = u"Filtre RC"_s,
+                     .formula = u"1/(2*PI*d1*d2)"_s,
+                     .legends = {u"R (ohm)"_s, u"C (F)"_s},
+                     .description = u"Fréquence de coupure"_s,
+                     .units = {u"d1=ohm"_s, u"d2= nF "_s, u"Resultat=Hz"_s}}});
+    open();
+    pick(0);
+    const functions::PickedFunction picked = functions::pickedFunction();
+    QCOMPARE(picked.name, u"Filtre RC"_s);
+    QCOMPARE(picked.file, donnees::FunctionFileNames[0]);
+    QCOMPARE(picked.formula, donnees::CurrentFormula);
+    QCOMPARE(picked.legends[1], u"C (F)"_s);
+    QCOMPARE(picked.units.inputs, (std::array<QString, 6>{u"ohm"_s, u"nF"_s, {}, {}, {}, {}}));
+    QCOMPARE(picked.units.result, u"Hz"_s);
+}
+
+void CCalculsTest::editedFileIsReadAgainBeforeComputing_data()
+{
+    QTest::addColumn<FunctionFileContent>("edited");
+    QTest::addColumn<bool>("told");
+    QTest::addColumn<QString>("legend");
+    QTest::addColumn<QString>("result"); // of the "Calculer" after the message, if any
+
+    const FunctionFileContent before{.name = u"F"_s, .formula = u"d1*2"_s, .legends = {u"x"_s}};
+    QTest::newRow("written again, same content") << before << false << u"x"_s << u"6"_s;
+    FunctionFileContent formula = before;
+    formula.formula = u"d1*10"_s;
+    QTest::newRow("formula changed") << formula << true << u"x"_s << u"30"_s;
+    FunctionFileContent legend = before;
+    legend.legends = {u"x (mA)"_s};
+    QTest::newRow("legend changed") << legend << true << u"x (mA)"_s << u"6"_s;
+    FunctionFileContent unit = before;
+    unit.units = {u"d1=V"_s};
+    QTest::newRow("unit declared") << unit << true << u"x"_s << u"6"_s;
+}
+
+void CCalculsTest::editedFileIsReadAgainBeforeComputing()
+{
+    QFETCH(FunctionFileContent, edited);
+    QFETCH(bool, told);
+    QFETCH(QString, legend);
+    QFETCH(QString, result);
+    writeFunctions({{.name = u"F"_s, .formula = u"d1*2"_s, .legends = {u"x"_s}}});
+    open();
+    pick(0);
+    type({u"3"_s});
+    m_window->Command1_Click();
+    QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), u"6"_s);
+
+    writeFunctions({edited});
+    m_window->Command1_Click();
+    QCOMPARE(m_platform->messages.size(), told ? 1 : 0);
+    if (told) {
+        QVERIFY(control<QLineEdit>(u"txtResultat"_s)->text().isEmpty());
+        QVERIFY2(m_platform->messages[0].text.contains(u"« F » a changé"_s),
+                 qPrintable(m_platform->messages[0].text));
+        m_window->Command1_Click();
+        QCOMPARE(m_platform->messages.size(), 1);
+    }
+    QCOMPARE(control<QListWidget>(u"lstLegende"_s)->item(0)->text(), legend);
+    QCOMPARE(donnees::CurrentFormula, edited.formula);
+    QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), result);
+}
+
 void CCalculsTest::secondItemWithTheSameNameReadsTheSecondFile()
 {
     writeFunctions({{.name = u"Même nom"_s, .formula = u"d1+1"_s, .description = u"premier"_s},
@@ -528,6 +602,69 @@ void CCalculsTest::results()
     QVERIFY(m_platform->messages.isEmpty());
 }
 
+void CCalculsTest::unitsAreReadAndShown_data()
+{
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QStringList>("readings"); // under boxes 1 and 2
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("engineering");
+
+    const QString exact = u"338,627538493394"_s;
+    QTest::newRow("units typed") << QStringList{u"4,7 kΩ"_s, u"100 nF"_s}
+                                 << QStringList{u"4700 Ω"_s, u"1E-07 F"_s} << exact
+                                 << u"338,6 Hz"_s;
+    QTest::newRow("bare numbers need no telling")
+        << QStringList{u"4700"_s, u"1E-7"_s} << QStringList{QString(), QString()} << exact
+        << u"338,6 Hz"_s;
+    QTest::newRow("an expression is told")
+        << QStringList{u"(4000+700)"_s, u"1E-7 F"_s} << QStringList{u"4700 Ω"_s, u"1E-07 F"_s}
+        << exact << u"338,6 Hz"_s;
+    QTest::newRow("another unit is refused")
+        << QStringList{u"4,7 kΩ"_s, u"100 mH"_s} << QStringList{u"4700 Ω"_s, u"illisible"_s}
+        << QString() << QString();
+}
+
+void CCalculsTest::unitsAreReadAndShown()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, readings);
+    QFETCH(QString, result);
+    QFETCH(QString, engineering);
+    writeFunctions({{.name = u"RC"_s,
+                     .formula = u"1/(2*PI*d1*d2)"_s,
+                     .units = {u"d1=ohm"_s, u"d2=F"_s, u"Resultat=Hz"_s}}});
+    open();
+    pick(0);
+    type(typed);
+    for (int k = 1; k <= 2; ++k) {
+        QCOMPARE(control<QLabel>(u"lblLecture%1"_s.arg(k))->text(), readings[k - 1]);
+        const QString heard = control<QLineEdit>(u"txtDonnees%1"_s.arg(k))->accessibleDescription();
+        QCOMPARE(heard.isEmpty(), readings[k - 1].isEmpty());
+    }
+    m_window->Command1_Click();
+    QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), result);
+    QCOMPARE(control<QLabel>(u"lblResultatUnite"_s)->text(), engineering);
+    if (result.isEmpty()) {
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_platform->messages[0].text,
+                 u"La donnée 2) « 100 mH » : unité « H » au lieu de « F »."_s);
+        return;
+    }
+
+    auto *resultBox = control<QLineEdit>(u"txtResultat"_s);
+    QContextMenuEvent event(QContextMenuEvent::Mouse,
+                            QPoint(5, 5),
+                            resultBox->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(resultBox, &event);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    auto *withUnit = menu->findChild<QAction *>(u"CopierAvecUnite"_s);
+    QVERIFY(withUnit);
+    withUnit->trigger();
+    menu->close();
+    QCOMPARE(m_platform->clipboard, engineering);
+}
+
 void CCalculsTest::calculerBeforeAnyPickShowsZero()
 {
     writeFunctions({{.name = u"F"_s, .formula = u"d1+7"_s}});
@@ -551,8 +688,12 @@ void CCalculsTest::failureEmptiesTheResultAndTellsWhy_data()
     QTest::newRow("empty box 2") << u"d1/d2"_s << QStringList{u"6"_s, u""_s}
                                  << u"La donnée 2) est vide."_s << u"txtDonnees2"_s;
     QTest::newRow("unknown character in box 2")
-        << u"d1/d2"_s << QStringList{u"6"_s, u"12 Hz"_s}
-        << u"La donnée 2) « 12 Hz » : caractère inconnu « H »."_s << u"txtDonnees2"_s;
+        << u"d1/d2"_s << QStringList{u"6"_s, u"4#7"_s}
+        << u"La donnée 2) « 4#7 » : caractère inconnu « # »."_s << u"txtDonnees2"_s;
+    QTest::newRow("code in a box without a declared unit")
+        << u"d1/d2"_s << QStringList{u"6"_s, u"4k7"_s}
+        << u"La donnée 2) « 4k7 » : la fonction ne déclare pas l'unité de cette donnée."_s
+        << u"txtDonnees2"_s;
     QTest::newRow("missing formula")
         << QString() << QStringList{u"6"_s}
         << u"La fonction « F » n'a pas de formule : son fichier ne contient pas la clé « Fnc » "

@@ -1,11 +1,12 @@
 #include "functions/core/function_file.h"
 #include "functions/core/new_function_file.h"
+#include "functions/core/picked_function.h"
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/m_sdk.h"
+#include "platform/app_dir.h"
 #include "platform/program_font.h"
 #include "platform/twips.h"
 #include "settings/core/ini.h"
-#include "platform/app_dir.h"
 #include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
 #include "support/window_checks.h"
@@ -84,6 +85,7 @@ private slots:
 
     void okCopiesTheTemplateAndUnlocks();
     void generateWritesTheTenEntriesInOrder();
+    void unitsAreWrittenAsTheCalculatorReadsThem();
     void generateBeforeOkWritesInitialTexts();
     void okAgainOverwrites();
     void emptyNameGivesDotZvfc();
@@ -203,7 +205,7 @@ void MSdkTest::layout()
     QFETCH(QString, caption);
     QFETCH(QRect, place);
     QCOMPARE(m_window->windowTitle(), u"SDK"_s);
-    QCOMPARE(m_window->size(), twipsSize(5565, 4770));
+    QCOMPARE(m_window->size(), twipsSize(5565, 5745));
     const QWidget *widget = control<QWidget>(name);
     QCOMPARE(widget->parentWidget()->objectName(), container);
     QCOMPARE(widget->geometry(), place);
@@ -262,19 +264,11 @@ void MSdkTest::captionsFit()
 
 void MSdkTest::keyboardOrder()
 {
-    const QStringList expected{u"Text1"_s,
-                               u"Text2"_s,
-                               u"Text8"_s,
-                               u"Text7"_s,
-                               u"Text6"_s,
-                               u"Text5"_s,
-                               u"Text11"_s,
-                               u"Text10"_s,
-                               u"Text9"_s,
-                               u"Text4"_s,
-                               u"Text3"_s,
-                               u"Command1"_s,
-                               u"Command2"_s,
+    const QStringList expected{u"Text1"_s,     u"Text2"_s,     u"Text8"_s,     u"Text7"_s,
+                               u"Text6"_s,     u"Text5"_s,     u"Text11"_s,    u"Text10"_s,
+                               u"Text9"_s,     u"Text4"_s,     u"Text3"_s,     u"txtUnite0"_s,
+                               u"txtUnite1"_s, u"txtUnite2"_s, u"txtUnite3"_s, u"txtUnite4"_s,
+                               u"txtUnite5"_s, u"txtUnite6"_s, u"Command1"_s,  u"Command2"_s,
                                u"Command3"_s};
     QCOMPARE(focusOrder(m_window, expected), expected);
 }
@@ -318,6 +312,30 @@ void MSdkTest::generateWritesTheTenEntriesInOrder()
     QVERIFY(bytes.indexOf("[Fonc]") < bytes.indexOf("[Calc]"));
     QVERIFY(bytes.indexOf("[Calc]") < bytes.indexOf("[ePrf]"));
     QVERIFY(bytes.indexOf("d1=") < bytes.indexOf("d6="));
+}
+
+void MSdkTest::unitsAreWrittenAsTheCalculatorReadsThem()
+{
+    box("Text1")->setText(u"essai"_s);
+    QVERIFY(!control<QGroupBox>(u"fraUnites"_s)->isEnabled());
+    m_window->Command1_Click();
+    QVERIFY(control<QGroupBox>(u"fraUnites"_s)->isEnabled());
+    const QStringList typed{u" kΩ "_s, u"μF"_s, QString(), u"mm²"_s, QString(), u"°C"_s, u"Hz"_s};
+    for (int i = 0; i < 7; ++i)
+        box("txtUnite" + QByteArray::number(i))->setText(typed[i]);
+    m_window->Command2_Click();
+    QCOMPARE(m_platform->messages.size(), 1);
+    const functions::PickedFunction read = functions::readPickedFunction(u"essai"_s,
+                                                                         outFile(u"essai.zvfc"_s));
+    QCOMPARE(read.units.inputs,
+             (std::array<QString, 6>{u"kohm"_s, u"µF"_s, {}, u"mm²"_s, {}, u"°C"_s}));
+    QCOMPARE(read.units.result, u"Hz"_s);
+
+    box("txtUnite6")->setText(u"≤"_s);
+    m_window->Command2_Click();
+    QCOMPARE(m_platform->messages.size(), 2);
+    QVERIFY2(m_platform->messages[1].text.contains(u"« Unité du résultat » contient « ≤ »"_s),
+             qPrintable(m_platform->messages[1].text));
 }
 
 void MSdkTest::generateBeforeOkWritesInitialTexts()
@@ -541,6 +559,8 @@ void MSdkTest::shippedTemplateMakesAFunctionTheCalculatorReads()
     box("Text5")->setText(u"Facteur k"_s);
     box("Text4")->setText(u"d1*d2*d3"_s);
     box("Text3")->setText(u"Une description"_s);
+    box("txtUnite0")->setText(u"V"_s);
+    box("txtUnite1")->setText(u"mA"_s);
     m_window->Command2_Click();
     QCOMPARE(m_platform->messages.last().text, u"Effectué!"_s);
 
@@ -559,6 +579,12 @@ void MSdkTest::shippedTemplateMakesAFunctionTheCalculatorReads()
     QCOMPARE(legend->item(0)->text(), u"Tension U (V)"_s);
     for (int line = 3; line < 6; ++line)
         QCOMPARE(legend->item(line)->text(), u"(Vide)"_s);
+    // The template's empty units are no units: box 3 takes a bare number only.
+    calculator->setDonnee(1, u"5 V"_s);
+    calculator->setDonnee(2, u"0,02 A"_s);
+    calculator->setDonnee(3, u"2"_s);
+    calculator->Command1_Click();
+    QCOMPARE(calculator->findChild<QLineEdit *>(u"txtResultat"_s)->text(), u"200"_s);
 }
 
 // Enabled while the file of the name shown holds what "&Générer" wrote.

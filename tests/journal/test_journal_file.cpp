@@ -37,6 +37,16 @@ Entry rcFilter()
     return entry;
 }
 
+Entry withUnits()
+{
+    Entry entry = rcFilter();
+    entry.inputs[0].unit = u"kΩ"_s;
+    entry.inputs[1].text = u"22n"_s;
+    entry.inputs[1].unit = u"µF"_s;
+    entry.resultUnit = u"Hz"_s;
+    return entry;
+}
+
 QByteArray lines(const QList<QByteArray> &records)
 {
     QByteArray bytes = fileHeader();
@@ -58,6 +68,7 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void lineAsASpreadsheetReadsIt();
+    void fileWithoutUnitsIsReadAndRewritten();
     void damagedLinesAreLeftOut_data();
     void damagedLinesAreLeftOut();
     void damagedFileIsToldKeptAsACopyAndRepaired();
@@ -106,6 +117,7 @@ void JournalFileTest::roundTrip_data()
     formulas.inputs[1].text = u"'+1"_s;
     formulas.inputs[1].legend = u"'abc"_s;
     QTest::newRow("texts a spreadsheet would take for formulas") << formulas;
+    QTest::newRow("units of the inputs and of the result") << withUnits();
     Entry sparse = rcFilter();
     sparse.inputs = {{2, u"2)"_s, QString()}, {6, u"Tension (V)"_s, u"12"_s}};
     QTest::newRow("inputs 2 and 6 only, one empty") << sparse;
@@ -126,7 +138,7 @@ void JournalFileTest::lineAsASpreadsheetReadsIt()
     QCOMPARE(recordLine(rcFilter()),
              "2026-12-07 18:50:31;Fréquence de coupure d'un filtre RC;frequence_coupure_rc.zvfc;"
              "1000000/(2*PI*10*22);723,431559508615;;Résistance R (kOhm);10;Capacité C (nF);22;"
-             ";;;;;;;\r\n"_ba);
+             ";;;;;;;;;;;;;;\r\n"_ba);
     QVERIFY(fileHeader().startsWith("\xEF\xBB\xBF"
                                     "Date;Origine;"));
     QCOMPARE(
@@ -135,12 +147,34 @@ void JournalFileTest::lineAsASpreadsheetReadsIt()
         u"→ 723,431559508615"_s);
 }
 
+void JournalFileTest::fileWithoutUnitsIsReadAndRewritten()
+{
+    const QByteArray before = "\xEF\xBB\xBF"
+                              "Date;Origine;Fichier;Expression;Résultat;Erreur;Légende 1;Donnée 1;"
+                              "Légende 2;Donnée 2;Légende 3;Donnée 3;Légende 4;Donnée 4;Légende 5;"
+                              "Donnée 5;Légende 6;Donnée 6\r\n"
+                              + recordLine(rcFilter()).replace(";;;;;;;;;;;;;;\r\n", ";;;;;;;\r\n");
+    const ParsedFile read = parseFile(before);
+    QCOMPARE(read.entries, QList<Entry>{rcFilter()});
+    QVERIFY(read.damagedLines.isEmpty());
+    QVERIFY(!read.canonical);
+    m_dir->writeFile(u"parametres/journal.csv"_s, before);
+    Journal journal(path());
+    QCOMPARE(journal.entries(), QList<Entry>{rcFilter()});
+    journal.flush();
+    QCOMPARE(test::readFile(path()), fileBytes({rcFilter()}));
+    QVERIFY(m_platform->messages.isEmpty());
+    QCOMPARE(lineText(withUnits(), QLocale(QLocale::French, QLocale::France)),
+             u"Fréquence de coupure d'un filtre RC : Résistance R (kOhm) = 10 kΩ, "
+             u"Capacité C (nF) = 22n → 723,431559508615 Hz"_s);
+}
+
 void JournalFileTest::damagedLinesAreLeftOut_data()
 {
     QTest::addColumn<QByteArray>("line");
     // Date, source, file, expression, result, reason, then the twelve fields of the inputs.
     const auto line = [](const QByteArray &head, const QByteArray &inputs = QByteArray()) {
-        return head + (inputs.isEmpty() ? QByteArray(";;;;;;;;;;;;") : inputs);
+        return head + (inputs.isEmpty() ? QByteArray(";;;;;;;;;;;;") : inputs) + ";;;;;;;";
     };
     QTest::newRow("well formed, as a check of the others")
         << line("2026-12-07 10:00:05;Moteur d'équations;;5+1;6;");

@@ -70,6 +70,7 @@ private slots:
     void ctrlJOpensTheJournal_data();
     void ctrlJOpensTheJournal();
     void lineActions();
+    void resultUnitReachesTheStandardValues();
     void computeAgain();
     void filterDeleteClearAndExport();
     void captionsFit();
@@ -316,6 +317,41 @@ void JournalWindowsTest::lineActions()
                           u"Valeurs n&ormalisées"_s,
                           u"&Supprimer"_s}));
     menu->close();
+}
+
+// The result's declared unit goes with it: to the standard values window, from the calculator's
+// result box and from the journal line, and into the line itself.
+void JournalWindowsTest::resultUnitReachesTheStandardValues()
+{
+    writeFunctionFile(m_shell->folder,
+                      u"rcu.zvfc"_s,
+                      {.name = u"RC en unités"_s,
+                       .formula = u"1/(2*PI*d1*d2)/1000"_s,
+                       .legends = {u"R"_s, u"C"_s},
+                       .units = {u"d1=ohm"_s, u"d2=F"_s, u"Resultat=kHz"_s}});
+    c_calculs *calculator = SingleInstance<c_calculs>::show();
+    calculator->pickFunctionFile(u"rcu.zvfc"_s);
+    box(calculator, u"txtDonnees1"_s)->setText(u"10 kΩ"_s);
+    box(calculator, u"txtDonnees2"_s)->setText(u"10 nF"_s);
+    calculator->Command1_Click();
+    QCOMPARE(box(calculator, u"txtResultat"_s)->text(), u"1,59154943091895"_s);
+
+    QMenu *menu = openContextMenu(box(calculator, u"txtResultat"_s));
+    QVERIFY(menu);
+    item(menu, u"ValeursNormalisees"_s)->trigger();
+    menu->close();
+    v_normalisees *standard = SingleInstance<v_normalisees>::find();
+    QVERIFY(standard);
+    QCOMPARE(standard->lblUnite->text(), u"kHz"_s);
+    SingleInstance<v_normalisees>::close();
+
+    c_journal *window = journalWindow();
+    auto *view = window->findChild<QTreeView *>(u"lstJournal"_s);
+    QCOMPARE(view->model()->index(0, 1).data().toString(),
+             u"RC en unités : R = 10 kΩ, C = 10 nF → 1,59154943091895 kHz"_s);
+    selectRow(0);
+    window->ValeursNormalisees();
+    QCOMPARE(SingleInstance<v_normalisees>::find()->lblUnite->text(), u"kHz"_s);
 }
 
 void JournalWindowsTest::computeAgain()

@@ -1,10 +1,15 @@
 #include "functions/core/function_evaluation.h"
 
 #include "engine/core/calcule.h"
+#include "engine/core/number_reading.h"
+#include "engine/core/number_text.h"
 #include "functions/core/function_file.h"
+#include "functions/core/picked_function.h"
+#include "functions/core/quantity.h"
 #include "functions/core/replace_text.h"
 
 #include <QList>
+#include <QRegularExpression>
 
 namespace zorv::functions {
 
@@ -44,9 +49,8 @@ QString functionCalled(const QString &name)
 
 // Box k's text as the engine will see it: the placeholders of later boxes in it replaced in their
 // turn, as in the whole expression.
-QString valueText(int k, const FunctionInputs &inputs)
+QString valueText(QString text, int k, const FunctionInputs &inputs)
 {
-    QString text = inputs[k - 1];
     for (int j = k + 1; j <= 6; ++j)
         text = ReplaceText(text, placeholder(j), asValue(inputs[j - 1]));
     return text;
@@ -78,7 +82,7 @@ QString boxFault(int k, const FunctionInputs &inputs)
     if (typed.trimmed().isEmpty())
         return label + u" est vide."_s;
     try {
-        engine::Calcule(valueText(k, inputs));
+        engine::Calcule(valueText(inputs[k - 1], k, inputs));
     } catch (const engine::EvalError &error) {
         return label + u' ' + quoted(typed) + u" : "_s + error.reason() + u'.';
     }
@@ -132,6 +136,62 @@ FunctionEvaluation evaluateFunction(const QString &name,
                        u"Impossible de calculer "_s + functionCalled(name) + u" : "_s
                            + error.reason() + u'.');
     }
+}
+
+BoxShown shownReading(const PickedFunction &function,
+                      const FunctionInputs &inputs,
+                      int k,
+                      const QLocale &locale)
+{
+    static const QRegularExpression bareNumber(
+        u"^\\s*[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)([EeDd][+-]?\\d+)?\\s*$"_s);
+    const QString &typed = inputs[k - 1];
+    if (typed.trimmed().isEmpty() || bareNumber.match(typed).hasMatch())
+        return {};
+    PickedFunction alone = function;
+    alone.formula = placeholder(k);
+    const FunctionEvaluation read = evaluateFunction(alone, inputs);
+    if (!read.ok())
+        return {.text = {}, .refusal = read.message};
+    const Unit unit = parseUnit(function.units.inputs[k - 1]);
+    QString text = engine::userNumberText(read.value, locale);
+    if (unit.declared())
+        text += u' ' + shownUnit(unit.written);
+    return {.text = text, .refusal = {}};
+}
+
+FunctionEvaluation evaluateFunction(const PickedFunction &function, const FunctionInputs &inputs)
+{
+    const Substitution typed = substituteInputs(function.formula, inputs);
+    QList<int> order;
+    for (int k = 1; k <= 6; ++k) {
+        if (typed.used[k - 1])
+            appendInCheckingOrder(k, inputs, order);
+    }
+    // Each box that needs converting is replaced by its value in the declared unit; the others
+    // go into the formula as typed. Later boxes come first in the order, so a box naming one
+    // finds its value already converted.
+    FunctionInputs engineTexts = inputs;
+    for (const int k : order) {
+        const QString &text = inputs[k - 1];
+        if (function.formula == ReadFailureText || text.trimmed().isEmpty())
+            break; // told by the evaluation below, as before
+        const BoxReading reading = readBoxText(text, parseUnit(function.units.inputs[k - 1]));
+        const QString label = u"La donnée "_s + QString::number(k) + u") "_s + quoted(text)
+                              + u" : "_s;
+        if (!reading.ok())
+            return failure(typed.expression, k, label + reading.reason + u'.');
+        if (reading.asTyped)
+            continue;
+        try {
+            const double value = engine::Calcule(valueText(reading.expression, k, engineTexts))
+                                 * reading.factor;
+            engineTexts[k - 1] = engine::numberText(engine::normaliseOperand(value));
+        } catch (const engine::EvalError &error) {
+            return failure(typed.expression, k, label + error.reason() + u'.');
+        }
+    }
+    return evaluateFunction(function.name, function.formula, engineTexts);
 }
 
 } // namespace zorv::functions

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <array>
@@ -49,5 +50,27 @@ struct FunctionEvaluation
 FunctionEvaluation evaluateFunction(const QString &name,
                                     const QString &formula,
                                     const FunctionInputs &inputs);
+
+struct PickedFunction;
+
+// The picked function evaluated with the texts of its input boxes, as above, each box read in the
+// unit that the function declares for it (readBoxText): a box that needs converting goes into the
+// formula as its value in the declared unit. A box refused by that reading is told as the engine's
+// refusals are: "La donnée 2) « 100 mH » : unité « H » au lieu de « F »."
+FunctionEvaluation evaluateFunction(const PickedFunction &function, const FunctionInputs &inputs);
+
+// How the calculator read box k (1 to 6) for this function, to be shown beside it.
+struct BoxShown
+{
+    QString text;    // its value in the declared unit with that unit ("4,7 kΩ", "1E-07 F")
+    QString refusal; // when it cannot be read: the sentence that "Calculer" would show
+};
+
+// Nothing (both empty) for a blank box or a bare number, which need no telling; otherwise the
+// value, or why there is none. Placeholders of later boxes in the text are read as in the formula.
+BoxShown shownReading(const PickedFunction &function,
+                      const FunctionInputs &inputs,
+                      int k,
+                      const QLocale &locale = QLocale());
 
 } // namespace zorv::functions

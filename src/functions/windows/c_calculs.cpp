@@ -4,9 +4,12 @@
 #include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
 #include "functions/core/function_list.h"
+#include "functions/core/picked_function.h"
+#include "functions/core/unit.h"
 #include "functions/windows/e_more.h"
 #include "journal/core/journal.h"
 #include "platform/platform.h"
+#include "platform/program_font.h"
 #include "platform/result_menu.h"
 #include "platform/twips.h"
 #include "platform/window_geometry.h"
@@ -70,10 +73,6 @@ QString leftOutText(const QString &folder, const functions::FunctionListing &lis
                     QString::number(listing.leftOut));
 }
 
-// The function picked last, for the journal; kept when the window closes, as CurrentFormula is.
-QString pickedName;
-QString pickedFile;
-
 } // namespace
 
 c_calculs::c_calculs(QWidget *parent)
@@ -126,7 +125,18 @@ void c_calculs::buildDataFrame()
         box->setAccessibleName(u"Donnée "_s + QString::number(k));
         box->setGeometry(twips(place.left + 360, place.top, 975, 285));
         connect(box, &QLineEdit::returnPressed, this, &c_calculs::Command1_Click);
+        connect(box, &QLineEdit::textChanged, this, &c_calculs::showReadings);
         txtDonnees[k] = box;
+
+        // Under the box, in the band that separates the two rows and the frame's bottom edge.
+        auto *reading = new QLabel(Frame2);
+        reading->setObjectName(u"lblLecture"_s + QString::number(k));
+        reading->setAccessibleName(u"Lecture de la donnée "_s + QString::number(k));
+        reading->setGeometry(twips(place.left + 360, place.top + 285, 1290, 195));
+        reading->setFont(programFont(7));
+        reading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        reading->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        lblLecture[k] = reading;
     }
 }
 
@@ -173,6 +183,14 @@ void c_calculs::buildOptionsFrame()
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setGeometry(twips(2760, 360, 1095, 255));
 
+    // Right of the "Résultat" caption, over the right part of txtResultat.
+    lblResultatUnite = new QLabel(Frame5);
+    lblResultatUnite->setObjectName(u"lblResultatUnite"_s);
+    lblResultatUnite->setAccessibleName(u"Résultat avec son unité"_s);
+    lblResultatUnite->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lblResultatUnite->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblResultatUnite->setGeometry(twips(3855, 360, 1320, 255));
+
     txtResultat = new QLineEdit(Frame5);
     txtResultat->setObjectName(u"txtResultat"_s);
     txtResultat->setAccessibleName(u"Résultat"_s);
@@ -181,7 +199,13 @@ void c_calculs::buildOptionsFrame()
     addResultMenu(txtResultat, [this]() -> std::optional<ShownResult> {
         if (!m_result)
             return std::nullopt;
-        return ShownResult{*m_result, txtResultat->text()};
+        const functions::Unit unit = functions::parseUnit(functions::pickedFunction().units.result);
+        if (!unit.declared())
+            return ShownResult{*m_result, txtResultat->text(), {}, {}};
+        return ShownResult{*m_result,
+                           txtResultat->text(),
+                           functions::shownUnit(unit.written),
+                           functions::userEngineeringText(*m_result, unit)};
     });
 }
 
@@ -251,14 +275,84 @@ void c_calculs::cmbFonction_Click()
     const int i = selectedFunction();
     if (i < 0)
         return; // nothing picked: no file to read
-    const QString &file = donnees::FunctionFileNames[i];
+    functions::setPickedFunction(
+        functions::readPickedFunction(donnees::FunctionNames[i], donnees::FunctionFileNames[i]));
+    showPicked();
+}
+
+void c_calculs::showPicked()
+{
+    const functions::PickedFunction &function = functions::pickedFunction();
     lstLegende->clear();
+    for (const QString &legend : function.legends)
+        lstLegende->addItem(legend);
+    txtDesc->setPlainText(function.description);
+    showReadings();
+}
+
+functions::FunctionInputs c_calculs::typedInputs() const
+{
+    functions::FunctionInputs inputs;
     for (int k = 1; k <= 6; ++k)
-        lstLegende->addItem(ReadAClause(file, u"Fonc"_s, u"d"_s + QString::number(k)));
-    txtDesc->setPlainText(ReadAClause(file, u"ePrf"_s, u"Description"_s));
-    donnees::CurrentFormula = ReadAClause(file, u"Calc"_s, u"Fnc"_s);
-    pickedName = donnees::FunctionNames[i];
-    pickedFile = file;
+        inputs[k - 1] = txtDonnees[k]->text();
+    return inputs;
+}
+
+void c_calculs::showReadings()
+{
+    const functions::FunctionInputs inputs = typedInputs();
+    for (int k = 1; k <= 6; ++k) {
+        const functions::BoxShown shown = functions::shownReading(functions::pickedFunction(),
+                                                                  inputs,
+                                                                  k);
+        QLabel *label = lblLecture[k];
+        const QString text = shown.refusal.isEmpty() ? shown.text : u"illisible"_s;
+        // The full text for a reading the band is too narrow for, and the reason of a refusal.
+        label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, label->width()));
+        label->setToolTip(shown.refusal.isEmpty() ? shown.text : shown.refusal);
+        const QString heard = shown.refusal.isEmpty() ? shown.text : shown.refusal;
+        txtDonnees[k]->setAccessibleDescription(heard.isEmpty() ? QString() : u"Lue : "_s + heard);
+    }
+}
+
+void c_calculs::showResult(const std::optional<double> &value)
+{
+    m_result = value;
+    if (!value) {
+        txtResultat->clear();
+        lblResultatUnite->clear();
+        return;
+    }
+    txtResultat->setText(engine::userNumberText(*value));
+    const functions::Unit unit = functions::parseUnit(functions::pickedFunction().units.result);
+    lblResultatUnite->setText(unit.declared() ? functions::userEngineeringText(*value, unit)
+                                              : QString());
+}
+
+// The file of the picked function may have been edited since the pick (in the authoring window,
+// or by hand while "+" shows its new formula). Computing the old formula, or the new one beside
+// the old legends, would give a number for something the user did not see: the pick is read
+// again and shown, and the user computes once he has seen it.
+bool c_calculs::pickIsCurrent()
+{
+    std::optional<functions::PickedFunction> now = functions::changedSincePick(
+        functions::pickedFunction());
+    if (!now)
+        return true;
+    functions::setPickedFunction(std::move(*now));
+    if (selectedFunction() >= 0)
+        showPicked();
+    else
+        showReadings();
+    showResult(std::nullopt);
+    const QString &name = functions::pickedFunction().name;
+    platform().messageBox(u"Le fichier de la fonction « %1 » a changé depuis qu'elle a été "
+                          u"choisie : sa formule, sa légende et ses unités ont été relues. "
+                          u"Vérifiez les données, puis calculez à nouveau."_s.arg(name),
+                          AppTitle,
+                          MessageButtons::Ok,
+                          MessageIcon::Information);
+    return false;
 }
 
 bool c_calculs::pickFunctionFile(const QString &file)
@@ -289,22 +383,18 @@ void c_calculs::cmbFonction_Scroll()
 
 void c_calculs::Command1_Click()
 {
-    functions::FunctionInputs inputs;
-    for (int k = 1; k <= 6; ++k)
-        inputs[k - 1] = txtDonnees[k]->text();
-    const int picked = selectedFunction();
-    const QString name = picked >= 0 ? donnees::FunctionNames[picked] : QString();
+    if (!pickIsCurrent())
+        return;
+    const functions::FunctionInputs inputs = typedInputs();
     const functions::FunctionEvaluation evaluation
-        = functions::evaluateFunction(name, donnees::CurrentFormula, inputs);
+        = functions::evaluateFunction(functions::pickedFunction(), inputs);
     record(inputs, evaluation);
     if (evaluation.ok()) {
-        txtResultat->setText(engine::userNumberText(evaluation.value));
-        m_result = evaluation.value;
+        showResult(evaluation.value);
         return;
     }
     // No number may stand beside the message: the last result belongs to other inputs.
-    txtResultat->clear();
-    m_result.reset();
+    showResult(std::nullopt);
     platform().messageBox(evaluation.message, AppTitle, MessageButtons::Ok, MessageIcon::Warning);
     if (evaluation.box > 0) {
         QLineEdit *box = txtDonnees[evaluation.box];
@@ -316,16 +406,17 @@ void c_calculs::Command1_Click()
 void c_calculs::record(const functions::FunctionInputs &inputs,
                        const functions::FunctionEvaluation &evaluation)
 {
-    std::array<QString, 6> legends;
-    for (int k = 0; k < 6 && k < lstLegende->count(); ++k)
-        legends[k] = lstLegende->item(k)->text();
-    const bool named = !pickedFile.isEmpty() && !donnees::CurrentFormula.isEmpty();
-    journal::Entry entry = journal::functionEntry(named ? pickedName : u"Calculs"_s,
-                                                  named ? pickedFile : QString(),
-                                                  donnees::CurrentFormula,
-                                                  legends,
+    const functions::PickedFunction &function = functions::pickedFunction();
+    const bool named = function.picked() && !function.formula.isEmpty();
+    journal::Entry entry = journal::functionEntry(named ? function.name : u"Calculs"_s,
+                                                  named ? function.file : QString(),
+                                                  function.formula,
+                                                  function.legends,
                                                   inputs,
                                                   evaluation.expression);
+    for (journal::Input &input : entry.inputs)
+        input.unit = functions::shownUnit(function.units.inputs[input.box - 1]);
+    entry.resultUnit = functions::shownUnit(function.units.result);
     if (evaluation.ok())
         entry.setResult(evaluation.value);
     else

@@ -67,6 +67,10 @@ public:
     QPushButton *Command3 = nullptr;
     QLabel *Label2 = nullptr;
     QLineEdit *txtResultat = nullptr;
+    // How each box was read, under it (indices 1 to 6), and the result in engineering form with
+    // its unit, above txtResultat; empty when there is nothing to tell.
+    std::array<QLabel *, 7> lblLecture{};
+    QLabel *lblResultatUnite = nullptr;
 
 private:
     void buildFunctionFrame();
@@ -74,6 +78,11 @@ private:
     void buildLegendAndDescription();
     void buildOptionsFrame();
     void setKeyboardOrder();
+    void showPicked();
+    bool pickIsCurrent();
+    void showReadings();
+    void showResult(const std::optional<double> &value);
+    functions::FunctionInputs typedInputs() const;
     void record(const functions::FunctionInputs &inputs,
                 const functions::FunctionEvaluation &evaluation);
 

@@ -180,7 +180,9 @@ m_sdk::m_sdk(QWidget *parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    setClientSize(this, 5565, 4770);
+    // Taller than the grid alone by the frame of units, which has no room among the documented
+    // controls: each unit stands under its caption, below the buttons.
+    setClientSize(this, 5565, 5745);
 
     Label1 = new QLabel(u"Nom du fichier : "_s, this);
     Label1->setObjectName(u"Label1"_s);
@@ -217,6 +219,7 @@ m_sdk::m_sdk(QWidget *parent)
     // another file, perhaps never generated.
     connect(Text1, &QLineEdit::textChanged, Command3, [this] { Command3->setEnabled(false); });
 
+    buildUnits();
     setKeyboardOrder();
 }
 
@@ -239,21 +242,59 @@ void m_sdk::buildGrid()
     }
 }
 
+void m_sdk::buildUnits()
+{
+    fraUnites = new QGroupBox(u"Unités (facultatives)"_s, this);
+    fraUnites->setObjectName(u"fraUnites"_s);
+    fraUnites->setGeometry(twips(120, 4800, 5295, 855));
+    fraUnites->setEnabled(false); // locked with the grid until "o&k" has made the file
+    for (int i = 0; i < 7; ++i) {
+        const bool result = i == 6;
+        const int left = 120 + i * 690;
+        const int width = result ? 855 : 630;
+        auto *caption = new QLabel(result ? u"Résultat"_s : u"d"_s + QString::number(i + 1),
+                                   fraUnites);
+        caption->setObjectName(u"lblUnite"_s + QString::number(i));
+        caption->setGeometry(twips(left, 240, width, 255));
+        auto *box = new QLineEdit(fraUnites);
+        box->setObjectName(u"txtUnite"_s + QString::number(i));
+        box->setAccessibleName(result ? u"Unité du résultat"_s
+                                      : u"Unité de la donnée "_s + QString::number(i + 1));
+        box->setGeometry(twips(left, 480, width, 285));
+        caption->setBuddy(box);
+        txtUnite[i] = box;
+    }
+}
+
+namespace {
+
+// What a unit box holds, as the file stores it: "Ω" (which Windows-1252 cannot hold) as "ohm",
+// the Greek mu as the micro sign.
+QString storedUnit(const QString &typed)
+{
+    QString unit = typed.trimmed();
+    unit.replace(u'\u03A9', u"ohm"_s).replace(u'\u2126', u"ohm"_s).replace(u'\u03BC', u'\u00B5');
+    return unit;
+}
+
+} // namespace
+
+bool m_sdk::writeUnits(const QString &file)
+{
+    for (int i = 0; i < 7; ++i) {
+        const QString key = i == 6 ? u"Resultat"_s : u"d"_s + QString::number(i + 1);
+        if (WriteIniValue(u"Unites"_s, key, storedUnit(txtUnite[i]->text()), file) == 0)
+            return false;
+    }
+    return true;
+}
+
 void m_sdk::setKeyboardOrder()
 {
-    const QList<QWidget *> order{Text1,
-                                 Text2,
-                                 Text8,
-                                 Text7,
-                                 Text6,
-                                 Text5,
-                                 Text11,
-                                 Text10,
-                                 Text9,
-                                 Text4,
-                                 Text3,
-                                 Command1,
-                                 Command2,
+    const QList<QWidget *> order{Text1,       Text2,       Text8,       Text7,       Text6,
+                                 Text5,       Text11,      Text10,      Text9,       Text4,
+                                 Text3,       txtUnite[0], txtUnite[1], txtUnite[2], txtUnite[3],
+                                 txtUnite[4], txtUnite[5], txtUnite[6], Command1,    Command2,
                                  Command3};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -293,6 +334,7 @@ void m_sdk::Command1_Click()
         return;
     }
     Frame1->setEnabled(true);
+    fraUnites->setEnabled(true);
     Text1->setEnabled(false);
     // The file is the template again until the next "&Générer".
     Command3->setEnabled(false);
@@ -311,6 +353,13 @@ void m_sdk::Command2_Click()
             return;
         }
     }
+    for (QLineEdit *box : txtUnite) {
+        const QString text = storedUnit(box->text());
+        if (const qsizetype at = settings::firstUnstorableCharacter(file, text); at >= 0) {
+            warn(unstorable(box->accessibleName(), text[at]));
+            return;
+        }
+    }
     for (const GridLine &line : gridLines()) {
         if (WriteIniValue(QString::fromUtf16(line.section),
                           QString::fromUtf16(line.key),
@@ -320,6 +369,10 @@ void m_sdk::Command2_Click()
             warn(cannotWrite(file));
             return;
         }
+    }
+    if (!writeUnits(file)) {
+        warn(cannotWrite(file));
+        return;
     }
     Command3->setEnabled(true);
     platform().messageBox(u"Effectué!"_s, Title, MessageButtons::Ok);

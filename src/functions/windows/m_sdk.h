@@ -46,12 +46,17 @@ public:
     QLineEdit *Text11 = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command3 = nullptr;
+    // The units of the six inputs and of the result (section "Unites"), below the buttons.
+    QGroupBox *fraUnites = nullptr;
+    std::array<QLineEdit *, 7> txtUnite{}; // 0 to 5: inputs d1 to d6; 6: the result
 
 private:
     struct GridLine;
     static const std::array<GridLine, 10> &gridLines();
 
     void buildGrid();
+    void buildUnits();
+    bool writeUnits(const QString &file);
     void setKeyboardOrder();
     QString newFilePath() const;
     bool acceptName();

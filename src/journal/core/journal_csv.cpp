@@ -11,9 +11,13 @@ using namespace Qt::StringLiterals;
 namespace zorv::journal {
 namespace {
 
-constexpr QStringView HeaderLine
+// The header of the files written before the units were recorded: read, then rewritten.
+constexpr QStringView HeaderWithoutUnits
     = u"Date;Origine;Fichier;Expression;Résultat;Erreur;Légende 1;Donnée 1;Légende 2;Donnée 2;"
       u"Légende 3;Donnée 3;Légende 4;Donnée 4;Légende 5;Donnée 5;Légende 6;Donnée 6";
+
+const QString HeaderLine = HeaderWithoutUnits.toString()
+                           + u";Unité du résultat;Unité 1;Unité 2;Unité 3;Unité 4;Unité 5;Unité 6"_s;
 
 constexpr char Bom[] = "\xEF\xBB\xBF";
 
@@ -155,6 +159,13 @@ QByteArray recordLine(const Entry &entry)
         fields.append(input == entry.inputs.cend() ? QString() : textField(input->legend));
         fields.append(input == entry.inputs.cend() ? QString() : textField(input->text));
     }
+    fields.append(textField(entry.resultUnit));
+    for (int box = 1; box <= 6; ++box) {
+        const auto input = std::find_if(entry.inputs.cbegin(),
+                                        entry.inputs.cend(),
+                                        [box](const Input &i) { return i.box == box; });
+        fields.append(input == entry.inputs.cend() ? QString() : textField(input->unit));
+    }
     return fields.join(u';').toUtf8() + "\r\n";
 }
 
@@ -169,7 +180,7 @@ QByteArray fileBytes(const QList<Entry> &entries)
 std::optional<Entry> parseRecord(QStringView line)
 {
     const std::optional<QList<QString>> fields = splitFields(line);
-    if (!fields || fields->size() != FieldCount)
+    if (!fields || (fields->size() != FieldCount && fields->size() != FieldCountWithoutUnits))
         return std::nullopt;
     const QList<QString> &f = *fields;
     Entry entry;
@@ -190,11 +201,14 @@ std::optional<Entry> parseRecord(QStringView line)
     for (int box = 1; box <= 6; ++box) {
         const QString legend = readTextField(f[6 + 2 * (box - 1)]);
         const QString text = readTextField(f[7 + 2 * (box - 1)]);
+        const QString unit = f.size() == FieldCount ? readTextField(f[18 + box]) : QString();
         if (!legend.isEmpty())
-            entry.inputs.append({box, legend, text});
-        else if (!text.isEmpty())
+            entry.inputs.append({box, legend, text, unit});
+        else if (!text.isEmpty() || !unit.isEmpty())
             return std::nullopt;
     }
+    if (f.size() == FieldCount)
+        entry.resultUnit = readTextField(f[18]);
     return entry;
 }
 
@@ -225,6 +239,10 @@ ParsedFile parseFile(const QByteArray &bytes)
         if (number == 1) {
             if (text == HeaderLine)
                 continue;
+            if (text == HeaderWithoutUnits) {
+                parsed.canonical = false; // rewritten with the unit columns
+                continue;
+            }
             parsed.canonical = false;
         }
         std::optional<Entry> entry;

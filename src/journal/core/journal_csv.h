@@ -14,14 +14,18 @@
 // The columns: Date (yyyy-MM-dd HH:mm:ss, local time), Origine, Fichier, Expression, Résultat (the
 // number with a decimal comma, 15 significant digits, as the calculator shows it in French),
 // Erreur (the reason of a refusal; then Résultat is empty), and Légende k, Donnée k for the boxes
-// 1 to 6 (both empty for a box that the formula does not use).
+// 1 to 6 (both empty for a box that the formula does not use), then Unité du résultat and Unité k
+// for the boxes 1 to 6 (the declared units as the user reads them, "kΩ"; empty where none is).
+// A file of the earlier form, without the seven unit columns, is read as having no units.
 //
 // A text that a spreadsheet would take for a formula (beginning with "=", "+", "-", "@", a tab or
 // a CR, after any apostrophes) is written behind one more apostrophe, which reading takes away.
 // Line breaks, which no box holds, are written as spaces.
 namespace zorv::journal {
 
-inline constexpr int FieldCount = 18;
+inline constexpr int FieldCount = 25;
+// The lines of a file written before the units were recorded.
+inline constexpr int FieldCountWithoutUnits = 18;
 
 // The byte order mark and the header line.
 QByteArray fileHeader();

@@ -16,6 +16,15 @@ QDateTime nowToTheSecond()
     return now.addMSecs(-now.time().msec());
 }
 
+// A text typed with its unit or a prefix ("100 nF", "4k7") says it already.
+QString withUnit(const QString &text, const QString &unit)
+{
+    const QString trimmed = text.trimmed();
+    if (unit.isEmpty() || trimmed.isEmpty() || !(trimmed.back().isDigit() || trimmed.back() == u')'))
+        return text;
+    return text + u' ' + unit;
+}
+
 } // namespace
 
 void Entry::setResult(double result)
@@ -74,11 +83,11 @@ QString lineText(const Entry &entry, const QLocale &locale)
     } else if (!entry.inputs.isEmpty()) {
         QStringList inputs;
         for (const Input &input : entry.inputs)
-            inputs.append(input.legend + u" = "_s + input.text);
+            inputs.append(input.legend + u" = "_s + withUnit(input.text, input.unit));
         line += u" : "_s + inputs.join(u", "_s);
     }
     if (entry.value)
-        return line + u" → "_s + resultText(entry, locale);
+        return line + u" → "_s + withUnit(resultText(entry, locale), entry.resultUnit);
     return line + u" → refusé : "_s + entry.reason;
 }
 

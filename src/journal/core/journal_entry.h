@@ -20,6 +20,7 @@ struct Input
     int box = 0;    // 1 to 6
     QString legend; // never empty: the box's caption "k)" stands for a missing legend
     QString text;   // as typed
+    QString unit;   // the unit its function declares, as the user reads it ("kΩ"); may be empty
 
     friend bool operator==(const Input &, const Input &) = default;
 };
@@ -33,6 +34,7 @@ struct Entry
     QString expression;          // the text given to the engine
     std::optional<double> value; // the result; nothing when the evaluation was refused
     QString reason;              // why it was refused, in French; empty with a result
+    QString resultUnit;          // the declared unit of the result, as the user reads it
 
     bool refused() const { return !value.has_value(); }
 
@@ -62,6 +64,7 @@ QString resultText(const Entry &entry, const QLocale &locale = QLocale());
 
 // The line that the journal shows: "Name : legend = text, legend = text → result", or for the
 // engine "Moteur d'équations : expression → result"; a refusal ends in "→ refusé : reason".
+// Units stand after the result and after each text that ends in a number ("C = 100 nF").
 QString lineText(const Entry &entry, const QLocale &locale = QLocale());
 
 } // namespace zorv::journal

@@ -330,7 +330,7 @@ void c_journal::ValeursNormalisees()
 {
     const std::optional<journal::Entry> entry = selectedEntry();
     if (entry && entry->value && resultLinks() && resultLinks()->canShowStandardValues())
-        resultLinks()->showStandardValues(*entry->value);
+        resultLinks()->showStandardValues(*entry->value, entry->resultUnit);
 }
 
 } // namespace zorv

@@ -28,9 +28,9 @@ bool ProgramResultLinks::canShowStandardValues() const
     return true;
 }
 
-void ProgramResultLinks::showStandardValues(double value)
+void ProgramResultLinks::showStandardValues(double value, const QString &unit)
 {
-    openStandardValues(value);
+    openStandardValues(value, unit);
 }
 
 QShortcut *addJournalShortcut(QWidget *owner)

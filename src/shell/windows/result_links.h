@@ -19,7 +19,7 @@ public:
 
     void showJournal() override;
     bool canShowStandardValues() const override;
-    void showStandardValues(double value) override;
+    void showStandardValues(double value, const QString &unit) override;
 
 private:
     ResultLinks *m_previous;

@@ -7,6 +7,8 @@
 #include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
 #include "functions/core/function_list.h"
+#include "functions/core/picked_function.h"
+#include "functions/core/unit.h"
 #include "functions/core/user_library.h"
 #include "platform/app_dir.h"
 #include "settings/core/ini.h"
@@ -27,7 +29,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr char Synopsis[] = "usage : zorv-eval [--] [EXPR...]\n"
-                            "        zorv-eval --fonction NOM [VALEUR...]\n"
+                            "        zorv-eval [--unite | --ingenieur] --fonction NOM [VALEUR...]\n"
                             "        zorv-eval --normalisee SÉRIE VALEUR...\n"
                             "        zorv-eval --help | --version\n";
 
@@ -41,7 +43,15 @@ constexpr char Details[]
       "    res/Fonc/ du programme, puis de vos propres fonctions, avec ou sans « .zvfc », ou un\n"
       "    chemin) avec les valeurs comme données 1 à 6 (« 0 » pour les manquantes), selon les\n"
       "    règles de la calculatrice : chaque valeur entre parenthèses, une donnée illisible\n"
-      "    refusée en la nommant.\n"
+      "    refusée en la nommant. Une valeur peut porter l'unité que la fonction déclare pour\n"
+      "    cette donnée, avec ou sans préfixe (« 100 nF », « 4k7 ») ; elle est convertie dans\n"
+      "    l'unité déclarée. La ligne écrite est le nombre dans l'unité déclarée du résultat.\n"
+      "\n"
+      "--unite  (avant --fonction) écrit après le nombre une espace et l'unité déclarée du\n"
+      "    résultat : « 1591.54943091895 Hz ».\n"
+      "--ingenieur  (avant --fonction) écrit le résultat en notation ingénieur, 4 chiffres\n"
+      "    significatifs et le préfixe de l'unité : « 1.592 kHz ».\n"
+      "    Sans unité déclarée, l'une et l'autre écrivent le nombre seul.\n"
       "\n"
       "--normalisee SÉRIE VALEUR...  pour chaque valeur positive, les valeurs de la série (E6, "
       "E12,\n"
@@ -204,8 +214,26 @@ QString asReason(QString message)
     return message;
 }
 
+// How --fonction writes its result: the number alone, or followed by its unit (--unite), or in
+// engineering form (--ingenieur).
+enum class ResultForm {
+    Number,
+    WithUnit,
+    Engineering
+};
+
+QString resultLine(double value, const QString &declaredUnit, ResultForm form)
+{
+    const zorv::functions::Unit unit = zorv::functions::parseUnit(declaredUnit);
+    if (!unit.declared() || form == ResultForm::Number)
+        return zorv::engine::numberText(value);
+    if (form == ResultForm::Engineering)
+        return zorv::functions::engineeringText(value, unit);
+    return zorv::engine::numberText(value) + u' ' + zorv::functions::shownUnit(unit.written);
+}
+
 // The arguments after --fonction. Needs the application object, which knows the program folder.
-int functionMode(const QStringList &arguments)
+int functionMode(const QStringList &arguments, ResultForm form = ResultForm::Number)
 {
     if (arguments.isEmpty() || arguments.size() > 7)
         return usageError(u"--fonction attend un nom et six valeurs au plus"_s);
@@ -221,11 +249,11 @@ int functionMode(const QStringList &arguments)
         inputs[k - 1] = k < arguments.size() ? arguments[k] : u"0"_s;
     const QString functionName
         = zorv::ReadIniValue(u"GeneralInfo"_s, u"NomFonc"_s, path, QFileInfo(path).fileName());
-    const QString formula
-        = zorv::ReadIniValue(u"Calc"_s, u"Fnc"_s, path, zorv::functions::ReadFailureText);
+    const zorv::functions::PickedFunction function
+        = zorv::functions::readPickedFunction(functionName, QFileInfo(path).absoluteFilePath());
     const zorv::functions::FunctionEvaluation evaluation
-        = zorv::functions::evaluateFunction(functionName, formula, inputs);
-    const QString line = evaluation.ok() ? zorv::engine::numberText(evaluation.value)
+        = zorv::functions::evaluateFunction(function, inputs);
+    const QString line = evaluation.ok() ? resultLine(evaluation.value, function.units.result, form)
                                          : u"erreur: "_s + asReason(evaluation.message);
     writeOut(line.toUtf8() + '\n');
     return finish(evaluation.ok());
@@ -265,6 +293,13 @@ int main(int argc, char **argv)
     if (mode == u"--fonction") {
         QCoreApplication application(argc, argv);
         return functionMode(arguments.mid(1));
+    }
+    if (mode == u"--unite" || mode == u"--ingenieur") {
+        if (arguments.value(1) != u"--fonction")
+            return usageError(u"%1 s'emploie juste avant --fonction"_s.arg(mode));
+        QCoreApplication application(argc, argv);
+        return functionMode(arguments.mid(2),
+                            mode == u"--unite" ? ResultForm::WithUnit : ResultForm::Engineering);
     }
     if (mode == u"--normalisee")
         return standardValuesMode(arguments.mid(1));
