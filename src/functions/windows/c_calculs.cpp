@@ -270,8 +270,7 @@ void c_calculs::Form_Load()
 
 void c_calculs::cmbFonction_Click()
 {
-    txtResultat->clear(); // the result was that of another function, or of its old formula
-    m_result.reset();
+    showResult(std::nullopt); // the result was that of another function, or of its old formula
     const int i = selectedFunction();
     if (i < 0)
         return; // nothing picked: no file to read
@@ -426,8 +425,7 @@ void c_calculs::record(const functions::FunctionInputs &inputs,
 
 void c_calculs::Command2_Click()
 {
-    txtResultat->clear(); // the result was that of the values cleared
-    m_result.reset();
+    showResult(std::nullopt); // the result was that of the values cleared
     for (int k = 1; k <= 6; ++k)
         txtDonnees[k]->clear();
 }
