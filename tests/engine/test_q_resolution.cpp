@@ -31,7 +31,7 @@ public:
 
     bool canShowStandardValues() const override { return true; }
 
-    void showStandardValues(double value) override { shown.append(value); }
+    void showStandardValues(double value, const QString &) override { shown.append(value); }
 
     QList<double> shown;
 };
