@@ -127,12 +127,27 @@ void BM_Listing1000_Warm(benchmark::State &state)
     listFunctions(state, false);
 }
 
+// Eight files far larger than a function file can be among the function files (sparse: they take
+// no disk), listed first: they must cost no more than small ones.
+void BM_Listing1000_EightHugeFiles(benchmark::State &state)
+{
+    FunctionFolder folder;
+    for (int i = 0; i < 8; ++i) {
+        QFile file(zorv::donnees::FunctionDir + u"a-huge%1.img"_s.arg(i));
+        if (!file.open(QIODevice::WriteOnly) || !file.resize(qint64(250) << 20))
+            state.SkipWithError("no room for the sparse files");
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zorv::functions::listFunctions().names.size());
+}
+
 } // namespace
 
 BENCHMARK(BM_OpenCalculator1000_Cold)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenCalculator1000_Warm)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Listing1000_Cold)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Listing1000_Warm)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Listing1000_EightHugeFiles)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

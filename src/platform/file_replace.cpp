@@ -110,6 +110,23 @@ Lock lockFolder(int folder)
     }
 }
 
+// Writes all the bytes at the descriptor's position; false at the first refusal.
+bool writeAll(int fd, QByteArrayView bytes)
+{
+    const char *data = bytes.data();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
 } // namespace
 
 QByteArray temporaryFileName(QByteArrayView name, QByteArrayView suffix)
@@ -227,18 +244,7 @@ bool FileReplacement::write(QByteArrayView bytes)
 {
     if (m_problem != ReplaceProblem::None || (m_temporary < 0 && !createTemporary()))
         return false;
-    const char *data = bytes.data();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(m_temporary, data, size_t(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return !fail(ReplaceProblem::Failed);
-        data += written;
-        left -= written;
-    }
-    return true;
+    return writeAll(m_temporary, bytes) || !fail(ReplaceProblem::Failed);
 }
 
 bool FileReplacement::commit()
@@ -256,6 +262,105 @@ bool FileReplacement::commit()
     // The new name itself must reach the disk before the write counts as done.
     ::fsync(m_folder);
     return true;
+}
+
+std::optional<QByteArray> FileReplacement::readExisting(qint64 limit)
+{
+    if (m_problem != ReplaceProblem::None)
+        return std::nullopt;
+    if (!m_existed)
+        return QByteArray();
+    const int fd = ::openat(m_folder, m_name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    QByteArray bytes;
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0 || bytes.size() + n > limit) {
+            ::close(fd);
+            if (n == 0)
+                return bytes;
+            return std::nullopt;
+        }
+        bytes.append(buffer, n);
+    }
+}
+
+std::optional<char> FileReplacement::lastByte()
+{
+    if (m_problem != ReplaceProblem::None || !m_existed)
+        return std::nullopt;
+    const int fd = ::openat(m_folder, m_name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st;
+    char last = 0;
+    const bool read = ::fstat(fd, &st) == 0 && st.st_size > 0
+                      && ::pread(fd, &last, 1, st.st_size - 1) == 1;
+    ::close(fd);
+    return read ? std::optional<char>(last) : std::nullopt;
+}
+
+bool FileReplacement::appendInPlace(QByteArrayView bytes)
+{
+    if (m_problem != ReplaceProblem::None)
+        return false;
+    const int fd = ::openat(m_folder,
+                            m_name.constData(),
+                            O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
+                            0666);
+    if (fd < 0)
+        return !fail(ReplaceProblem::Failed);
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return !fail(ReplaceProblem::Failed);
+    }
+    const bool written = writeAll(fd, bytes);
+    if (!written) {
+        // What went in of a refused append goes again: a reader must never see half of it.
+        if (!m_existed && st.st_size == 0)
+            ::unlinkat(m_folder, m_name.constData(), 0);
+        else [[maybe_unused]]
+            const int undone = ::ftruncate(fd, st.st_size);
+    }
+    const bool closed = ::close(fd) == 0;
+    if (written && closed) {
+        m_existed = true;
+        return true;
+    }
+    return !fail(ReplaceProblem::Failed);
+}
+
+std::optional<QString> FileReplacement::createBeside(const QString &stem,
+                                                     const QString &extension,
+                                                     QByteArrayView bytes)
+{
+    if (m_folder < 0)
+        return std::nullopt;
+    constexpr int MaxNumber = 1000;
+    for (int number = 1; number <= MaxNumber; ++number) {
+        const QString name = (number == 1 ? stem : stem + u'-' + QString::number(number))
+                             + extension;
+        const QByteArray nativeName = QFile::encodeName(name);
+        const int fd = ::openat(m_folder,
+                                nativeName.constData(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                                0666);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0)
+            return std::nullopt;
+        const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+        if (::close(fd) == 0 && written)
+            return name;
+        ::unlinkat(m_folder, nativeName.constData(), 0);
+        return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 } // namespace zorv

@@ -4,6 +4,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <optional>
+
 namespace zorv {
 
 // Why a file cannot be replaced.
@@ -59,6 +61,25 @@ public:
     // Puts the new content in place of the file; false when it could not (the file is then as it
     // was). Without a commit, the destructor throws the new content away.
     bool commit();
+
+    // The file as it is under the lock: empty when there is none, nothing when it cannot be read
+    // or holds more than `limit` bytes.
+    std::optional<QByteArray> readExisting(qint64 limit);
+
+    // The last byte of the file, nothing when it is empty or missing.
+    std::optional<char> lastByte();
+
+    // Adds the bytes at the end of the file itself instead of replacing it (the file is created
+    // when missing): all of them, or, when the system refuses some (a full disk), none. For a
+    // file whose readers pass over a line left unfinished by a crash.
+    bool appendInPlace(QByteArrayView bytes);
+
+    // Writes the bytes into a new file beside, named `stem` + `extension`, or `stem`-2 +
+    // `extension`, -3…, the first name not taken: a file already there is never written over.
+    // The name used, or nothing (and no file left) when it could not be written whole.
+    std::optional<QString> createBeside(const QString &stem,
+                                        const QString &extension,
+                                        QByteArrayView bytes);
 
 private:
     bool fail(ReplaceProblem problem);

@@ -1,6 +1,7 @@
 // ZORV: technical and scientific calculations, chiefly the formulas of electronics.
 
 #include "journal/core/journal.h"
+#include "journal/windows/journal_problems.h"
 #include "platform/program_font.h"
 #include "platform/qt_platform.h"
 #include "platform/user_files.h"
@@ -42,6 +43,7 @@ int main(int argc, char **argv)
     zorv::ProgramResultLinks resultLinks;
     zorv::journal::Journal journal(zorv::journal::journalFilePath());
     zorv::journal::JournalScope journalScope(journal);
+    zorv::journal::showProblemsOf(journal);
     zorv::setStandardValuesOpener(&zorv::v_normalisees::open);
 
     zorv::a_start *splash = zorv::SingleInstance<zorv::a_start>::get();

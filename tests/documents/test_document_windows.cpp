@@ -45,8 +45,8 @@ private slots:
     void loadHelpShowsTheDocument_data();
     void loadHelpShowsTheDocument();
     void missingDocsFolderShowsTheNoteAndBeepsTwice();
-    void failureKeepsThePreviousDocument_data();
-    void failureKeepsThePreviousDocument();
+    void failureReplacesThePreviousDocument_data();
+    void failureReplacesThePreviousDocument();
     void closingTheViewerDiscardsTheDocument();
     void viewerCannotBeTypedIntoButSelects();
     void viewerScrollsWithTheKeyboard();
@@ -147,16 +147,19 @@ void DocumentWindowsTest::missingDocsFolderShowsTheNoteAndBeepsTwice()
     QVERIFY(platform.messages.isEmpty());
 }
 
-void DocumentWindowsTest::failureKeepsThePreviousDocument_data()
+void DocumentWindowsTest::failureReplacesThePreviousDocument_data()
 {
     QTest::addColumn<QString>("failing");
-    QTest::newRow("missing file") << u"absent.dczv"_s;
-    QTest::newRow("folder in place of the file") << u"dossier.dczv"_s;
+    QTest::addColumn<QString>("why");
+    QTest::newRow("missing file") << u"absent.dczv"_s << u"il est introuvable"_s;
+    QTest::newRow("folder in place of the file")
+        << u"dossier.dczv"_s << u"ce n'est pas un fichier"_s;
 }
 
-void DocumentWindowsTest::failureKeepsThePreviousDocument()
+void DocumentWindowsTest::failureReplacesThePreviousDocument()
 {
     QFETCH(QString, failing);
+    QFETCH(QString, why);
     test::TempAppDir dir;
     test::RecordingPlatform platform;
     writeDocuments(dir);
@@ -166,7 +169,9 @@ void DocumentWindowsTest::failureKeepsThePreviousDocument()
     viewer->LoadHelp(failing);
     QCOMPARE(SingleInstance<m_help>::find(), viewer);
     QVERIFY(viewer->isVisible());
-    QCOMPARE(shownText(), u"Le SDK\r\nsection [Fonc]\r\n"_s);
+    QCOMPARE(shownText(),
+             u"Le document « %1 » ne peut pas être lu : %2. Réinstallez ZORV pour le retrouver."_s
+                 .arg(failing, why));
     QCOMPARE(platform.beeps, 2);
 }
 

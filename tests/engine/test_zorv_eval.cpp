@@ -1,3 +1,5 @@
+#include "support/closed_pipe.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -16,6 +18,7 @@ private slots:
     void contract_data();
     void contract();
     void manyLines();
+    void overlongLineIsRefusedAndSkipped();
     void functionFile_data();
     void functionFile();
     void resultWithItsUnit_data();
@@ -43,9 +46,11 @@ struct Run
 
 Run runEvaluator(const QStringList &arguments,
                  const QByteArray &input,
-                 const QString &program = QString::fromUtf8(ZORV_EVAL_PATH))
+                 const QString &program = QString::fromUtf8(ZORV_EVAL_PATH),
+                 const QString &workingFolder = QString())
 {
     QProcess process;
+    process.setWorkingDirectory(workingFolder);
     process.start(program, arguments);
     if (!process.waitForStarted())
         return {};
@@ -115,9 +120,11 @@ void ZorvEvalTest::contract_data()
                                                      << unknown + "U+0000 \xc2\xbb\n"
                                                      << 1;
     QTest::newRow("a lone carriage return is named by its code")
-        << QStringList() << QByteArray("2\r+3\n") << unknown + "U+000D \xc2\xbb\n" << 1;
-    QTest::newRow("a unit glued to a value") << QStringList{u"12 Hz"_s, u"1E-6*2"_s} << QByteArray()
-                                            << unknown + "H \xc2\xbb\n2E-06\n" << 1;
+        << QStringList() << QByteArray("2\r+3\n") << unknown + "U+000D \xc2\xbb\n"
+        << 1;
+    QTest::newRow("a unit glued to a value")
+        << QStringList{u"12 Hz"_s, u"1E-6*2"_s} << QByteArray() << unknown + "H \xc2\xbb\n2E-06\n"
+        << 1;
 }
 
 void ZorvEvalTest::contract()
@@ -129,6 +136,16 @@ void ZorvEvalTest::contract()
     const Run run = runEvaluator(arguments, input);
     QCOMPARE(run.output, output);
     QCOMPARE(run.exitCode, exitCode);
+}
+
+// Past what the engine takes, the rest of the line is skipped rather than kept in memory, and
+// the next line is read as usual.
+void ZorvEvalTest::overlongLineIsRefusedAndSkipped()
+{
+    QByteArray input = QByteArray(400'000, '1') + "\n2+2\n";
+    const Run run = runEvaluator({}, input);
+    QCOMPARE(run.output, QByteArray("erreur: expression trop longue\n4\n"));
+    QCOMPARE(run.exitCode, 1);
 }
 
 void ZorvEvalTest::manyLines()
@@ -164,6 +181,9 @@ void ZorvEvalTest::initTestCase()
     writeFile(folder + u"/res/Fonc/rc.zvfc"_s,
               "[GeneralInfo]\r\nNomFonc=RC\r\n[Calc]\r\nFnc=1000000/(2*PI*d1*d2)\r\n"
               "[Unites]\r\nd1=kohm\r\nd2=nF\r\nResultat=Hz\r\n");
+    writeFile(folder + u"/res/Fonc/longue.zvfc"_s,
+              "[GeneralInfo]\r\nNomFonc=Longue\r\n[Calc]\r\nFnc=d1" + QByteArray("+0").repeated(146)
+                  + "+1000\r\n");
     writeFile(folder + u"/ailleurs/somme.zvfc"_s, "[Calc]\r\nFnc=d1+d2+d3+d4+d5+d6\r\n");
 }
 
@@ -187,6 +207,8 @@ void ZorvEvalTest::functionFile_data()
                                                        u"5"_s,
                                                        u"0,5"_s}
                                         << QByteArray("15.5\n") << 0;
+    QTest::newRow("a path relative to the current folder")
+        << QStringList{u"ailleurs/somme.zvfc"_s, u"1"_s, u"2"_s} << QByteArray("3\n") << 0;
     QTest::newRow("an empty value names its input") << QStringList{u"ohm"_s, u"3"_s, u""_s}
                                                     << QByteArray("erreur: la donn\xc3\xa9"
                                                                   "e 2) est vide\n")
@@ -207,6 +229,11 @@ void ZorvEvalTest::functionFile_data()
                       "fichier ne contient pas la cl\xc3\xa9 \xc2\xab Fnc \xc2\xbb de la "
                       "section \xc2\xab Calc \xc2\xbb\n")
         << 1;
+    QTest::newRow("a formula past what a function file gives back")
+        << QStringList{u"longue"_s, u"5"_s}
+        << QByteArray("erreur: la formule de \xc2\xab Longue \xc2\xbb d\xc3\xa9passe 254 "
+                      "caract\xc3\xa8res\n")
+        << 1;
     QTest::newRow("an unknown function")
         << QStringList{u"nulle"_s, u"1"_s}
         << QByteArray("erreur: fonction introuvable \xc2\xab nulle \xc2\xbb\n") << 1;
@@ -224,7 +251,8 @@ void ZorvEvalTest::functionFile()
     arguments.replaceInStrings(u"%DIR%"_s, m_program.path());
     const Run run = runEvaluator(QStringList{u"--fonction"_s} + arguments,
                                  QByteArray(),
-                                 m_program.path() + u"/zorv-eval"_s);
+                                 m_program.path() + u"/zorv-eval"_s,
+                                 m_program.path());
     QCOMPARE(run.output, output);
     QCOMPARE(run.exitCode, exitCode);
 }
@@ -361,22 +389,32 @@ void ZorvEvalTest::lostOutputIsNotSuccess_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<bool>("pipe"); // a closed pipe rather than a full device
 
-    QTest::newRow("arguments") << QStringList{u"1+1"_s} << QByteArray();
-    QTest::newRow("standard input") << QStringList() << QByteArray("1+1\n2+2\n");
-    QTest::newRow("standard values")
-        << QStringList{u"--normalisee"_s, u"E6"_s, u"2"_s} << QByteArray();
+    for (const bool pipe : {false, true}) {
+        const char *sink = pipe ? "closed pipe" : "full device";
+        QTest::addRow("arguments, %s", sink) << QStringList{u"1+1"_s} << QByteArray() << pipe;
+        QTest::addRow("standard input, %s", sink)
+            << QStringList() << QByteArray("1+1\n2+2\n") << pipe;
+        QTest::addRow("standard values, %s", sink)
+            << QStringList{u"--normalisee"_s, u"E6"_s, u"2"_s} << QByteArray() << pipe;
+    }
 }
 
 void ZorvEvalTest::lostOutputIsNotSuccess()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, input);
+    QFETCH(bool, pipe);
     const QString full = u"/dev/full"_s;
-    if (!QFile::exists(full))
+    if (!pipe && !QFile::exists(full))
         QSKIP("no device that is always full");
     QProcess process;
-    process.setStandardOutputFile(full);
+    const zorv::test::ClosedPipe closedPipe;
+    if (pipe)
+        closedPipe.attachStandardOutput(process);
+    else
+        process.setStandardOutputFile(full);
     process.start(QString::fromUtf8(ZORV_EVAL_PATH), arguments);
     QVERIFY(process.waitForStarted());
     process.write(input);

@@ -700,6 +700,10 @@ void CCalculsTest::failureEmptiesTheResultAndTellsWhy_data()
         << u"La fonction « F » n'a pas de formule : son fichier ne contient pas la clé « Fnc » "
            u"de la section « Calc »."_s
         << u"Command1"_s;
+    // Its first 254 characters would give 5 with 5 in box 1, where the formula gives 1005.
+    QTest::newRow("formula past what the file gives back")
+        << u"d1"_s + QString(u"+0"_s).repeated(146) + u"+1000"_s << QStringList{u"5"_s}
+        << u"La formule de « F » dépasse 254 caractères."_s << u"Command1"_s;
 }
 
 void CCalculsTest::failureEmptiesTheResultAndTellsWhy()

@@ -77,6 +77,9 @@ void FunctionFileTest::readAClause_data()
     QTest::newRow("long value cut to 254 characters")
         << QByteArray("[ePrf]\r\nDescription=" + QByteArray(300, 'x') + "\r\n") << u"ePrf"_s
         << u"Description"_s << QString(254, u'x');
+    QTest::newRow("a file larger than a function file can be is not read")
+        << normal + "; " + QByteArray(MaxFunctionFileSize, 'x') << u"GeneralInfo"_s << u"NomFonc"_s
+        << ReadFailureText;
     QTest::newRow("stray text file")
         << QByteArray("just some notes\r\n") << u"GeneralInfo"_s << u"NomFonc"_s << ReadFailureText;
 }

@@ -528,6 +528,11 @@ void MSdkTest::textsTheFileCannotHoldAreTold_data()
     QTest::newRow("line break in the description")
         << u"Text3"_s << u"deux\nlignes"_s
         << u"La case « Description » contient le caractère de code U+000A"_s;
+    // The file gives back 254 characters of a value: a longer one would be cut in silence.
+    QTest::newRow("formula past what the file gives back")
+        << u"Text4"_s << u"d1"_s + QString(253, u'+') << u"La case « Equation » compte 255 "_s;
+    QTest::newRow("name past what the file gives back")
+        << u"Text2"_s << QString(300, u'n') << u"La case « Nom » compte 300 "_s;
 }
 
 void MSdkTest::textsTheFileCannotHoldAreTold()

@@ -1,12 +1,18 @@
 #include "journal/core/journal.h"
 #include "journal/core/journal_csv.h"
-#include "support/recording_platform.h"
 #include "support/temp_app_dir.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using namespace zorv;
@@ -55,6 +61,84 @@ QByteArray lines(const QList<QByteArray> &records)
     return bytes;
 }
 
+// A file system too small: no file of this process grows past `bytes` while the object lives.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead
+        rlimit limit = m_previous;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_previous{};
+    void (*m_handler)(int) = nullptr;
+};
+
+QString randomText(QRandomGenerator &random)
+{
+    static const QStringList pieces{u""_s,
+                                    u"a"_s,
+                                    u";"_s,
+                                    u"\""_s,
+                                    u"'"_s,
+                                    u"="_s,
+                                    u"+"_s,
+                                    u"-"_s,
+                                    u"@"_s,
+                                    u"\t"_s,
+                                    u"\r"_s,
+                                    u"\n"_s,
+                                    u" "_s,
+                                    u"é"_s,
+                                    u"« »"_s,
+                                    u"\u2028"_s,
+                                    u"4k7"_s};
+    QString text;
+    for (int i = random.bounded(4); i > 0; --i)
+        text += pieces[random.bounded(int(pieces.size()))];
+    return text;
+}
+
+Entry randomEntry(QRandomGenerator &random)
+{
+    static const QList<QDateTime> times{QDateTime(),
+                                        QDateTime(QDate(2026, 12, 7), QTime(10, 0, 5, 731)),
+                                        QDateTime(QDate(12000, 1, 1), QTime(0, 0)),
+                                        QDateTime(QDate(999, 3, 4), QTime(23, 59, 59))};
+    static const QList<std::optional<double>> values{std::nullopt,
+                                                     0.0,
+                                                     -1.5e-20,
+                                                     723.431559508615,
+                                                     1e300,
+                                                     5e-324,
+                                                     std::numeric_limits<double>::infinity(),
+                                                     std::numeric_limits<double>::quiet_NaN()};
+    Entry entry;
+    entry.time = times[random.bounded(int(times.size()))];
+    entry.source = randomText(random);
+    entry.functionFile = randomText(random);
+    entry.expression = randomText(random);
+    entry.value = values[random.bounded(int(values.size()))];
+    entry.reason = randomText(random);
+    for (int i = random.bounded(4); i > 0; --i)
+        entry.inputs.append({random.bounded(0, 8), randomText(random), randomText(random)});
+    return entry;
+}
+
 } // namespace
 
 class JournalFileTest : public QObject
@@ -71,7 +155,12 @@ private slots:
     void fileWithoutUnitsIsReadAndRewritten();
     void damagedLinesAreLeftOut_data();
     void damagedLinesAreLeftOut();
+    void everyLineWrittenReadsBack();
     void damagedFileIsToldKeptAsACopyAndRepaired();
+    void repairThatCannotKeepACopyLeavesTheFile();
+    void fullDiskWritesNoPartOfALine();
+    void rewritesKeepPermissions_data();
+    void rewritesKeepPermissions();
     void fullJournalKeepsTheNewest();
     void appendsWithoutRewriting();
     void unreadableFileIsNeverWrittenOver();
@@ -80,7 +169,6 @@ private slots:
 
 private:
     std::unique_ptr<test::TempAppDir> m_dir;
-    std::unique_ptr<test::RecordingPlatform> m_platform;
 
     QString path() const { return m_dir->filePath(u"parametres/journal.csv"_s); }
 };
@@ -88,12 +176,10 @@ private:
 void JournalFileTest::init()
 {
     m_dir = std::make_unique<test::TempAppDir>();
-    m_platform = std::make_unique<test::RecordingPlatform>();
 }
 
 void JournalFileTest::cleanup()
 {
-    m_platform.reset();
     m_dir.reset();
 }
 
@@ -160,10 +246,11 @@ void JournalFileTest::fileWithoutUnitsIsReadAndRewritten()
     QVERIFY(!read.canonical);
     m_dir->writeFile(u"parametres/journal.csv"_s, before);
     Journal journal(path());
+    QSignalSpy told(&journal, &Journal::problemFound);
     QCOMPARE(journal.entries(), QList<Entry>{rcFilter()});
     journal.flush();
     QCOMPARE(test::readFile(path()), fileBytes({rcFilter()}));
-    QVERIFY(m_platform->messages.isEmpty());
+    QCOMPARE(told.count(), 0);
     QCOMPARE(lineText(withUnits(), QLocale(QLocale::French, QLocale::France)),
              u"Fréquence de coupure d'un filtre RC : Résistance R (kOhm) = 10 kΩ, "
              u"Capacité C (nF) = 22n → 723,431559508615 Hz"_s);
@@ -211,19 +298,126 @@ void JournalFileTest::damagedLinesAreLeftOut()
     QVERIFY(!read.canonical);
 }
 
+void JournalFileTest::everyLineWrittenReadsBack()
+{
+    QRandomGenerator random(7);
+    for (int run = 0; run < 3000; ++run) {
+        const Entry entry = randomEntry(random);
+        const Entry readable = readableEntry(entry);
+        const QByteArray line = recordLine(readable);
+        const std::optional<Entry> read = parseRecord(QString::fromUtf8(line.chopped(2)));
+        QVERIFY2(read, line.constData());
+        QVERIFY2(*read == readable, line.constData());
+        QCOMPARE(readableEntry(readable), readable);
+    }
+}
+
 void JournalFileTest::damagedFileIsToldKeptAsACopyAndRepaired()
 {
     const QByteArray damaged = lines({recordLine(entryAt(1)).chopped(2), "garbage"_ba})
                                + recordLine(entryAt(2)).left(20);
+    const QString firstCopy = m_dir->filePath(u"parametres/journal-avant-reparation.csv"_s);
+    for (int repair = 1; repair <= 2; ++repair) {
+        m_dir->writeFile(u"parametres/journal.csv"_s, damaged + QByteArray(repair, 'x'));
+        Journal journal(path());
+        QSignalSpy told(&journal, &Journal::problemFound);
+        QCOMPARE(journal.entries(), QList<Entry>{entryAt(1)});
+        QTRY_COMPARE(told.size(), 1);
+        const QString text = told[0][0].toString();
+        QVERIFY2(text.contains(u"2 lignes abîmées"_s), qPrintable(text));
+        QTRY_COMPARE(test::readFile(path()), fileBytes({entryAt(1)}));
+        journal.append(entryAt(3));
+        QCOMPARE(test::readFile(path()), fileBytes({entryAt(1), entryAt(3)}));
+        // A second repair keeps its copy beside the first, never over it.
+        QCOMPARE(test::readFile(firstCopy), damaged + "x");
+        const QString copy = repair == 1
+                                 ? firstCopy
+                                 : m_dir->filePath(u"parametres/journal-avant-reparation-2.csv"_s);
+        QVERIFY2(text.contains(QDir::toNativeSeparators(copy)), qPrintable(text));
+        QCOMPARE(test::readFile(copy), damaged + QByteArray(repair, 'x'));
+    }
+}
+
+void JournalFileTest::repairThatCannotKeepACopyLeavesTheFile()
+{
+    const QByteArray damaged = lines(
+        {recordLine(entryAt(1)).chopped(2), "garbage"_ba, recordLine(entryAt(2)).chopped(2)});
     m_dir->writeFile(u"parametres/journal.csv"_s, damaged);
+    // Room for the repaired file, which is smaller, but not for the copy.
+    const FileSizeLimit disk(damaged.size() - 1);
     Journal journal(path());
-    QCOMPARE(journal.entries(), QList<Entry>{entryAt(1)});
-    QTRY_COMPARE(m_platform->messages.size(), 1);
-    QVERIFY(m_platform->messages[0].text.contains(u"2 lignes abîmées"_s));
-    QCOMPARE(test::readFile(m_dir->filePath(u"parametres/journal-avant-reparation.csv"_s)), damaged);
-    QTRY_COMPARE(test::readFile(path()), fileBytes({entryAt(1)}));
-    journal.append(entryAt(3));
-    QCOMPARE(test::readFile(path()), fileBytes({entryAt(1), entryAt(3)}));
+    QSignalSpy told(&journal, &Journal::problemFound);
+    QCOMPARE(journal.entries(), (QList<Entry>{entryAt(1), entryAt(2)}));
+    QTRY_COMPARE(told.size(), 1);
+    QVERIFY(told[0][0].toString().contains(u"ne peuvent pas être mises de côté"_s));
+    journal.remove(0); // a deletion waits for the copy too
+    journal.flush();
+    QCOMPARE(test::readFile(path()), damaged);
+    QCOMPARE(QDir(m_dir->filePath(u"parametres"_s)).entryList(QDir::Files | QDir::Hidden),
+             QStringList{u"journal.csv"_s});
+}
+
+void JournalFileTest::fullDiskWritesNoPartOfALine()
+{
+    const QByteArray before = fileBytes({entryAt(1)});
+    m_dir->writeFile(u"parametres/journal.csv"_s, before);
+    Journal journal(path());
+    QSignalSpy told(&journal, &Journal::problemFound);
+    {
+        const FileSizeLimit disk(before.size() + 10);
+        journal.append(entryAt(2));
+        journal.append(entryAt(3));
+        QCoreApplication::processEvents();
+        QCOMPARE(test::readFile(path()), before);
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told[0][0].toString().contains(u"ne peut pas être enregistré"_s));
+    }
+    // Room again: the entries that waited go with the next one, in their order.
+    journal.append(entryAt(4));
+    QCOMPARE(test::readFile(path()), fileBytes({entryAt(1), entryAt(2), entryAt(3), entryAt(4)}));
+    QCOMPARE(told.size(), 1);
+}
+
+void JournalFileTest::rewritesKeepPermissions_data()
+{
+    QTest::addColumn<int>("fileMode");
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("group-readable file") << 0640 << 0755 << true;
+    QTest::newRow("read-only file") << 0444 << 0755 << false;
+    QTest::newRow("read-only folder") << 0644 << 0555 << false;
+}
+
+// Run as root too: a file or folder marked read-only stays as it is.
+void JournalFileTest::rewritesKeepPermissions()
+{
+    QFETCH(int, fileMode);
+    QFETCH(int, folderMode);
+    QFETCH(bool, writable);
+    const QByteArray before = fileBytes({entryAt(1), entryAt(2)});
+    m_dir->writeFile(u"parametres/journal.csv"_s, before);
+    const QString folder = m_dir->filePath(u"parametres"_s);
+    QCOMPARE(chmod(qPrintable(path()), mode_t(fileMode)), 0);
+    QCOMPARE(chmod(qPrintable(folder), mode_t(folderMode)), 0);
+    {
+        Journal journal(path());
+        QSignalSpy told(&journal, &Journal::problemFound);
+        journal.append(entryAt(3));
+        journal.remove(0);
+        journal.flush();
+        QCOMPARE(told.size(), writable ? 0 : 1);
+    }
+    chmod(qPrintable(folder), 0755);
+
+    struct stat st
+    {};
+
+    QCOMPARE(stat(qPrintable(path()), &st), 0);
+    QCOMPARE(int(st.st_mode & 07777), fileMode);
+    if (writable)
+        QCOMPARE(parseFile(test::readFile(path())).entries, (QList<Entry>{entryAt(2), entryAt(3)}));
+    else
+        QCOMPARE(test::readFile(path()), before);
 }
 
 void JournalFileTest::fullJournalKeepsTheNewest()
@@ -233,6 +427,7 @@ void JournalFileTest::fullJournalKeepsTheNewest()
         many.append(entryAt(i));
     m_dir->writeFile(u"parametres/journal.csv"_s, fileBytes(many));
     Journal journal(path());
+    QSignalSpy told(&journal, &Journal::problemFound);
     QCOMPARE(journal.entries().size(), Journal::Capacity);
     QCOMPARE(journal.entries().first(), entryAt(5));
     journal.append(entryAt(-1));
@@ -242,7 +437,7 @@ void JournalFileTest::fullJournalKeepsTheNewest()
     journal.flush();
     const ParsedFile onDisk = parseFile(test::readFile(path()));
     QCOMPARE(onDisk.entries, journal.entries());
-    QVERIFY(m_platform->messages.isEmpty());
+    QCOMPARE(told.size(), 0);
 }
 
 void JournalFileTest::appendsWithoutRewriting()
@@ -250,7 +445,7 @@ void JournalFileTest::appendsWithoutRewriting()
     Journal journal(path());
     journal.append(entryAt(1));
     QCOMPARE(test::readFile(path()), fileBytes({entryAt(1)}));
-    // A line written by another hand after ours stays: appending never rewrites.
+    // A line written by another ZORV after ours stays: appending never rewrites.
     QFile file(path());
     QVERIFY(file.open(QIODevice::Append));
     file.write(recordLine(entryAt(7)));
@@ -258,8 +453,10 @@ void JournalFileTest::appendsWithoutRewriting()
     journal.append(entryAt(2));
     QCOMPARE(parseFile(test::readFile(path())).entries,
              (QList<Entry>{entryAt(1), entryAt(7), entryAt(2)}));
+    // A deletion rewrites the file as it finds it: the other line stays, and shows.
     journal.remove(0);
-    QCOMPARE(test::readFile(path()), fileBytes({entryAt(2)}));
+    QCOMPARE(test::readFile(path()), fileBytes({entryAt(7), entryAt(2)}));
+    QCOMPARE(journal.entries(), (QList<Entry>{entryAt(7), entryAt(2)}));
     journal.clear();
     QCOMPARE(test::readFile(path()), fileHeader());
 }
@@ -268,11 +465,12 @@ void JournalFileTest::unreadableFileIsNeverWrittenOver()
 {
     m_dir->makeDir(u"parametres/journal.csv"_s);
     Journal journal(path());
+    QSignalSpy told(&journal, &Journal::problemFound);
     journal.append(entryAt(1));
     journal.flush();
     QCOMPARE(journal.entries(), QList<Entry>{entryAt(1)});
-    QTRY_COMPARE(m_platform->messages.size(), 1);
-    QVERIFY(m_platform->messages[0].text.contains(u"ne peut pas être lu"_s));
+    QCOMPARE(told.size(), 1);
+    QVERIFY(told[0][0].toString().contains(u"ne peut pas être lu"_s));
     QVERIFY(QFileInfo(path()).isDir());
 }
 
@@ -280,14 +478,14 @@ void JournalFileTest::unwritableFolderIsToldOnce()
 {
     m_dir->writeFile(u"parametres"_s, "not a folder");
     Journal journal(path());
+    QSignalSpy told(&journal, &Journal::problemFound);
     for (int i = 0; i < 3; ++i) {
         journal.append(entryAt(i));
         QCoreApplication::processEvents();
     }
     QCOMPARE(journal.entries().size(), 3);
-    QTRY_COMPARE(m_platform->messages.size(), 1);
-    QVERIFY(m_platform->messages[0].text.contains(u"ne peut pas être enregistré"_s));
-    QCOMPARE(m_platform->messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(told.size(), 1);
+    QVERIFY(told[0][0].toString().contains(u"ne peut pas être enregistré"_s));
 }
 
 void JournalFileTest::exportReadsBackInARealCsvReader()

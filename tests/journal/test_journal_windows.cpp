@@ -2,6 +2,7 @@
 #include "journal/core/journal.h"
 #include "journal/core/journal_csv.h"
 #include "journal/windows/c_journal.h"
+#include "journal/windows/journal_problems.h"
 #include "platform/program_font.h"
 #include "platform/window_openers.h"
 #include "shell/shell_test_support.h"
@@ -63,6 +64,7 @@ private slots:
     void cleanup();
 
     void calculatorRecordsResultsAndRefusals();
+    void journalProblemsShowAfterTheResult();
     void upAndDownGoThroughTheExpressions_data();
     void upAndDownGoThroughTheExpressions();
     void resultBoxMenus_data();
@@ -166,6 +168,23 @@ void JournalWindowsTest::calculatorRecordsResultsAndRefusals()
     QCOMPARE(journal::parseFile(readFile(m_journal->filePath())).entries, entries);
     // Beside the settings file.
     QCOMPARE(QFileInfo(m_journal->filePath()).dir(), QFileInfo(settings::settingsFilePath()).dir());
+}
+
+void JournalWindowsTest::journalProblemsShowAfterTheResult()
+{
+    journal::showProblemsOf(*m_journal);
+    const QString folder = QFileInfo(m_journal->filePath()).absolutePath();
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    c_calculs *calculator = calculatorWithRc();
+    calculator->Command1_Click();
+    QVERIFY(m_shell->platform.messages.isEmpty()); // the result first
+    QTRY_COMPARE(m_shell->platform.messages.size(), 1);
+    const MessageRecord &told = m_shell->platform.messages[0];
+    QVERIFY2(told.text.contains(u"ne peut pas être enregistré"_s), qPrintable(told.text));
+    QCOMPARE(told.buttons, MessageButtons::Ok);
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QCOMPARE(m_journal->entries().size(), 1);
 }
 
 void JournalWindowsTest::upAndDownGoThroughTheExpressions_data()

@@ -1,5 +1,8 @@
 // zorv-ini, run as a user runs it: arguments in, text and exit status out, the file on disk.
 
+#include "support/closed_pipe.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -28,6 +31,8 @@ private slots:
     void help();
     void lostOutput_data();
     void lostOutput();
+    void unreadableFileIsAnError_data();
+    void unreadableFileIsAnError();
 };
 
 void ZorvIniTest::run_data()
@@ -130,22 +135,29 @@ void ZorvIniTest::lostOutput_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<bool>("pipe"); // a closed pipe rather than a full device
     const QByteArray file("[s]\r\nk=old\r\n");
-    QTest::newRow("read") << QStringList{"read", "s", "k", "FILE", "x"} << 3 << file;
-    QTest::newRow("a write that was done")
-        << QStringList{"write", "s", "k", "new", "FILE"} << 3 << QByteArray("[s]\r\nk=new\r\n");
-    QTest::newRow("a write that was not done")
-        << QStringList{"write", "s", "k", "Ω", "FILE"} << 1 << file;
-    QTest::newRow("version") << QStringList{"--version"} << 3 << file;
+    for (const bool pipe : {false, true}) {
+        const char *sink = pipe ? "closed pipe" : "full device";
+        QTest::addRow("read, %s", sink)
+            << QStringList{"read", "s", "k", "FILE", "x"} << 3 << file << pipe;
+        QTest::addRow("a write that was done, %s", sink)
+            << QStringList{"write", "s", "k", "new", "FILE"} << 3 << QByteArray("[s]\r\nk=new\r\n")
+            << pipe;
+        QTest::addRow("a write that was not done, %s", sink)
+            << QStringList{"write", "s", "k", "Ω", "FILE"} << 1 << file << pipe;
+        QTest::addRow("version, %s", sink) << QStringList{"--version"} << 3 << file << pipe;
+    }
 }
 
-// Standard output on a full device: the status says what became of the file and of the output.
+// Standard output lost: the status says what became of the file and of the output.
 void ZorvIniTest::lostOutput()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QByteArray, after);
-    if (!QFileInfo::exists(u"/dev/full"_s))
+    QFETCH(bool, pipe);
+    if (!pipe && !QFileInfo::exists(u"/dev/full"_s))
         QSKIP("no /dev/full on this system");
     QTemporaryDir dir;
     const QString path = dir.filePath(u"f.ini"_s);
@@ -156,11 +168,51 @@ void ZorvIniTest::lostOutput()
     }
     arguments.replaceInStrings(u"FILE"_s, path);
     QProcess tool;
-    tool.setStandardOutputFile(u"/dev/full"_s);
+    const zorv::test::ClosedPipe closedPipe;
+    if (pipe)
+        closedPipe.attachStandardOutput(tool);
+    else
+        tool.setStandardOutputFile(u"/dev/full"_s);
     tool.start(QString::fromUtf8(ZORV_INI), arguments);
     QVERIFY(tool.waitForFinished(30000));
+    QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
     QCOMPARE(tool.exitCode(), status);
     QCOMPARE(readBytes(path), after);
+}
+
+void ZorvIniTest::unreadableFileIsAnError_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("reason");
+    QTest::newRow("a folder") << u"folder"_s << QByteArray("c'est un dossier");
+    QTest::newRow("a file past the size of a profile file")
+        << u"huge"_s << QByteArray("il d\xC3\xA9passe 256 Mio");
+}
+
+// Read as the default, as documented, but never as a success: the file is there.
+void ZorvIniTest::unreadableFileIsAnError()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"f.ini"_s);
+    if (kind == u"folder"_s) {
+        QVERIFY(QDir().mkdir(path));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize((qint64(256) << 20) + 1)); // sparse: costs no disk
+    }
+    QProcess tool;
+    tool.start(QString::fromUtf8(ZORV_INI), {u"read"_s, u"s"_s, u"k"_s, path, u"défaut"_s});
+    QVERIFY(tool.waitForFinished(30000));
+    QCOMPARE(tool.readAllStandardOutput(),
+             QByteArray("d\xC3\xA9"
+                        "faut\n"));
+    const QByteArray err = tool.readAllStandardError();
+    QVERIFY2(err.startsWith("zorv-ini: impossible de lire") && err.contains(reason),
+             err.constData());
+    QCOMPARE(tool.exitCode(), 1);
 }
 
 QTEST_GUILESS_MAIN(ZorvIniTest)

@@ -54,4 +54,16 @@ std::optional<QString> ReadAfile(const QString &filename)
     return documentText(bytes);
 }
 
+QString unreadableReason(const QString &filename)
+{
+    const QFileInfo info(filename);
+    if (!info.exists())
+        return u"il est introuvable"_s;
+    if (!info.isFile())
+        return u"ce n'est pas un fichier"_s;
+    if (info.size() > MaxDocumentBytes)
+        return u"il dépasse %1 Mio, ce n'est pas un document de ZORV"_s.arg(MaxDocumentBytes >> 20);
+    return u"le système en refuse la lecture"_s;
+}
+
 } // namespace zorv::documents

@@ -17,6 +17,10 @@ inline constexpr qint64 MaxDocumentBytes = 1024 * 1024;
 // MaxDocumentBytes.
 std::optional<QString> ReadAfile(const QString &filename);
 
+// Why ReadAfile gives nothing for this file, in French ("il est introuvable"), to follow "le
+// document … ne peut pas être lu : ".
+QString unreadableReason(const QString &filename);
+
 // The same text built from bytes already read.
 QString documentText(const QByteArray &bytes);
 

@@ -45,10 +45,18 @@ m_help::m_help(QWidget *parent)
 void m_help::LoadHelp(const QString &HelpFile)
 {
     showWindow(this, windowKind);
-    const std::optional<QString> text = ReadAfile(donnees::appPath(u"docs/"_s + HelpFile));
+    const QString path = donnees::appPath(u"docs/"_s + HelpFile);
+    const std::optional<QString> text = ReadAfile(path);
     if (!text) {
         platform().beep();
         platform().beep();
+        // The text of another document would pass for the one asked for; the note says already
+        // that none is loaded.
+        if (Text1->toPlainText() != NoDocumentNote) {
+            Text1->setPlainText(
+                u"Le document « %1 » ne peut pas être lu : %2. Réinstallez ZORV pour "
+                u"le retrouver."_s.arg(HelpFile, documents::unreadableReason(path)));
+        }
         return;
     }
     Text1->setPlainText(*text);

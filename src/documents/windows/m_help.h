@@ -26,7 +26,8 @@ public:
     explicit m_help(QWidget *parent = nullptr);
 
     // Shows the viewer (or brings it to the front) with the document HelpFile of the program's
-    // docs folder. When the document cannot be read, two beeps sound and Text1 keeps its text.
+    // docs folder. When the document cannot be read, two beeps sound and Text1 says so and why in
+    // place of the document it showed (the note, which says that none is loaded, stays).
     void LoadHelp(const QString &HelpFile);
 
     // The whole text of a file, every line followed by CR LF (see documents::ReadAfile); nothing

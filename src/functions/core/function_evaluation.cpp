@@ -116,6 +116,13 @@ FunctionEvaluation evaluateFunction(const QString &name,
                              u"de la section « Calc »."_s);
     }
 
+    if (formula.size() > MaxClauseLength) {
+        return failure({},
+                       0,
+                       u"La formule de "_s + functionCalled(name) + u" dépasse "_s
+                           + QString::number(MaxClauseLength) + u" caractères."_s);
+    }
+
     const Substitution substitution = substituteInputs(formula, inputs);
     QList<int> order;
     for (int k = 1; k <= 6; ++k) {

@@ -45,6 +45,8 @@ struct FunctionEvaluation
 // Faults that lie in no one box (box 0):
 // - a formula read from a file that has none (ReadFailureText), before anything else:
 //   "La fonction « NAME » n'a pas de formule : ...";
+// - a formula longer than a function file holds whole (see readFormula), which is never computed
+//   from its start: "La formule de « NAME » dépasse 254 caractères.";
 // - the whole refused or failing: "Impossible de calculer « NAME » : division par zéro."
 // `name` is the function's name as listed; when it is empty the messages say "cette fonction".
 FunctionEvaluation evaluateFunction(const QString &name,

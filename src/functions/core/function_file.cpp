@@ -3,6 +3,7 @@
 #include "functions/core/function_list.h"
 #include "functions/core/user_library.h"
 #include "settings/core/ini.h"
+#include "settings/core/profile_text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,11 +16,32 @@ namespace zorv::functions {
 
 const QString ReadFailureText = u"Erreur de lecture de fichier"_s;
 
-QString ReadAClause(const QString &File, const QString &Category, const QString &StringC)
+static_assert(MaxClauseLength == settings::MaxValueLength);
+
+namespace {
+
+// The path of a function file, empty when it is too large to be one.
+QString clausePath(const QString &File)
 {
     // The user's own functions are listed by their full path; a listed name never is one.
-    const QString path = QDir::isAbsolutePath(File) ? File : donnees::FunctionDir + File;
-    return ReadIniValue(Category, StringC, path, ReadFailureText);
+    QString path = QDir::isAbsolutePath(File) ? File : donnees::FunctionDir + File;
+    return QFileInfo(path).size() > MaxFunctionFileSize ? QString() : path;
+}
+
+} // namespace
+
+QString ReadAClause(const QString &File, const QString &Category, const QString &StringC)
+{
+    const QString path = clausePath(File);
+    return path.isEmpty() ? ReadFailureText
+                          : ReadIniValue(Category, StringC, path, ReadFailureText);
+}
+
+QString readFormula(const QString &File)
+{
+    const QString path = clausePath(File);
+    return path.isEmpty() ? ReadFailureText
+                          : ReadWholeIniValue(u"Calc"_s, u"Fnc"_s, path, ReadFailureText);
 }
 
 QStringList functionFileNames(const QString &folder)

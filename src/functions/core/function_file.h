@@ -8,11 +8,24 @@ namespace zorv::functions {
 // What a missing file, section or key of a function file reads as.
 extern const QString ReadFailureText;
 
+// The longest text that a function file gives back whole (a name, a legend, a formula, a
+// description); ReadAClause cuts a longer one.
+inline constexpr qsizetype MaxClauseLength = 254;
+
+// A function file holds a dozen short lines. A file far larger is none (a stray disk image, a log)
+// and is not read at all: reading it whole would hold the calculator up for seconds.
+inline constexpr qint64 MaxFunctionFileSize = 1024 * 1024;
+
 // One entry of a function file: FunctionDir followed by File (or File itself when it is a full
 // path, as for the user's own functions), section Category, key StringC. The
 // value as the profile store reads it (at most 254 characters), or ReadFailureText when the file,
-// the section or the key does not exist. No other check is made.
+// the section or the key does not exist, or the file is larger than MaxFunctionFileSize.
 QString ReadAClause(const QString &File, const QString &Category, const QString &StringC);
+
+// The formula of a function file (section "Calc", key "Fnc"), as ReadAClause finds it but not cut
+// at MaxClauseLength, so that evaluateFunction refuses a formula too long for the file instead of
+// computing its start.
+QString readFormula(const QString &File);
 
 // The plain files of a folder that count as function files: hidden files (name beginning with
 // ".") and subfolders left out, ascending by name without regard to letter case (names that

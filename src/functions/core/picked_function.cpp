@@ -28,7 +28,7 @@ PickedFunction readPickedFunction(const QString &name, const QString &file)
     PickedFunction function;
     function.name = name;
     function.file = file;
-    function.formula = ReadAClause(file, u"Calc"_s, u"Fnc"_s);
+    function.formula = readFormula(file);
     for (int k = 1; k <= 6; ++k) {
         const QString key = u'd' + QString::number(k);
         function.legends[k - 1] = ReadAClause(file, u"Fonc"_s, key);

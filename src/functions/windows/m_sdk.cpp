@@ -77,6 +77,14 @@ QString cannotWrite(const QString &file)
              u"dossier). Réessayez."_s;
 }
 
+QString tooLong(const QString &box, qsizetype length)
+{
+    return u"La case « %1 » compte %2 caractères : un fichier de fonction n'en rend que %3. "
+           u"Raccourcissez-la, puis générez à nouveau."_s.arg(box)
+               .arg(length)
+               .arg(functions::MaxClauseLength);
+}
+
 QString unstorable(const QString &box, QChar c)
 {
     const QString shown
@@ -348,6 +356,10 @@ void m_sdk::Command2_Click()
     // Checked before the first write, so that a refused text leaves no half-written file.
     for (const GridLine &line : gridLines()) {
         const QString text = (this->*line.box)->text();
+        if (text.size() > functions::MaxClauseLength) {
+            warn(tooLong(QString::fromUtf16(line.caption), text.size()));
+            return;
+        }
         if (const qsizetype at = settings::firstUnstorableCharacter(file, text); at >= 0) {
             warn(unstorable(QString::fromUtf16(line.caption), text[at]));
             return;

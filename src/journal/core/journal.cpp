@@ -1,12 +1,11 @@
 #include "journal/core/journal.h"
 
 #include "journal/core/journal_csv.h"
-#include "platform/platform.h"
+#include "journal/core/journal_file.h"
+#include "platform/file_replace.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -20,12 +19,6 @@ QString nativePath(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-QString damagedCopyPath(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.dir().filePath(info.completeBaseName() + u"-avant-reparation.csv"_s);
-}
-
 QString linesText(qsizetype count, const QString &one, const QString &many)
 {
     return count == 1 ? one : many.arg(count);
@@ -34,10 +27,15 @@ QString linesText(qsizetype count, const QString &one, const QString &many)
 } // namespace
 
 Journal::Journal(const QString &filePath, QObject *parent)
+    : Journal(filePath, JournalLimits{}, parent)
+{}
+
+Journal::Journal(const QString &filePath, JournalLimits limits, QObject *parent)
     : QObject(parent)
     , m_path(filePath)
+    , m_limits(limits)
     // Without a file, the journal lives in memory only.
-    , m_state(filePath.isEmpty() ? FileState::Untouchable : FileState::InSync)
+    , m_untouchable(filePath.isEmpty())
 {
     m_rewriteTimer.setSingleShot(true);
     m_rewriteTimer.setInterval(0);
@@ -56,65 +54,32 @@ void Journal::load()
     if (m_loaded)
         return;
     m_loaded = true;
-    readFile();
+    if (!m_untouchable)
+        readFile();
     emit entriesReset();
 }
 
 void Journal::readFile()
 {
-    QFile file(m_path);
-    const QFileInfo info(m_path);
-    if (!info.exists() && !info.isSymLink())
-        return; // nothing recorded yet: the first line creates the file
-    QString why;
-    if (!info.isFile())
-        why = u"ce n'est pas un fichier"_s;
-    else if (info.size() > MaxFileSize)
-        why = u"il dépasse %1 Mo"_s.arg(MaxFileSize >> 20);
-    else if (!file.open(QIODevice::ReadOnly))
-        why = u"le système en refuse la lecture"_s;
-    QByteArray bytes;
-    if (why.isEmpty()) {
-        bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            why = u"le système en refuse la lecture"_s;
-    }
-    if (!why.isEmpty()) {
-        m_state = FileState::Untouchable;
-        tell(Problem::Read,
-             u"Le journal des calculs « %1 » ne peut pas être lu : %2. ZORV le laisse tel quel ; "
-             u"les calculs de cette session ne seront gardés que jusqu'à sa fermeture."_s
-                 .arg(nativePath(m_path), why));
+    const FileContent content = readJournalFile(m_path);
+    if (!content.unreadable.isEmpty()) {
+        m_untouchable = true;
+        tellUnreadable(content.unreadable);
         return;
     }
-    ParsedFile parsed = parseFile(bytes);
-    m_entries = std::move(parsed.entries);
-    m_fileLines = m_entries.size();
-    if (m_entries.size() > Capacity)
-        m_entries.remove(0, m_entries.size() - Capacity);
-    if (!parsed.damagedLines.isEmpty())
-        keepCopyOfDamagedFile(int(parsed.damagedLines.size()));
-    if (!parsed.canonical || m_fileLines > Capacity) {
-        m_state = FileState::Stale;
-        scheduleRewrite();
+    if (content.bytes.isEmpty() && !QFileInfo::exists(m_path))
+        return; // nothing recorded yet: the first line creates the file
+    const ParsedFile parsed = parseFile(content.bytes);
+    m_fileLines = parsed.entries.size();
+    m_entries = parsed.entries;
+    keepCapacity();
+    m_damagedAtLoad = int(parsed.damagedLines.size());
+    // The repair is told when it is done, under the lock: another ZORV may have been writing the
+    // line that looked damaged.
+    if (!parsed.canonical || m_fileLines > m_limits.capacity) {
+        m_rewriteWanted = true;
+        rewriteSoon();
     }
-}
-
-void Journal::keepCopyOfDamagedFile(int damagedLines)
-{
-    const QString copy = damagedCopyPath(m_path);
-    const bool copied = copyFileReplacing(m_path, copy);
-    QString text = damagedLines == 1
-                       ? u"Une ligne abîmée du journal des calculs « %1 » a été laissée de côté"_s
-                             .arg(nativePath(m_path))
-                       : u"%1 lignes abîmées du journal des calculs « %2 » ont été laissées de "
-                         u"côté"_s.arg(QString::number(damagedLines), nativePath(m_path));
-    text += linesText(m_entries.size(),
-                      u" ; le calcul lisible est gardé."_s,
-                      u" ; les %1 calculs lisibles sont gardés."_s);
-    if (copied)
-        text += u"\nLe fichier tel qu'il était est copié dans « %1 »."_s.arg(nativePath(copy));
-    tell(Problem::Damage, text);
 }
 
 const QList<Entry> &Journal::entries()
@@ -126,38 +91,33 @@ const QList<Entry> &Journal::entries()
 void Journal::append(const Entry &entry)
 {
     load();
-    if (m_entries.size() >= Capacity) {
-        m_entries.removeFirst();
+    const Entry readable = readableEntry(entry);
+    if (m_entries.size() >= m_limits.capacity) {
+        const Entry oldest = m_entries.takeFirst();
+        if (!m_untouchable && !m_unwritten.removeOne(oldest))
+            m_letGo.append(oldest);
         emit entryRemoved(0);
     }
-    m_entries.append(entry);
+    m_entries.append(readable);
     emit entryAppended();
-
-    if (m_state == FileState::InSync && m_fileLines >= Capacity + Slack)
-        m_state = FileState::Stale;
-    if (m_state == FileState::InSync) {
-        if (appendLine(entry)) {
-            ++m_fileLines;
-            return;
-        }
-        m_state = FileState::Stale;
-    }
-    if (m_state == FileState::Stale)
-        scheduleRewrite();
+    if (m_untouchable)
+        return;
+    m_unwritten.append(readable);
+    writeUnwritten();
+    if (m_fileLines >= m_limits.capacity + m_limits.slack)
+        m_rewriteWanted = true;
+    if (rewriteWaits())
+        rewriteSoon();
 }
 
-bool Journal::appendLine(const Entry &entry)
+void Journal::writeUnwritten()
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        if (!QDir().mkpath(QFileInfo(m_path).absolutePath())
-            || !file.open(QIODevice::WriteOnly | QIODevice::Append))
-            return false;
+    if (appendEntries(m_path, m_unwritten) == FileOutcome::Written) {
+        m_fileLines += m_unwritten.size();
+        m_unwritten.clear();
+        return;
     }
-    QByteArray bytes = recordLine(entry);
-    if (file.size() == 0)
-        bytes.prepend(fileHeader());
-    return file.write(bytes) == bytes.size() && file.flush();
+    tellUnwritable();
 }
 
 void Journal::remove(qsizetype index)
@@ -165,26 +125,34 @@ void Journal::remove(qsizetype index)
     load();
     if (index < 0 || index >= m_entries.size())
         return;
-    m_entries.remove(index);
+    const Entry removed = m_entries.takeAt(index);
     emit entryRemoved(index);
-    if (m_state != FileState::Untouchable) {
-        m_state = FileState::Stale;
-        rewrite();
-    }
+    if (m_untouchable)
+        return;
+    if (!m_unwritten.removeOne(removed))
+        m_removed.append(removed);
+    rewrite();
 }
 
 void Journal::clear()
 {
     load();
+    for (const Entry &entry : std::as_const(m_entries)) {
+        if (!m_unwritten.removeOne(entry))
+            m_removed.append(entry);
+    }
+    m_removed.append(m_letGo);
+    m_letGo.clear();
     m_entries.clear();
     emit entriesReset();
-    if (m_state != FileState::Untouchable) {
-        m_state = FileState::Stale;
-        rewrite();
+    if (m_untouchable) {
+        m_removed.clear();
+        return;
     }
+    rewrite();
 }
 
-void Journal::scheduleRewrite()
+void Journal::rewriteSoon()
 {
     if (!m_rewriteTimer.isActive())
         m_rewriteTimer.start();
@@ -193,34 +161,78 @@ void Journal::scheduleRewrite()
 void Journal::rewrite()
 {
     m_rewriteTimer.stop();
-    if (m_state != FileState::Stale)
+    if (m_untouchable || !m_loaded || (!rewriteWaits() && m_unwritten.isEmpty()))
         return;
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSaveFile file(m_path);
-    const QByteArray bytes = fileBytes(m_entries);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
-        m_state = FileState::InSync;
-        m_fileLines = m_entries.size();
+    const RewriteResult result = rewriteFile(m_path, {m_removed, m_unwritten, m_limits.capacity});
+    switch (result.outcome) {
+    case FileOutcome::Written:
+        if (result.damagedLines > 0)
+            tellDamage(result.damagedLines,
+                       result.entries.size(),
+                       u"\nLe fichier tel qu'il était est copié dans « %1 »."_s.arg(
+                           nativePath(QFileInfo(m_path).dir().filePath(result.copyName))));
+        m_removed.clear();
+        m_unwritten.clear();
+        m_rewriteWanted = false;
+        m_fileLines = result.entries.size();
+        show(result.entries);
+        return;
+    case FileOutcome::CopyFailed:
+        // Retried with the next deletion, never in a loop.
+        m_rewriteWanted = false;
+        tellDamage(result.damagedLines,
+                   m_entries.size(),
+                   u"\nElles ne peuvent pas être mises de côté dans une copie (le disque est "
+                   u"peut-être plein) : le journal est laissé tel quel, sans réparation."_s);
+        return;
+    case FileOutcome::Unreadable:
+        m_untouchable = true;
+        tellUnreadable(result.unreadable);
+        return;
+    case FileOutcome::Unwritable:
+        m_rewriteWanted = false;
+        if (m_damagedAtLoad > 0)
+            tellDamage(m_damagedAtLoad, m_entries.size(), u"\nLe fichier est laissé tel quel."_s);
+        tellUnwritable();
         return;
     }
-    tell(Problem::Write,
-         u"Le journal des calculs ne peut pas être enregistré dans « %1 ». Les calculs de cette "
-         u"session y restent jusqu'à la fermeture de ZORV ; exportez-les si vous voulez les "
-         u"garder."_s.arg(nativePath(m_path)));
+}
+
+// What the file holds after a rewrite, which may include the entries of another ZORV.
+void Journal::show(const QList<Entry> &fileEntries)
+{
+    m_letGo.clear();
+    if (fileEntries == m_entries)
+        return;
+    m_entries = fileEntries;
+    keepCapacity();
+    emit entriesReset();
+}
+
+void Journal::keepCapacity()
+{
+    const qsizetype over = m_entries.size() - m_limits.capacity;
+    if (over <= 0)
+        return;
+    m_letGo = m_entries.first(over);
+    m_entries.remove(0, over);
 }
 
 void Journal::flush()
 {
-    if (m_state == FileState::Stale && m_loaded)
+    if (!m_loaded || m_untouchable)
+        return;
+    if (rewriteWaits())
         rewrite();
+    else if (!m_unwritten.isEmpty())
+        writeUnwritten();
 }
 
 QString Journal::exportTo(const QString &path)
 {
     load();
-    QSaveFile file(path);
-    const QByteArray bytes = fileBytes(m_entries);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    FileReplacement file(path);
+    if (file.write(fileBytes(m_entries)) && file.commit())
         return QString();
     return u"Le fichier « %1 » ne peut pas être écrit."_s.arg(nativePath(path));
 }
@@ -236,16 +248,41 @@ QStringList Journal::engineExpressions()
     return expressions;
 }
 
+void Journal::tellDamage(int damagedLines, qsizetype kept, const QString &outcome)
+{
+    QString text = damagedLines == 1
+                       ? u"Une ligne abîmée du journal des calculs « %1 » a été laissée de côté"_s
+                             .arg(nativePath(m_path))
+                       : u"%1 lignes abîmées du journal des calculs « %2 » ont été laissées de "
+                         u"côté"_s.arg(QString::number(damagedLines), nativePath(m_path));
+    text += linesText(kept,
+                      u" ; le calcul lisible est gardé."_s,
+                      u" ; les %1 calculs lisibles sont gardés."_s);
+    tell(Problem::Damage, text + outcome);
+}
+
+void Journal::tellUnreadable(const QString &why)
+{
+    tell(Problem::Read,
+         u"Le journal des calculs « %1 » ne peut pas être lu : %2. ZORV le laisse tel quel ; "
+         u"les calculs de cette session ne seront gardés que jusqu'à sa fermeture."_s
+             .arg(nativePath(m_path), why));
+}
+
+void Journal::tellUnwritable()
+{
+    tell(Problem::Write,
+         u"Le journal des calculs ne peut pas être enregistré dans « %1 ». Les calculs de cette "
+         u"session y restent jusqu'à la fermeture de ZORV ; exportez-les si vous voulez les "
+         u"garder."_s.arg(nativePath(m_path)));
+}
+
 void Journal::tell(Problem problem, const QString &text)
 {
     if (m_told.contains(problem))
         return;
     m_told.insert(problem);
-    // After the event that found it: the result of a calculation shows first.
-    QMetaObject::invokeMethod(
-        this,
-        [text] { platform().messageBox(text, QString(), MessageButtons::Ok, MessageIcon::Warning); },
-        Qt::QueuedConnection);
+    emit problemFound(text);
 }
 
 Journal *installedJournal()

@@ -10,31 +10,40 @@
 
 namespace zorv::journal {
 
-// The calculations of the user, kept in a file (journal_csv.h) across runs: the newest Capacity
-// entries.
+// How much a journal keeps: the newest `capacity` entries, its file rewritten to them once it has
+// grown past capacity + slack lines.
+struct JournalLimits
+{
+    qsizetype capacity = 10000;
+    qsizetype slack = 1000;
+};
+
+// The calculations of the user, kept in a file (journal_csv.h) across runs and shared by every
+// ZORV running on it (journal_file.h).
 //
 // Recording must never slow a calculation down: an entry is added in memory and its line
-// appended to the file; the whole file is rewritten (atomically, through a temporary file) only
-// after a deletion, and, a moment after the calculation, when the file has grown past
-// Capacity + Slack lines or was found damaged. A crash during an append leaves at most a damaged
-// last line, which the next run leaves out.
+// appended to the file; the whole file is rewritten only after a deletion or a clear, and, a
+// moment after the calculation, when the file has grown past capacity + slack lines or was found
+// damaged. Each rewrite applies this journal's own change to the file as another ZORV may have
+// left it; what this journal shows is then the file's content. An entry that could not be written
+// (a full disk) waits in memory and goes with the next write.
 //
 // What the journal cannot do (read its file, write it, or read some of its lines) never stops the
-// calculations: it is told once per kind and per journal, in French, through the platform's
-// message box, after the event that found it, and the journal goes on in memory. A file that
-// exists but cannot be read is never written over.
+// calculations: it is told once per kind, in French, by problemFound, for the windows to show,
+// and the journal goes on in memory. A file that exists but cannot be read is never written over;
+// a damaged file is rewritten only once its damaged lines are safe in a copy.
 class Journal : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr qsizetype Capacity = 10000;
-    static constexpr qsizetype Slack = 1000;
-    static constexpr qint64 MaxFileSize = qint64(64) << 20;
+    static constexpr qsizetype Capacity = JournalLimits{}.capacity;
+    static constexpr qsizetype Slack = JournalLimits{}.slack;
 
     // Reads nothing yet: the file is read at the first use, or by load(). An empty path gives a
     // journal in memory only.
     explicit Journal(const QString &filePath, QObject *parent = nullptr);
+    Journal(const QString &filePath, JournalLimits limits, QObject *parent = nullptr);
     ~Journal() override;
 
     QString filePath() const { return m_path; }
@@ -45,7 +54,8 @@ public:
     // Oldest first.
     const QList<Entry> &entries();
 
-    // Adds an entry as the newest; the oldest goes when there are more than Capacity.
+    // Adds an entry as the newest (as its line reads back: see readableEntry); the oldest goes
+    // when there are more than the capacity.
     void append(const Entry &entry);
     void remove(qsizetype index);
     void clear();
@@ -65,13 +75,10 @@ signals:
     void entryAppended();               // at the end of entries()
     void entryRemoved(qsizetype index); // from entries(), after the removal
     void entriesReset();
+    // What the journal could not do, for the user; once per kind of problem.
+    void problemFound(const QString &text);
 
 private:
-    enum class FileState {
-        InSync,     // the file is the header and m_fileLines lines ending with those of entries()
-        Stale,      // to be rewritten
-        Untouchable // not to be written during this run
-    };
     enum class Problem {
         Read,
         Damage,
@@ -79,17 +86,30 @@ private:
     };
 
     void readFile();
-    void keepCopyOfDamagedFile(int damagedLines);
-    bool appendLine(const Entry &entry);
+    void writeUnwritten();
     void rewrite();
-    void scheduleRewrite();
+    void rewriteSoon();
+    void show(const QList<Entry> &fileEntries);
+    void keepCapacity();
+    void tellDamage(int damagedLines, qsizetype kept, const QString &outcome);
+    void tellUnreadable(const QString &why);
+    void tellUnwritable();
     void tell(Problem problem, const QString &text);
 
+    bool rewriteWaits() const { return m_rewriteWanted || !m_removed.isEmpty(); }
+
     QString m_path;
+    JournalLimits m_limits;
     QList<Entry> m_entries;
     bool m_loaded = false;
-    FileState m_state = FileState::InSync;
-    qsizetype m_fileLines = 0;
+    bool m_untouchable;           // not to be written during this run
+    bool m_rewriteWanted = false; // grown past its slack, or damaged
+    int m_damagedAtLoad = 0;
+    QList<Entry> m_removed; // deleted here, maybe still in the file
+    // In the file but no longer shown, to keep the capacity: a clear takes them too.
+    QList<Entry> m_letGo;
+    QList<Entry> m_unwritten;  // recorded here, not yet in the file
+    qsizetype m_fileLines = 0; // lines in the file as far as this journal knows
     QTimer m_rewriteTimer;
     QSet<Problem> m_told;
 };

@@ -59,6 +59,12 @@ Entry functionEntry(const QString &name,
                     const std::array<QString, 6> &texts,
                     const QString &expression);
 
+// The entry as the journal's file gives it back, so that no line written is ever refused when
+// read: a blank origin becomes the function's file (or "(sans nom)"), line breaks become spaces,
+// the time whole seconds, a refusal without its reason or a value that is not finite a refusal
+// that says so, inputs in box order, one per box, each with a legend.
+Entry readableEntry(const Entry &entry);
+
 // The result as the user sees it in the locale (the calculator's result box); empty for a refusal.
 QString resultText(const Entry &entry, const QLocale &locale = QLocale());
 

@@ -28,6 +28,13 @@ QString ReadIniValue(const QString &section,
                      const QString &file,
                      const QString &defaultText);
 
+// The same value as ReadIniValue, not cut at 254 characters (the default as it is), for a caller
+// that refuses a value longer than the store promises rather than use its start.
+QString ReadWholeIniValue(const QString &section,
+                          const QString &key,
+                          const QString &file,
+                          const QString &defaultText);
+
 // Stores `value` as key `key` of section `section` of the profile file `file`: replaces the value
 // in the key's line, or adds a key line after the last key line of the section, or adds the
 // section header and the key line at the end of the file, or creates the file when its folder

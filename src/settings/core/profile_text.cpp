@@ -233,7 +233,7 @@ qsizetype ProfileText::locateKey(qsizetype section, const QString &key) const
     return folded.isEmpty() ? -1 : findKey(section, folded, nameHash(folded, quint32(section) + 1));
 }
 
-std::optional<QString> ProfileText::value(const QString &section, const QString &key) const
+std::optional<QByteArrayView> ProfileText::rawValue(const QString &section, const QString &key) const
 {
     const qsizetype s = locateSection(section);
     const qsizetype k = s < 0 ? -1 : locateKey(s, key);
@@ -244,6 +244,23 @@ std::optional<QString> ProfileText::value(const QString &section, const QString 
         raw = raw.sliced(1, raw.size() - 2);
     if (const qsizetype nul = raw.indexOf('\0'); nul >= 0)
         raw.truncate(nul);
+    return raw;
+}
+
+std::optional<QString> ProfileText::wholeValue(const QString &section, const QString &key) const
+{
+    const std::optional<QByteArrayView> raw = rawValue(section, key);
+    if (!raw)
+        return std::nullopt;
+    return decodeProfileText(m_encoding, *raw);
+}
+
+std::optional<QString> ProfileText::value(const QString &section, const QString &key) const
+{
+    const std::optional<QByteArrayView> found = rawValue(section, key);
+    if (!found)
+        return std::nullopt;
+    const QByteArrayView raw = *found;
     if (m_encoding == ProfileEncoding::Windows1252)
         return decodeProfileText(m_encoding, raw.first(std::min(raw.size(), MaxValueLength)));
     QString text = decodeProfileText(m_encoding, raw);

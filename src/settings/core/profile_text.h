@@ -34,6 +34,10 @@ public:
     // characters. Nothing when the section or the key does not exist.
     std::optional<QString> value(const QString &section, const QString &key) const;
 
+    // The same value not cut at MaxValueLength, for the callers that must not take the start of
+    // a longer value for the whole.
+    std::optional<QString> wholeValue(const QString &section, const QString &key) const;
+
     // The whole file as it is after storing the value: the key's value replaced in its line, or a
     // key line added after the last key line of its section, or the section (header and key line)
     // added at the end of the file. Every other byte stays as it was. Added lines end with the
@@ -50,6 +54,8 @@ public:
                                         const QString &value) const;
 
 private:
+    std::optional<QByteArrayView> rawValue(const QString &section, const QString &key) const;
+
     struct Section
     {
         quint32 foldedOffset;

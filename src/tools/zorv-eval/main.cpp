@@ -3,6 +3,7 @@
 // The usage text below is the contract; each mode is one function, chosen by the first argument.
 
 #include "engine/core/calcule.h"
+#include "engine/core/expression_check.h"
 #include "engine/core/number_text.h"
 #include "functions/core/function_evaluation.h"
 #include "functions/core/function_file.h"
@@ -11,7 +12,6 @@
 #include "functions/core/unit.h"
 #include "functions/core/user_library.h"
 #include "platform/app_dir.h"
-#include "settings/core/ini.h"
 #include "values/core/standard_values.h"
 
 #include <QByteArray>
@@ -21,6 +21,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <csignal>
 #include <cstdio>
 #include <string>
 
@@ -117,18 +118,35 @@ bool evaluate(const QString &expression)
     return evaluated;
 }
 
-// Reads one line of standard input without its terminator; false at the end of the input.
-bool readLine(std::string &line)
+// A line longer than this cannot be an expression the engine takes: UTF-8 needs at most three
+// bytes for each of its characters (four for a pair of them).
+constexpr size_t MaxLineBytes = size_t(zorv::engine::MaxExpressionLength) * 3;
+
+enum class LineRead {
+    Line,
+    TooLong, // the rest of it was read and thrown away, so memory stays bounded
+    End,
+};
+
+// Reads one line of standard input without its terminator.
+LineRead readLine(std::string &line)
 {
     line.clear();
+    bool tooLong = false;
     int c;
-    while ((c = std::getchar()) != EOF && c != '\n')
-        line.push_back(char(c));
+    while ((c = getc_unlocked(stdin)) != EOF && c != '\n') {
+        if (line.size() < MaxLineBytes)
+            line.push_back(char(c));
+        else
+            tooLong = true;
+    }
     if (c == EOF && line.empty())
-        return false;
+        return LineRead::End;
+    if (tooLong)
+        return LineRead::TooLong;
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
-    return true;
+    return LineRead::Line;
 }
 
 int expressionsMode(const QStringList &expressions)
@@ -140,9 +158,15 @@ int expressionsMode(const QStringList &expressions)
         return finish(allEvaluated);
     }
     std::string line;
-    while (!outputLost && readLine(line)) {
-        allEvaluated = evaluate(QString::fromUtf8(line.data(), qsizetype(line.size())))
-                       && allEvaluated;
+    for (LineRead read; !outputLost && (read = readLine(line)) != LineRead::End;) {
+        if (read == LineRead::TooLong) {
+            using zorv::engine::EvalFailure;
+            writeOut("erreur: " + zorv::engine::frenchReason(EvalFailure::TooLong).toUtf8() + '\n');
+            allEvaluated = false;
+        } else {
+            allEvaluated = evaluate(QString::fromUtf8(line.data(), qsizetype(line.size())))
+                           && allEvaluated;
+        }
         flushOut();
     }
     return finish(allEvaluated);
@@ -197,8 +221,9 @@ QString functionFilePath(const QString &name)
     }
     candidates << name;
     for (const QString &candidate : candidates) {
-        if (QFileInfo(candidate).isFile())
-            return candidate;
+        // Whole, as the function-file reader takes a relative name in the function folder.
+        if (const QFileInfo info(candidate); info.isFile())
+            return info.absoluteFilePath();
     }
     return {};
 }
@@ -247,8 +272,10 @@ int functionMode(const QStringList &arguments, ResultForm form = ResultForm::Num
     zorv::functions::FunctionInputs inputs;
     for (int k = 1; k <= 6; ++k)
         inputs[k - 1] = k < arguments.size() ? arguments[k] : u"0"_s;
-    const QString functionName
-        = zorv::ReadIniValue(u"GeneralInfo"_s, u"NomFonc"_s, path, QFileInfo(path).fileName());
+    // Read as the calculator reads it, which leaves alone a file too large to be a function file.
+    QString functionName = zorv::functions::ReadAClause(path, u"GeneralInfo"_s, u"NomFonc"_s);
+    if (functionName == zorv::functions::ReadFailureText)
+        functionName = QFileInfo(path).fileName();
     const zorv::functions::PickedFunction function
         = zorv::functions::readPickedFunction(functionName, QFileInfo(path).absoluteFilePath());
     const zorv::functions::FunctionEvaluation evaluation
@@ -281,6 +308,9 @@ bool looksLikeOption(const QString &argument)
 
 int main(int argc, char **argv)
 {
+    // A closed pipe (zorv-eval … | head -1) is output that could not be written: status 3, not
+    // death by signal.
+    std::signal(SIGPIPE, SIG_IGN);
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
