@@ -189,6 +189,7 @@ void CCalculsTest::type(const QStringList &inputs)
 void CCalculsTest::checkNoResult()
 {
     QVERIFY(control<QLineEdit>(u"txtResultat"_s)->text().isEmpty());
+    QVERIFY(control<QLabel>(u"lblResultatUnite"_s)->text().isEmpty());
     QMenu *menu = openContextMenu(control<QLineEdit>(u"txtResultat"_s));
     QVERIFY(menu);
     const QAction *copy = menu->findChild<QAction *>(u"CopierResultat"_s);
@@ -745,11 +746,13 @@ void CCalculsTest::enterInAnInputBoxComputes()
 
 void CCalculsTest::effacerEmptiesTheBoxesAndTheResult()
 {
-    writeFunctions({{.name = u"F"_s, .formula = u"d1+d2"_s, .description = u"D"_s}});
+    writeFunctions(
+        {{.name = u"F"_s, .formula = u"d1+d2"_s, .description = u"D"_s, .units = {u"Resultat=V"_s}}});
     open();
     pick(0);
     type({u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
     m_window->Command1_Click();
+    QVERIFY(!control<QLabel>(u"lblResultatUnite"_s)->text().isEmpty());
     QTest::mouseClick(control<QPushButton>(u"Command2"_s), Qt::LeftButton);
     for (int k = 1; k <= 6; ++k) {
         const auto *box = control<QLineEdit>(u"txtDonnees"_s + QString::number(k));
@@ -763,12 +766,13 @@ void CCalculsTest::effacerEmptiesTheBoxesAndTheResult()
 
 void CCalculsTest::pickKeepsTypedValuesEmptiesTheResult()
 {
-    writeFunctions(
-        {{.name = u"A"_s, .formula = u"d1+d2"_s}, {.name = u"B"_s, .formula = u"d1*d2"_s}});
+    writeFunctions({{.name = u"A"_s, .formula = u"d1+d2"_s, .units = {u"Resultat=V"_s}},
+                    {.name = u"B"_s, .formula = u"d1*d2"_s}});
     open();
     pick(0);
     type({u"2"_s, u"5"_s});
     m_window->Command1_Click();
+    QVERIFY(!control<QLabel>(u"lblResultatUnite"_s)->text().isEmpty());
     pick(1);
     QCOMPARE(control<QLineEdit>(u"txtDonnees1"_s)->text(), u"2"_s);
     QCOMPARE(control<QLineEdit>(u"txtDonnees2"_s)->text(), u"5"_s);

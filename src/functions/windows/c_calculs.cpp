@@ -276,8 +276,7 @@ void c_calculs::Form_Load()
 
 void c_calculs::cmbFonction_Click()
 {
-    txtResultat->clear(); // the result was that of another function, or of its old formula
-    m_result.reset();
+    showResult(std::nullopt); // the result was that of another function, or of its old formula
     const int i = selectedFunction();
     if (i < 0)
         return; // nothing picked: no file to read
@@ -443,8 +442,7 @@ journal::Entry c_calculs::newJournalEntry(const functions::FunctionInputs &input
 
 void c_calculs::Command2_Click()
 {
-    txtResultat->clear(); // the result was that of the values cleared
-    m_result.reset();
+    showResult(std::nullopt); // the result was that of the values cleared
     for (int k = 1; k <= 6; ++k)
         txtDonnees[k]->clear();
 }
