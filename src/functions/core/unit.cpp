@@ -77,35 +77,6 @@ double fourDigits(double value)
 
 } // namespace
 
-std::optional<int> prefixExponent(QChar letter)
-{
-    switch (letter.unicode()) {
-    case u'f':
-        return -15;
-    case u'p':
-        return -12;
-    case u'n':
-        return -9;
-    case u'u':
-    case u'\u00B5':
-    case u'\u03BC':
-        return -6;
-    case u'm':
-        return -3;
-    case u'k':
-    case u'K':
-        return 3;
-    case u'M':
-        return 6;
-    case u'G':
-        return 9;
-    case u'T':
-        return 12;
-    default:
-        return std::nullopt;
-    }
-}
-
 Unit parseUnit(const QString &declared)
 {
     Unit unit;

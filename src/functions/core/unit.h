@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/core/number_reading.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -26,8 +28,8 @@ struct Unit
 
 Unit parseUnit(const QString &declared);
 
-// The power of ten of an SI prefix letter (f p n u µ μ m k K M G T), nothing for any other.
-std::optional<int> prefixExponent(QChar letter);
+// The power of ten of an SI prefix letter: the engine's own reading of prefixes.
+using engine::prefixExponent;
 
 // The units that a typed value may name without being a number: every SI unit that takes a
 // prefix, and the usual units that do not. Longest first.
