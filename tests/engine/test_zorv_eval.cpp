@@ -253,6 +253,17 @@ void ZorvEvalTest::functionFile_data()
     QTest::newRow("tolerances give nominal, minimum and maximum")
         << QStringList{u"ohm"_s, u"10\u00b110%"_s, u"2"_s, u"+-0,5"_s}
         << QByteArray("20 13.5 27.5\n") << 0;
+    QTest::newRow("a solve reads the declared units")
+        << QStringList{u"rc"_s, u"10 k\u03a9"_s, u"?"_s, u"="_s, u"1,592 kHz"_s}
+        << QByteArray("9.9971697922045\n") << 0;
+    QTest::newRow("a range reads the declared units")
+        << QStringList{u"rc"_s, u"10 k\u03a9 \u00b15%"_s, u"10 nF"_s}
+        << QByteArray("1591.54943091895 1515.76136277996 1675.315190441\n") << 0;
+    QTest::newRow("a wanted result in another unit")
+        << QStringList{u"rc"_s, u"10"_s, u"?"_s, u"="_s, u"1592 V"_s}
+        << QByteArray("erreur: le r\xc3\xa9sultat voulu \xc2\xab 1592 V \xc2\xbb : unit\xc3\xa9 "
+                      "\xc2\xab V \xc2\xbb au lieu de \xc2\xab Hz \xc2\xbb\n")
+        << 1;
     QTest::newRow("no name is a usage error") << QStringList{} << QByteArray() << 2;
     QTest::newRow("seven values is a usage error")
         << QStringList{u"ohm"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s}

@@ -1,6 +1,10 @@
 #include "functions/core/function_request.h"
 
+#include "engine/core/calcule.h"
+#include "engine/core/number_reading.h"
 #include "engine/core/number_text.h"
+#include "functions/core/quantity.h"
+#include "functions/core/unit.h"
 
 namespace zorv::functions {
 
@@ -113,6 +117,69 @@ FunctionAnswer answerFunction(const QString &name,
         return refusal(evaluation.box, evaluation.message);
     answer.value = evaluation.value;
     return answer;
+}
+
+namespace {
+
+// The text in the declared unit, for the engine: a value typed with its unit or a prefix
+// ("4,7 kΩ", "100n") becomes its number in that unit; a text to take as typed stays as it is.
+// Empty, with the reason in `reason`, when the text cannot be read in that unit.
+QString inDeclaredUnit(const QString &text, const QString &declared, QString &reason)
+{
+    const BoxReading reading = readBoxText(text, parseUnit(declared));
+    if (!reading.ok()) {
+        reason = reading.reason;
+        return {};
+    }
+    if (reading.asTyped)
+        return text;
+    try {
+        const double value = engine::Calcule(reading.expression) * reading.factor;
+        return engine::numberText(engine::normaliseOperand(value));
+    } catch (const engine::EvalError &error) {
+        reason = error.reason();
+        return {};
+    }
+}
+
+} // namespace
+
+FunctionAnswer answerFunction(const PickedFunction &function,
+                              const FunctionInputs &boxes,
+                              const QString &wantedText)
+{
+    FunctionInputs converted = boxes;
+    for (int k = 1; k <= 6; ++k) {
+        const QString &typed = boxes[k - 1];
+        if (typed.trimmed() == UnknownText || typed.trimmed().isEmpty())
+            continue;
+        const ToleranceReading reading = readTolerance(typed, k);
+        if (!reading.ok())
+            continue; // refused below, where the formula tells whether the box counts
+        QString reason;
+        const QString value = inDeclaredUnit(reading.valueText,
+                                             function.units.inputs[k - 1],
+                                             reason);
+        if (!reason.isEmpty()) {
+            return refusal(k,
+                           u"La "_s + boxLabel(k) + u' ' + quotedText(reading.valueText) + u" : "_s
+                               + reason + u'.');
+        }
+        // The tolerance keeps its text: a share, or an amount in the box's declared unit.
+        const QString trimmed = typed.trimmed();
+        converted[k - 1] = value + trimmed.mid(reading.valueText.size());
+    }
+    QString wanted = wantedText;
+    if (!wantedText.trimmed().isEmpty()) {
+        QString reason;
+        wanted = inDeclaredUnit(wantedText.trimmed(), function.units.result, reason);
+        if (!reason.isEmpty()) {
+            return refusal(0,
+                           u"Le résultat voulu "_s + quotedText(wantedText.trimmed()) + u" : "_s
+                               + reason + u'.');
+        }
+    }
+    return answerFunction(function.name, function.formula, converted, wanted);
 }
 
 bool asksSolveOrRange(const FunctionInputs &boxes, const QString &wantedText)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "functions/core/picked_function.h"
 #include "functions/core/solving.h"
 #include "functions/core/worst_case.h"
 
@@ -42,6 +43,14 @@ struct FunctionAnswer
 // a "?", and what readTolerance, solveFunction, worstCase and evaluateFunction refuse.
 FunctionAnswer answerFunction(const QString &name,
                               const QString &formula,
+                              const FunctionInputs &boxes,
+                              const QString &wantedText);
+
+// The same for the picked function, its boxes and wanted result read with their declared units
+// ("4,7 kΩ ±1 %", a wanted "1,592 kHz"), as the calculator reads a value: each converted to its
+// declared unit before the formula takes it. A box or a wanted result that cannot be read in its
+// unit is refused, naming it.
+FunctionAnswer answerFunction(const PickedFunction &function,
                               const FunctionInputs &boxes,
                               const QString &wantedText);
 

@@ -186,8 +186,9 @@ bool answerSolveOrRange(c_calculs &calculator,
                                                                 : calculator.txtResultat->text();
     if (!functions::asksSolveOrRange(inputs, wanted))
         return false;
-    const functions::FunctionAnswer answer
-        = functions::answerFunction(name, donnees::CurrentFormula, inputs, wanted);
+    const functions::FunctionAnswer answer = functions::answerFunction(functions::pickedFunction(),
+                                                                       inputs,
+                                                                       wanted);
     if (answer.ok() && answer.kind == functions::FunctionAnswer::Kind::Value)
         return false; // what looked like a tolerance stands in a box the formula does not use
     record(calculator, inputs, wanted, answer);

@@ -310,10 +310,7 @@ int functionMode(const QStringList &arguments, ResultForm form = ResultForm::Num
     // Solving and ranges; a plain value keeps the reading of units below.
     if (zorv::functions::asksSolveOrRange(inputs, values.wanted)) {
         const zorv::functions::FunctionAnswer answer
-            = zorv::functions::answerFunction(function.name,
-                                              function.formula,
-                                              inputs,
-                                              values.wanted);
+            = zorv::functions::answerFunction(function, inputs, values.wanted);
         if (!answer.ok() || answer.kind != zorv::functions::FunctionAnswer::Kind::Value) {
             writeOut((answer.ok() ? zorv::functions::answerLine(answer)
                                   : u"erreur: "_s + asReason(answer.message))
