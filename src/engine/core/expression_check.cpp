@@ -42,11 +42,6 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\t' || c == u'\u00A0' || c == u'\u2007' || c == u'\u202F';
 }
 
-bool isAsciiLetter(QChar c)
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-
 // The character at i as the user sees it: a pair of surrogates is one character, and one that
 // shows nothing (a control character, a lone surrogate) is named by its code, U+000D.
 QString characterAt(const QString &s, qsizetype i)
@@ -129,9 +124,7 @@ QChar canonical(Kind k)
 // function, known or not; any other letter is refused as it stands.
 Token nameAt(const QString &s, qsizetype i)
 {
-    qsizetype k = i;
-    while (k < s.size() && isAsciiLetter(s[k]) && s[k] != u'V' && s[k] != u'v')
-        ++k;
+    const qsizetype k = nameEnd(s, i);
     if (k == i || k >= s.size() || s[k] != u'(')
         throw EvalError(EvalFailure::UnknownCharacter, characterAt(s, i));
     const QStringView name = QStringView(s).mid(i, k - i);

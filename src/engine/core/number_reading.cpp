@@ -208,11 +208,6 @@ bool isExponentLetter(QChar c)
     return c == u'E' || c == u'e' || c == u'D' || c == u'd';
 }
 
-bool isAsciiLetter(QChar c)
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-
 // The end of the exponent that starts at i ("E", an optional sign, at least one digit), or i when
 // none starts there: an "E" without digits is no exponent.
 qsizetype exponentEnd(QStringView s, qsizetype i)
@@ -234,9 +229,7 @@ bool startsName(QStringView s, qsizetype i)
 {
     if ((s[i] == u'p' || s[i] == u'P') && i + 1 < s.size() && (s[i + 1] == u'i' || s[i + 1] == u'I'))
         return true;
-    qsizetype k = i;
-    while (k < s.size() && isAsciiLetter(s[k]) && s[k] != u'V' && s[k] != u'v')
-        ++k;
+    const qsizetype k = nameEnd(s, i);
     return k > i && k < s.size() && s[k] == u'(';
 }
 
@@ -254,6 +247,18 @@ bool multiplierAt(QStringView s, qsizetype i)
 }
 
 } // namespace
+
+bool isAsciiLetter(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+qsizetype nameEnd(QStringView text, qsizetype i)
+{
+    while (i < text.size() && isAsciiLetter(text[i]) && text[i] != u'V' && text[i] != u'v')
+        ++i;
+    return i;
+}
 
 std::optional<int> prefixExponent(QChar c)
 {

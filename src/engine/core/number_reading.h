@@ -58,6 +58,13 @@ struct TypedNumber
     bool prefixed = false; // a prefix or a code: the number is written in a multiple of its unit
 };
 
+// Whether the character is a letter of the ASCII alphabet, of which names are made.
+bool isAsciiLetter(QChar c);
+
+// The end of the name that starts at i: a run of ASCII letters that V, the root, ends; i when no
+// name starts there.
+qsizetype nameEnd(QStringView text, qsizetype i);
+
 // Whether a typed number starts at i (a digit, a decimal separator, or R before a digit).
 bool startsTypedNumber(QStringView text, qsizetype i);
 
