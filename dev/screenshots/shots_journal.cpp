@@ -50,7 +50,7 @@ void refused(const QString &file, const QStringList &inputs)
     if (evaluation.ok())
         entry.setResult(evaluation.value);
     else
-        entry.setRefusal(evaluation.message);
+        entry.setRefusal(evaluation.reason);
     journal::record(entry);
 }
 

@@ -92,7 +92,7 @@ void FunctionEvaluationTest::values()
     QFETCH(QStringList, inputs);
     QFETCH(double, value);
     const FunctionEvaluation evaluation = evaluateFunction(u"F"_s, formula, boxes(inputs));
-    QVERIFY2(evaluation.ok(), qPrintable(evaluation.message));
+    QVERIFY2(evaluation.ok(), qPrintable(evaluation.reason));
     QCOMPARE(evaluation.value, value);
     QCOMPARE(evaluation.box, 0);
 }
@@ -162,7 +162,7 @@ void FunctionEvaluationTest::refusals()
     QFETCH(int, box);
     QFETCH(QString, message);
     const FunctionEvaluation evaluation = evaluateFunction(name, formula, boxes(inputs));
-    QCOMPARE(evaluation.message, message);
+    QCOMPARE(evaluation.reason, message);
     QCOMPARE(evaluation.box, box);
     QVERIFY(!evaluation.ok());
 }

@@ -807,7 +807,7 @@ void FunctionLibraryTest::workedExample()
     const functions::FunctionEvaluation evaluation
         = functions::evaluateFunction(functions::readPickedFunction(file, file),
                                       details.exampleInputs);
-    QVERIFY2(evaluation.ok(), qPrintable(evaluation.message));
+    QVERIFY2(evaluation.ok(), qPrintable(evaluation.reason));
     const double expected = engine::Calcule(details.exampleResult);
     QVERIFY2(functions::agreesWithExample(evaluation.value, expected),
              qPrintable(u"%1 gives %2, expected %3"_s.arg(evaluation.expression)
@@ -837,7 +837,7 @@ void FunctionLibraryTest::workedExampleWrittenOtherwise()
     const functions::FunctionEvaluation plain = functions::evaluateFunction(file,
                                                                             formula,
                                                                             details.exampleInputs);
-    QVERIFY2(plain.ok(), qPrintable(plain.message));
+    QVERIFY2(plain.ok(), qPrintable(plain.reason));
 
     functions::FunctionInputs rewritten;
     for (int k = 0; k < 6; ++k) {
@@ -848,7 +848,7 @@ void FunctionLibraryTest::workedExampleWrittenOtherwise()
     const functions::FunctionEvaluation other = functions::evaluateFunction(file,
                                                                             formula,
                                                                             rewritten);
-    QVERIFY2(other.ok(), qPrintable(other.expression + u": "_s + other.message));
+    QVERIFY2(other.ok(), qPrintable(other.expression + u": "_s + other.reason));
     QVERIFY2(functions::agreesWithExample(other.value, plain.value),
              qPrintable(u"%1 gives %2, %3 gave %4"_s.arg(other.expression)
                             .arg(other.value, 0, 'g', 15)

@@ -142,7 +142,7 @@ void QuantityTest::boxReading()
     function.formula = u"d1"_s;
     function.units.inputs[0] = unit;
     const FunctionEvaluation evaluation = evaluateFunction(function, {typed});
-    QCOMPARE(evaluation.ok() ? engine::numberText(evaluation.value) : evaluation.message, expected);
+    QCOMPARE(evaluation.ok() ? engine::numberText(evaluation.value) : evaluation.reason, expected);
     if (!evaluation.ok())
         QCOMPARE(evaluation.box, 1);
 }
@@ -200,7 +200,7 @@ void QuantityTest::engineeringFormRoundTrips()
                 function.formula = u"d1"_s;
                 function.units.inputs[0] = box;
                 const FunctionEvaluation read = evaluateFunction(function, {shown});
-                QVERIFY2(read.ok(), qPrintable(shown + u" in "_s + box + u": "_s + read.message));
+                QVERIFY2(read.ok(), qPrintable(shown + u" in "_s + box + u": "_s + read.reason));
                 const double expected
                     = QString::number(value * std::pow(10.0, unit.exponent), 'e', 3).toDouble()
                       / std::pow(10.0, parseUnit(box).exponent);
@@ -235,7 +235,7 @@ void QuantityTest::readmeTableReadsAsWritten()
         const QString head = u"La donnée 1) « "_s + typed + u" » : "_s;
         const QString got = read.ok() ? engine::userNumberText(read.value, QLocale(QLocale::French))
                                             + u' ' + shownUnit(declared)
-                                      : u"refusé : "_s + read.message.mid(head.size()).chopped(1);
+                                      : u"refusé : "_s + read.reason.mid(head.size()).chopped(1);
         QCOMPARE(got, match.captured(3));
     }
     QVERIFY(rows >= 10);

@@ -22,7 +22,7 @@ namespace {
 // What an answer says, in one text: its numbers, or the refusal.
 QString answerText(const FunctionAnswer &answer)
 {
-    return answer.ok() ? answerLine(answer) : u"%1: "_s.arg(answer.box) + answer.message;
+    return answer.ok() ? answerLine(answer) : u"%1: "_s.arg(answer.box) + answer.reason;
 }
 
 } // namespace
@@ -194,7 +194,7 @@ void SolvingTest::solvingGivesBackThePoint()
                 if (std::abs(moved) <= 1E-6 * std::abs(forward.value))
                     continue;
                 const QString what = u"%1, donnée %2 = %3: "_s.arg(file).arg(k).arg(inputs[k - 1]);
-                QVERIFY2(answer.ok(), qPrintable(what + answer.message));
+                QVERIFY2(answer.ok(), qPrintable(what + answer.reason));
                 const double point = inputs[k - 1].toDouble();
                 const bool found
                     = std::any_of(answer.solutions.begin(), answer.solutions.end(), [&](double x) {
@@ -243,7 +243,7 @@ void SolvingTest::tolerances()
     QFETCH(QString, text);
     QFETCH(QString, reading);
     const ToleranceReading read = readTolerance(text, 2);
-    QString got = read.ok() ? read.valueText : read.message;
+    QString got = read.ok() ? read.valueText : read.reason;
     if (read.tolerance) {
         got += u" | "_s + zorv::engine::numberText(read.tolerance->amount)
                + (read.tolerance->relative ? u" | %"_s : u" | abs"_s);
@@ -279,7 +279,7 @@ void SolvingTest::arguments()
     QString got = read.boxes.join(u'|');
     if (read.hasWanted)
         got += u" = "_s + read.wanted;
-    QCOMPARE(read.ok() ? got : read.message, reading);
+    QCOMPARE(read.ok() ? got : read.reason, reading);
 }
 
 QTEST_GUILESS_MAIN(SolvingTest)

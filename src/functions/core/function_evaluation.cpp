@@ -61,7 +61,7 @@ void appendInCheckingOrder(int k, const FunctionInputs &inputs, QList<int> &orde
 
 FunctionEvaluation failure(const QString &expression, int box, const QString &message)
 {
-    return {.value = 0, .expression = expression, .box = box, .message = message};
+    return {.value = 0, .expression = expression, .box = box, .reason = message};
 }
 
 // The fault of box k on its own, or an empty text.
@@ -134,7 +134,7 @@ FunctionEvaluation evaluateFunction(const QString &name,
 
     try {
         const double value = engine::Calcule(substitution.expression);
-        return {.value = value, .expression = substitution.expression, .box = 0, .message = {}};
+        return {.value = value, .expression = substitution.expression, .box = 0, .reason = {}};
     } catch (const engine::EvalError &error) {
         return failure(substitution.expression,
                        0,
@@ -157,7 +157,7 @@ BoxShown shownReading(const PickedFunction &function,
     alone.formula = placeholder(k);
     const FunctionEvaluation read = evaluateFunction(alone, inputs);
     if (!read.ok())
-        return {.text = {}, .refusal = read.message};
+        return {.text = {}, .refusal = read.reason};
     const Unit unit = parseUnit(function.units.inputs[k - 1]);
     QString text = engine::userNumberText(read.value, locale);
     if (unit.declared())

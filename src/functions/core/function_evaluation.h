@@ -31,9 +31,9 @@ struct FunctionEvaluation
     double value = 0;   // meaningful only when ok()
     QString expression; // the text given to the engine; empty when the formula is missing
     int box = 0;        // the input box at fault (1 to 6), 0 when the fault lies in no one box
-    QString message;    // empty on success
+    QString reason;     // empty on success
 
-    bool ok() const { return message.isEmpty(); }
+    bool ok() const { return reason.isEmpty(); }
 };
 
 // Evaluates a function's formula with the texts of its input boxes, as the calculator does: the

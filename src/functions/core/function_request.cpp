@@ -16,7 +16,7 @@ FunctionAnswer refusal(int box, const QString &message)
 {
     FunctionAnswer answer;
     answer.box = box;
-    answer.message = message;
+    answer.reason = message;
     return answer;
 }
 
@@ -33,7 +33,7 @@ FunctionAnswer solve(const QString &name,
 {
     const SolveResult solved = solveFunction(name, formula, values, unknown, wantedText);
     if (!solved.ok())
-        return refusal(solved.box, solved.message);
+        return refusal(solved.box, solved.reason);
     FunctionAnswer answer;
     answer.kind = FunctionAnswer::Kind::Solutions;
     answer.value = solved.wanted;
@@ -79,7 +79,7 @@ FunctionAnswer answerFunction(const QString &name,
             continue;
         }
         if (!reading.ok())
-            return refusal(k, reading.message);
+            return refusal(k, reading.reason);
         // A box without a tolerance goes to the engine as typed, as it always has.
         values[k - 1] = reading.tolerance ? reading.valueText : boxes[k - 1];
         tolerances[k - 1] = reading.tolerance;
@@ -106,7 +106,7 @@ FunctionAnswer answerFunction(const QString &name,
     if (toleranced != 0) {
         answer.range = worstCase(name, formula, values, tolerances);
         if (!answer.range.ok())
-            return refusal(answer.range.box, answer.range.message);
+            return refusal(answer.range.box, answer.range.reason);
         answer.kind = FunctionAnswer::Kind::Range;
         answer.value = answer.range.nominal;
         answer.tolerances = tolerances;
@@ -114,7 +114,7 @@ FunctionAnswer answerFunction(const QString &name,
     }
     const FunctionEvaluation evaluation = evaluateFunction(name, formula, values);
     if (!evaluation.ok())
-        return refusal(evaluation.box, evaluation.message);
+        return refusal(evaluation.box, evaluation.reason);
     answer.value = evaluation.value;
     return answer;
 }

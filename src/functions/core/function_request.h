@@ -32,9 +32,9 @@ struct FunctionAnswer
     InputTolerances tolerances;    // Range: the tolerance of each box
     FunctionInputs values;         // the boxes' values, tolerances left out
     int box = 0;                   // the box at fault (1 to 6), 0 when the fault lies in no one box
-    QString message;               // the French refusal; empty on success
+    QString reason;                // the French refusal; empty on success
 
-    bool ok() const { return message.isEmpty(); }
+    bool ok() const { return reason.isEmpty(); }
 };
 
 // Reads the boxes and answers what they ask. A box holding "?" is the unknown and `wantedText`
@@ -70,9 +70,9 @@ struct FunctionArguments
     QStringList boxes; // the values in their order
     QString wanted;    // after "="
     bool hasWanted = false;
-    QString message; // empty when read
+    QString reason; // empty when read
 
-    bool ok() const { return message.isEmpty(); }
+    bool ok() const { return reason.isEmpty(); }
 };
 
 FunctionArguments readFunctionArguments(const QStringList &arguments);

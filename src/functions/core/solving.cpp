@@ -315,7 +315,7 @@ private:
 
 SolveResult refusal(int box, const QString &message)
 {
-    return {.solutions = {}, .wanted = 0, .box = box, .message = message};
+    return {.solutions = {}, .wanted = 0, .box = box, .reason = message};
 }
 
 QString boxLabel(int box)
@@ -337,7 +337,7 @@ SolveResult solveFunction(const QString &name,
     probe[unknown - 1] = u"1"_s;
     const FunctionEvaluation check = evaluateFunction(name, formula, probe);
     if (!check.ok() && (check.box != 0 || check.expression.isEmpty()))
-        return refusal(check.box, check.message);
+        return refusal(check.box, check.reason);
 
     probe[unknown - 1] = UnknownMark;
     const Substitution substitution = substituteInputs(formula, probe);
@@ -366,13 +366,12 @@ SolveResult solveFunction(const QString &name,
     SolveResult result{.solutions = solver.solutions(),
                        .wanted = wantedValue,
                        .box = 0,
-                       .message = {}};
+                       .reason = {}};
     if (result.solutions.empty()) {
         result.box = unknown;
-        result.message = u"Aucune valeur de la "_s + boxLabel(unknown) + u" entre "_s
-                         + engine::userNumberText(-LargestSearched) + u" et "_s
-                         + engine::userNumberText(LargestSearched) + u" ne donne "_s + wanted
-                         + u'.';
+        result.reason = u"Aucune valeur de la "_s + boxLabel(unknown) + u" entre "_s
+                        + engine::userNumberText(-LargestSearched) + u" et "_s
+                        + engine::userNumberText(LargestSearched) + u" ne donne "_s + wanted + u'.';
     }
     return result;
 }

@@ -14,9 +14,9 @@ struct SolveResult
     std::vector<double> solutions; // ascending, each rounded to 15 significant digits
     double wanted = 0;             // the wanted result, as read
     int box = 0;                   // the box at fault (1 to 6), 0 when the fault lies in no one box
-    QString message;               // empty on success
+    QString reason;                // empty on success
 
-    bool ok() const { return message.isEmpty(); }
+    bool ok() const { return reason.isEmpty(); }
 };
 
 // The magnitudes searched for a solution, of either sign.

@@ -68,7 +68,8 @@ std::variant<double, QString> readSweepBound(const QString &text, const Unit &un
 {
     if (text.trimmed().isEmpty())
         return u"Une borne du balayage est vide."_s;
-    BoxReading reading{.expression = text};
+    BoxReading reading;
+    reading.expression = text;
     if (unit.declared()) {
         reading = readBoxText(text, unit);
         if (!reading.ok())
@@ -109,7 +110,7 @@ SweepResult sweepFunction(const SweepRequest &request)
     SweepResult result;
     if (request.function.formula == ReadFailureText) {
         // Told as the calculator tells it, rather than as a box that the formula does not use.
-        result.fault = evaluateFunction(request.function, request.inputs).message;
+        result.fault = evaluateFunction(request.function, request.inputs).reason;
         return result;
     }
     result.fault = sweepRangeFault(request.range);
@@ -133,9 +134,9 @@ SweepResult sweepFunction(const SweepRequest &request)
             result.points.append({x, evaluation.value, {}});
             continue;
         }
-        result.points.append({x, std::nullopt, evaluation.message});
+        result.points.append({x, std::nullopt, evaluation.reason});
         if (result.refused++ == 0)
-            result.firstRefusal = evaluation.message;
+            result.firstRefusal = evaluation.reason;
     }
     return result;
 }

@@ -62,14 +62,14 @@ ToleranceReading readTolerance(const QString &text, int box)
     const QString trimmed = text.trimmed();
     const std::optional<Split> split = splitTolerance(trimmed);
     if (!split)
-        return {.valueText = trimmed, .tolerance = std::nullopt, .message = {}};
+        return {.valueText = trimmed, .tolerance = std::nullopt, .reason = {}};
 
     const QString label = u"La donnée "_s + QString::number(box) + u") "_s + quotedText(trimmed)
                           + u" : "_s;
     auto refused = [&](const QString &reason) {
         return ToleranceReading{.valueText = trimmed,
                                 .tolerance = std::nullopt,
-                                .message = label + reason + u'.'};
+                                .reason = label + reason + u'.'};
     };
     if (split->value.isEmpty()) {
         return refused(split->sign.isEmpty()
@@ -95,7 +95,7 @@ ToleranceReading readTolerance(const QString &text, int box)
     const QString written = split->sign.isEmpty() ? split->amount : u"±"_s + split->amount;
     return {.valueText = split->value,
             .tolerance = Tolerance{.amount = value, .relative = relative, .text = written},
-            .message = {}};
+            .reason = {}};
 }
 
 } // namespace zorv::functions

@@ -23,9 +23,9 @@ struct ToleranceReading
 {
     QString valueText; // the value alone, trimmed; the whole text when no tolerance
     std::optional<Tolerance> tolerance; // none when the text carries no tolerance
-    QString message;                    // the French refusal naming the box; empty when read
+    QString reason;                     // the French refusal naming the box; empty when read
 
-    bool ok() const { return message.isEmpty(); }
+    bool ok() const { return reason.isEmpty(); }
 };
 
 // Reads an optional tolerance at the end of the text of box `box` (1 to 6):

@@ -28,7 +28,7 @@ struct Band
 
 RangeResult refusal(int box, const QString &message)
 {
-    return {.nominal = 0, .minimum = 0, .maximum = 0, .box = box, .message = message};
+    return {.nominal = 0, .minimum = 0, .maximum = 0, .box = box, .reason = message};
 }
 
 QString boxLabel(int box)
@@ -203,7 +203,7 @@ RangeResult worstCase(const QString &name,
 {
     const FunctionEvaluation nominal = evaluateFunction(name, formula, inputs);
     if (!nominal.ok())
-        return refusal(nominal.box, nominal.message);
+        return refusal(nominal.box, nominal.reason);
 
     const Substitution substitution = substituteInputs(formula, inputs);
     std::vector<Band> bands;
@@ -246,7 +246,7 @@ RangeResult worstCase(const QString &name,
             .minimum = std::min(search.minimum(), nominal.value),
             .maximum = std::max(search.maximum(), nominal.value),
             .box = 0,
-            .message = {}};
+            .reason = {}};
 }
 
 QString rangeLabel(const RangeResult &range, const QLocale &locale)

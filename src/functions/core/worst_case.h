@@ -20,10 +20,10 @@ struct RangeResult
     double nominal = 0;
     double minimum = 0;
     double maximum = 0;
-    int box = 0;     // the box at fault (1 to 6), 0 when the fault lies in no one box
-    QString message; // empty on success
+    int box = 0;    // the box at fault (1 to 6), 0 when the fault lies in no one box
+    QString reason; // empty on success
 
-    bool ok() const { return message.isEmpty(); }
+    bool ok() const { return reason.isEmpty(); }
 };
 
 // The grid and the draws of worstCase, for k toleranced inputs.

@@ -8,6 +8,7 @@
 #include "functions/windows/sweep_table.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
+#include "platform/window_building.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -195,8 +196,7 @@ QWidget *c_balayage::buildRangeRow()
     chkLogY = new QCheckBox(u"&Ordonnées log."_s, row);
     chkLogY->setObjectName(u"chkLogY"_s);
     chkLogY->setAccessibleName(u"Ordonnées logarithmiques"_s);
-    cmdTracer = new QPushButton(u"&Tracer"_s, row);
-    cmdTracer->setObjectName(u"cmdTracer"_s);
+    cmdTracer = makeButton(u"cmdTracer"_s, u"&Tracer"_s, row);
 
     layout->addWidget(buddyLabel(u"&Donnée variée :"_s, cmbDonnee, row));
     layout->addWidget(cmbDonnee, 1);
@@ -605,11 +605,9 @@ void openSweep(c_calculs *calculator)
 
 void addSweepButton(c_calculs *calculator, QWidget *frame)
 {
-    auto *button = new QPushButton(u"&Tracer…"_s, frame);
-    button->setObjectName(u"cmdTracer"_s);
-    button->setAccessibleName(u"Tracer la fonction"_s);
     // In the strip of the frame's caption, right-aligned: the rows below are the documented controls'.
-    button->setGeometry(twips(3855, 75, 1320, 270));
+    auto *button = makeButton(u"cmdTracer"_s, u"&Tracer…"_s, frame, twips(3855, 75, 1320, 270));
+    button->setAccessibleName(u"Tracer la fonction"_s);
     QWidget::setTabOrder(calculator->txtResultat, button);
     QObject::connect(button, &QPushButton::clicked, calculator, [calculator] {
         openSweep(calculator);

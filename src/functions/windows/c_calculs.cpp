@@ -15,6 +15,7 @@
 #include "platform/program_font.h"
 #include "platform/result_menu.h"
 #include "platform/twips.h"
+#include "platform/window_building.h"
 #include "platform/window_geometry.h"
 
 #include <QAbstractItemView>
@@ -120,11 +121,10 @@ void c_calculs::buildDataFrame()
     Frame2 = makeFrame(u"Frame2"_s, u"> Données"_s, twips(120, 840, 5295, 1335), this);
     for (int k = 1; k <= 6; ++k) {
         const InputPlace &place = InputPlaces[k - 1];
-        auto *label = new QLabel(QString::number(k) + u')', Frame2);
-        label->setObjectName(u"Label1_"_s + QString::number(place.labelIndex));
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setGeometry(twips(place.left, place.top, 255, 255));
-        Label1[place.labelIndex] = label;
+        Label1[place.labelIndex] = makeLabel(u"Label1_"_s + QString::number(place.labelIndex),
+                                             QString::number(k) + u')',
+                                             twips(place.left, place.top, 255, 255),
+                                             Frame2);
 
         auto *box = new QLineEdit(u"0"_s, Frame2);
         box->setObjectName(u"txtDonnees"_s + QString::number(k));
@@ -168,26 +168,15 @@ void c_calculs::buildLegendAndDescription()
 void c_calculs::buildOptionsFrame()
 {
     Frame5 = makeFrame(u"Frame5"_s, u"> Options"_s, twips(120, 6000, 5295, 1215), this);
-    Command1 = new QPushButton(u"&Calculer"_s, Frame5);
-    Command1->setObjectName(u"Command1"_s);
-    Command1->setGeometry(twips(120, 360, 975, 615));
+    Command1 = makeButton(u"Command1"_s, u"&Calculer"_s, Frame5, twips(120, 360, 975, 615));
     connect(Command1, &QPushButton::clicked, this, &c_calculs::Command1_Click);
-
-    Command2 = new QPushButton(u"Efface&r"_s, Frame5);
-    Command2->setObjectName(u"Command2"_s);
-    Command2->setGeometry(twips(1200, 360, 855, 615));
+    Command2 = makeButton(u"Command2"_s, u"Efface&r"_s, Frame5, twips(1200, 360, 855, 615));
     connect(Command2, &QPushButton::clicked, this, &c_calculs::Command2_Click);
-
-    Command3 = new QPushButton(u"+"_s, Frame5);
-    Command3->setObjectName(u"Command3"_s);
+    Command3 = makeButton(u"Command3"_s, u"+"_s, Frame5, twips(2160, 360, 495, 615));
     Command3->setAccessibleName(u"Infos supplémentaires sur la fonction"_s);
-    Command3->setGeometry(twips(2160, 360, 495, 615));
     connect(Command3, &QPushButton::clicked, this, &c_calculs::Command3_Click);
 
-    Label2 = new QLabel(u"Résultat"_s, Frame5);
-    Label2->setObjectName(u"Label2"_s);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2->setGeometry(twips(2760, 360, 1095, 255));
+    Label2 = makeLabel(u"Label2"_s, u"Résultat"_s, twips(2760, 360, 1095, 255), Frame5);
 
     // Right of the "Résultat" caption, over the right part of txtResultat.
     lblResultatUnite = new QLabel(Frame5);
@@ -217,21 +206,19 @@ void c_calculs::buildOptionsFrame()
 
 void c_calculs::setKeyboardOrder()
 {
-    const QList<QWidget *> order{cmbFonction,
-                                 txtDonnees[1],
-                                 txtDonnees[2],
-                                 txtDonnees[3],
-                                 txtDonnees[4],
-                                 txtDonnees[5],
-                                 txtDonnees[6],
-                                 Command1,
-                                 Command2,
-                                 Command3,
-                                 lstLegende,
-                                 txtDesc,
-                                 txtResultat};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    setFocusChain({cmbFonction,
+                   txtDonnees[1],
+                   txtDonnees[2],
+                   txtDonnees[3],
+                   txtDonnees[4],
+                   txtDonnees[5],
+                   txtDonnees[6],
+                   Command1,
+                   Command2,
+                   Command3,
+                   lstLegende,
+                   txtDesc,
+                   txtResultat});
 }
 
 QString c_calculs::ReadAClause(const QString &File, const QString &Category, const QString &StringC)
@@ -404,7 +391,7 @@ void c_calculs::Command1_Click()
     }
     // No number may stand beside the message: the last result belongs to other inputs.
     showResult(std::nullopt);
-    platform().messageBox(evaluation.message, AppTitle, MessageButtons::Ok, MessageIcon::Warning);
+    platform().messageBox(evaluation.reason, AppTitle, MessageButtons::Ok, MessageIcon::Warning);
     if (evaluation.box > 0) {
         QLineEdit *box = txtDonnees[evaluation.box];
         box->setFocus();
@@ -419,7 +406,7 @@ void c_calculs::record(const functions::FunctionInputs &inputs,
     if (evaluation.ok())
         entry.setResult(evaluation.value);
     else
-        entry.setRefusal(evaluation.message);
+        entry.setRefusal(evaluation.reason);
     journal::record(entry);
 }
 

@@ -116,7 +116,7 @@ void record(c_calculs &calculator,
     journal::Entry entry = calculator.newJournalEntry(inputs, QString());
     entry.wanted = wanted.trimmed();
     if (!answer.ok()) {
-        entry.setRefusal(answer.message);
+        entry.setRefusal(answer.reason);
     } else if (answer.kind == functions::FunctionAnswer::Kind::Solutions) {
         entry.setSolutions(wanted.trimmed(),
                            QList<double>(answer.solutions.begin(), answer.solutions.end()));
@@ -161,7 +161,7 @@ functions::BoxShown shownWithTolerance(functions::BoxShown shown, const QString 
         return {.text = u"inconnue"_s, .refusal = {}};
     const functions::ToleranceReading reading = functions::readTolerance(typed, box);
     if (!reading.ok())
-        return {.text = {}, .refusal = reading.message};
+        return {.text = {}, .refusal = reading.reason};
     if (reading.tolerance && shown.refusal.isEmpty() && !shown.text.isEmpty())
         shown.text += u' ' + reading.tolerance->text;
     return shown;
@@ -193,7 +193,7 @@ bool answerSolveOrRange(c_calculs &calculator,
         return false; // what looked like a tolerance stands in a box the formula does not use
     record(calculator, inputs, wanted, answer);
     if (!answer.ok()) {
-        refuse(calculator, answer.box, answer.message);
+        refuse(calculator, answer.box, answer.reason);
     } else if (answer.kind == functions::FunctionAnswer::Kind::Range) {
         showRange(calculator, answer);
     } else if (answer.solutions.size() == 1) {

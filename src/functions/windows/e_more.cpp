@@ -88,7 +88,7 @@ QString exampleText(const functions::PickedFunction &function,
     const functions::ExampleCheck check = functions::checkExample(function, details);
     QString computed;
     if (!check.evaluation.ok())
-        computed = u"Calcul impossible : "_s + check.evaluation.message;
+        computed = u"Calcul impossible : "_s + check.evaluation.reason;
     else
         computed = u"Calculé : %1 — %2"_s.arg(withUnit(engine::userNumberText(
                                                            check.evaluation.value),

@@ -2,6 +2,7 @@
 
 #include "functions/core/function_list.h"
 #include "functions/windows/c_calculs.h"
+#include "platform/window_building.h"
 #include "platform/window_geometry.h"
 
 #include <QComboBox>
@@ -78,10 +79,8 @@ f_recherche::f_recherche(QWidget *parent)
     txtApercu->setReadOnly(true);
     txtApercu->setFixedHeight(fontMetrics().lineSpacing() * 5);
 
-    cmdChoisir = new QPushButton(u"&Choisir"_s, this);
-    cmdChoisir->setObjectName(u"cmdChoisir"_s);
-    cmdFermer = new QPushButton(u"Fermer"_s, this);
-    cmdFermer->setObjectName(u"cmdFermer"_s);
+    cmdChoisir = makeButton(u"cmdChoisir"_s, u"&Choisir"_s, this);
+    cmdFermer = makeButton(u"cmdFermer"_s, u"Fermer"_s, this);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(lblNombre, 1);
@@ -95,10 +94,7 @@ f_recherche::f_recherche(QWidget *parent)
     layout->addLayout(buttons);
     resize(560, 520);
 
-    setTabOrder(txtRecherche, lstFonctions);
-    setTabOrder(lstFonctions, txtApercu);
-    setTabOrder(txtApercu, cmdChoisir);
-    setTabOrder(cmdChoisir, cmdFermer);
+    setFocusChain({txtRecherche, lstFonctions, txtApercu, cmdChoisir, cmdFermer});
 
     connect(txtRecherche, &QLineEdit::textChanged, this, &f_recherche::txtRecherche_Change);
     connect(txtRecherche, &QLineEdit::returnPressed, this, &f_recherche::cmdChoisir_Click);

@@ -193,19 +193,14 @@ m_sdk::m_sdk(QWidget *parent)
     // controls: each unit stands under its caption, below the buttons.
     setClientSize(this, 5565, 5745);
 
-    Label1 = new QLabel(u"Nom du fichier : "_s, this);
-    Label1->setObjectName(u"Label1"_s);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(twips(120, 240, 1815, 255));
+    Label1 = makeLabel(u"Label1"_s, u"Nom du fichier : "_s, twips(120, 240, 1815, 255), this);
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(u"Text1"_s);
     Text1->setAccessibleName(u"Nom du fichier"_s);
     Text1->setGeometry(twips(120, 600, 4575, 375));
 
-    Command1 = new QPushButton(u"o&k"_s, this);
-    Command1->setObjectName(u"Command1"_s);
-    Command1->setGeometry(twips(4800, 600, 615, 375));
+    Command1 = makeButton(u"Command1"_s, u"o&k"_s, this, twips(4800, 600, 615, 375));
     connect(Command1, &QPushButton::clicked, this, &m_sdk::Command1_Click);
 
     Frame1 = new QGroupBox(u"Création"_s, this);
@@ -214,14 +209,13 @@ m_sdk::m_sdk(QWidget *parent)
     Frame1->setEnabled(false);
     buildGrid();
 
-    Command2 = new QPushButton(u"&Générer"_s, this);
-    Command2->setObjectName(u"Command2"_s);
-    Command2->setGeometry(twips(4320, 4200, 1095, 495));
+    Command2 = makeButton(u"Command2"_s, u"&Générer"_s, this, twips(4320, 4200, 1095, 495));
     connect(Command2, &QPushButton::clicked, this, &m_sdk::Command2_Click);
 
-    Command3 = new QPushButton(u"Ajouter à la &bibliothèque"_s, this);
-    Command3->setObjectName(u"Command3"_s);
-    Command3->setGeometry(twips(120, 4200, 2775, 495));
+    Command3 = makeButton(u"Command3"_s,
+                          u"Ajouter à la &bibliothèque"_s,
+                          this,
+                          twips(120, 4200, 2775, 495));
     Command3->setEnabled(false);
     connect(Command3, &QPushButton::clicked, this, &m_sdk::Command3_Click);
     // The button stands for the file that "&Générer" wrote under the name shown: another name is

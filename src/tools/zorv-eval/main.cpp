@@ -293,7 +293,7 @@ int functionMode(const QStringList &arguments, ResultForm form = ResultForm::Num
     if (arguments.isEmpty() || values.boxes.size() > 6)
         return usageError(u"--fonction attend un nom et six valeurs au plus"_s);
     if (!values.ok()) {
-        writeOut(u"erreur: "_s.toUtf8() + values.message.toUtf8() + '\n');
+        writeOut(u"erreur: "_s.toUtf8() + values.reason.toUtf8() + '\n');
         return finish(false);
     }
     zorv::donnees::FunctionDir = zorv::donnees::appPath(u"res/Fonc/"_s);
@@ -313,7 +313,7 @@ int functionMode(const QStringList &arguments, ResultForm form = ResultForm::Num
             = zorv::functions::answerFunction(function, inputs, values.wanted);
         if (!answer.ok() || answer.kind != zorv::functions::FunctionAnswer::Kind::Value) {
             writeOut((answer.ok() ? zorv::functions::answerLine(answer)
-                                  : u"erreur: "_s + asReason(answer.message))
+                                  : u"erreur: "_s + asReason(answer.reason))
                          .toUtf8()
                      + '\n');
             return finish(answer.ok());
@@ -322,7 +322,7 @@ int functionMode(const QStringList &arguments, ResultForm form = ResultForm::Num
     const zorv::functions::FunctionEvaluation evaluation
         = zorv::functions::evaluateFunction(function, inputs);
     const QString line = evaluation.ok() ? resultLine(evaluation.value, function.units.result, form)
-                                         : u"erreur: "_s + asReason(evaluation.message);
+                                         : u"erreur: "_s + asReason(evaluation.reason);
     writeOut(line.toUtf8() + '\n');
     return finish(evaluation.ok());
 }

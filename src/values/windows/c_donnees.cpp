@@ -57,14 +57,11 @@ void c_donnees::createControls()
     liste->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     liste->setMaxVisibleItems(20);
 
-    Command1 = new QPushButton(u"&Charger"_s, this);
-    Command1->setObjectName(u"Command1"_s);
-    Command1->setGeometry(twips(240, 1800, 975, 495));
+    Command1 = makeButton(u"Command1"_s, u"&Charger"_s, this, twips(240, 1800, 975, 495));
     connect(Command1, &QPushButton::clicked, this, &c_donnees::Command1_Click);
 
-    copyPressepapier = new QPushButton(u"C&opier"_s, this);
-    copyPressepapier->setObjectName(u"copyPressepapier"_s);
-    copyPressepapier->setGeometry(twips(1320, 1800, 855, 495));
+    copyPressepapier
+        = makeButton(u"copyPressepapier"_s, u"C&opier"_s, this, twips(1320, 1800, 855, 495));
     connect(copyPressepapier, &QPushButton::clicked, this, &c_donnees::copyPressepapier_Click);
 
     Shape1 = new QFrame(this);

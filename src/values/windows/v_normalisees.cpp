@@ -113,8 +113,7 @@ void v_normalisees::createControls()
     lblUnite->setAccessibleName(u"Unité"_s);
     lblUnite->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    cmdChercher = new QPushButton(u"&Chercher"_s, this);
-    cmdChercher->setObjectName(u"cmdChercher"_s);
+    cmdChercher = makeButton(u"cmdChercher"_s, u"&Chercher"_s, this);
     connect(cmdChercher, &QPushButton::clicked, this, &v_normalisees::Chercher_Click);
 
     lblErreur = new QLabel(this);
@@ -169,8 +168,7 @@ void v_normalisees::createControls()
     tblSeries->addActions({copy, selectAll});
     tblSeries->setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    cmdUtiliser = new QPushButton(u"&Utiliser dans la donnée …"_s, this);
-    cmdUtiliser->setObjectName(u"cmdUtiliser"_s);
+    cmdUtiliser = makeButton(u"cmdUtiliser"_s, u"&Utiliser dans la donnée …"_s, this);
     cmdUtiliser->setToolTip(u"La valeur choisie, avec la tolérance de sa série, dans une donnée "
                             u"de la calculatrice"_s);
     cmdUtiliser->setMenu(inputBoxMenu(cmdUtiliser, [this](int box) { UtiliserDansDonnee(box); }));
