@@ -70,6 +70,15 @@ QStringList captionsThatDoNotFit(const QWidget *window)
         if (metrics.horizontalAdvance(frame->title()) + 16 > frame->width())
             cut.append(describe(frame, frame->title()));
     }
+    // A control that runs past its container's edge is cut whatever its caption.
+    for (const QWidget *control : window->findChildren<QWidget *>()) {
+        const QWidget *container = control->parentWidget();
+        if (control->objectName().isEmpty() || control->objectName().startsWith(u"qt_"_s)
+            || control->isWindow() || !control->isVisibleTo(window))
+            continue;
+        if (!container->rect().contains(control->geometry()))
+            cut.append(control->objectName() + u": hors de "_s + container->objectName());
+    }
     return cut;
 }
 
