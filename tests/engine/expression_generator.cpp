@@ -20,7 +20,8 @@ struct Piece
     long double termScale = 0;
     bool arithmetic = true;
     bool extreme = false;
-    bool squared = false; // ends with "²"
+    bool absorbed = false; // a sum in it lost a whole term to rounding (PI + 1E-20)
+    bool squared = false;  // ends with "²"
     // A root: squares and powers run before roots, so V9² is the root of 9², and its radicand
     // is kept to be raised before the root is taken (V(-4)² is 4).
     bool root = false;
@@ -44,6 +45,7 @@ Piece combine(const Piece &left, const Piece &right)
     piece.termScale = std::max(left.termScale, right.termScale);
     piece.arithmetic = left.arithmetic && right.arithmetic;
     piece.extreme = left.extreme || right.extreme;
+    piece.absorbed = left.absorbed || right.absorbed;
     return piece;
 }
 
@@ -94,6 +96,20 @@ Piece root(const Piece &operand, const QString &spelling)
     return piece;
 }
 
+// The rounding noise of a^b from that of a and b, taken over a step rather than from the slope, so
+// that a power of a base that is itself noise around 0 (sin(PI)³) is noise too.
+long double powerNoise(long double a, long double aNoise, long double b, long double bNoise)
+{
+    constexpr long double Step = 1e-15L;
+    const long double magnitude = std::fabs(a);
+    const long double value = std::pow(magnitude, b);
+    const long double fromBase = std::fabs(std::pow(magnitude + Step * aNoise, b) - value) / Step;
+    const long double fromExponent = magnitude == 0
+                                         ? 0
+                                         : value * std::fabs(std::log(magnitude)) * bNoise;
+    return std::isfinite(fromBase) ? fromBase + fromExponent : fromExponent;
+}
+
 Piece square(const Piece &operand)
 {
     Piece piece = operand;
@@ -105,9 +121,95 @@ Piece square(const Piece &operand)
     } else {
         piece.reference = u'(' + operand.reference + u"^2)"_s;
         piece.value = operand.value * operand.value;
+        piece.termScale = powerNoise(operand.value, operand.termScale, 2, 0);
     }
     piece.arithmetic = false;
     piece.squared = true;
+    return piece;
+}
+
+// A number with an SI prefix (4,7k, 100n, 2,2µ) or a resistor code (4k7, 2R2, R47): `digits` and
+// `decimals` as typed, `letter` standing after the number or in the place of its separator.
+Piece prefixed(const QString &digits, const QString &decimals, QChar letter, bool code)
+{
+    struct Prefix
+    {
+        QChar letter;
+        const char *power;
+    };
+
+    static constexpr std::array<Prefix, 13> prefixes{{{u'f', "-15"},
+                                                      {u'p', "-12"},
+                                                      {u'n', "-9"},
+                                                      {u'u', "-6"},
+                                                      {QChar(0xb5), "-6"},
+                                                      {QChar(0x3bc), "-6"},
+                                                      {u'm', "-3"},
+                                                      {u'k', "3"},
+                                                      {u'K', "3"},
+                                                      {u'M', "6"},
+                                                      {u'G', "9"},
+                                                      {u'T', "12"},
+                                                      {u'R', "0"}}};
+    const auto *prefix = std::find_if(prefixes.begin(), prefixes.end(), [letter](const Prefix &p) {
+        return p.letter == letter;
+    });
+    Piece piece;
+    const QString mantissa = (digits.isEmpty() ? u"0"_s : digits)
+                             + (decimals.isEmpty() ? QString() : u'.' + decimals);
+    piece.engine = code ? digits + letter + decimals
+                        : digits + (decimals.isEmpty() ? QString() : u',' + decimals) + letter;
+    piece.reference = u"(("_s + mantissa + u")*(1E"_s + QLatin1StringView(prefix->power) + u"))"_s;
+    piece.value = std::strtold(mantissa.toLatin1().constData(), nullptr)
+                  * std::pow(10.0L, std::strtold(prefix->power, nullptr));
+    piece.arithmetic = false;
+    return piece;
+}
+
+// A function of the engine applied to `argument`, spelt `name` in some letter case. Its rounding
+// noise is that of the argument times the slope of the function there.
+Piece function(const QString &name, const Piece &argument)
+{
+    const QString lower = name.toLower();
+    const long double x = argument.value;
+    long double value = 0;
+    long double slope = 1;
+    if (lower == u"ln"_s || lower == u"log"_s) {
+        const long double base = lower == u"ln"_s ? 1 : std::log(10.0L);
+        value = std::log(x) / base;
+        slope = 1 / (std::fabs(x) * base);
+    } else if (lower == u"exp"_s) {
+        value = std::exp(x);
+        slope = value;
+    } else if (lower == u"sin"_s) {
+        value = std::sin(x);
+    } else if (lower == u"cos"_s) {
+        value = std::cos(x);
+    } else if (lower == u"tan"_s) {
+        value = std::tan(x);
+        slope = 1 + value * value;
+    } else if (lower == u"asin"_s || lower == u"acos"_s) {
+        value = lower == u"asin"_s ? std::asin(x) : std::acos(x);
+        slope = 1 / std::sqrt(std::fabs(1 - x * x));
+    } else if (lower == u"atan"_s) {
+        value = std::atan(x);
+    } else if (lower == u"abs"_s) {
+        value = std::fabs(x);
+    } else {
+        value = std::sqrt(x);
+        slope = 1 / (2 * value);
+    }
+    Piece piece;
+    piece.engine = name + u'(' + argument.engine + u')';
+    // qalc leaves the tangent of an exact number unevaluated; it evaluates the sine and cosine.
+    piece.reference = lower == u"tan"_s ? u"(sin("_s + argument.reference + u")/cos("_s
+                                              + argument.reference + u"))"_s
+                                        : u'(' + (lower == u"log"_s ? u"log10"_s : lower) + u'('
+                                              + argument.reference + u"))"_s;
+    piece.value = value;
+    piece.termScale = std::fabs(slope) * std::max(std::fabs(x), argument.termScale);
+    piece.arithmetic = false;
+    piece.extreme = argument.extreme;
     return piece;
 }
 
@@ -167,11 +269,17 @@ Piece chain(const QList<Operand> &operands, const QList<QChar> &operators, const
         Piece power = combine(base.atom, exponent);
         const QString raised = base.atom.root ? base.atom.radicandReference : base.atom.reference;
         power.reference = u'(' + raised + u'^' + signedReference(operands[i]) + u')';
+        const long double raisedValue = base.atom.root ? base.atom.radicandValue : base.atom.value;
+        power.value = std::pow(raisedValue, signedValue(operands[i]));
+        power.termScale = powerNoise(raisedValue,
+                                     base.atom.termScale,
+                                     signedValue(operands[i]),
+                                     exponent.termScale);
         if (base.atom.root) {
             power.reference = u"(sqrt"_s + power.reference + u')';
-            power.value = std::sqrt(std::pow(base.atom.radicandValue, signedValue(operands[i])));
-        } else {
-            power.value = std::pow(base.atom.value, signedValue(operands[i]));
+            power.value = std::sqrt(power.value);
+            if (power.value > 0)
+                power.termScale /= 2 * power.value;
         }
         power.arithmetic = false;
         base.atom = power;
@@ -198,8 +306,15 @@ Piece chain(const QList<Operand> &operands, const QList<QChar> &operators, const
         Piece product = combine(term, factors[i].atom);
         const QString reference = op == u'/' ? u"/"_s : u"*"_s;
         product.reference = u'(' + term.reference + reference + signedReference(factors[i]) + u')';
-        product.value = op == u'/' ? term.value / signedValue(factors[i])
-                                   : term.value * signedValue(factors[i]);
+        const long double factor = signedValue(factors[i]);
+        product.value = op == u'/' ? term.value / factor : term.value * factor;
+        // Noise scales with the other operand: a factor that is noise around 0 (tan(PI)) times a
+        // large one is large noise, not a disagreement.
+        const long double noise = factors[i].atom.termScale;
+        product.termScale = op == u'/' ? term.termScale / std::fabs(factor)
+                                             + std::fabs(term.value) * noise / (factor * factor)
+                                       : term.termScale * std::fabs(factor)
+                                             + std::fabs(term.value) * noise;
         product.arithmetic = term.arithmetic && factors[i].atom.arithmetic;
         term = product;
     }
@@ -211,7 +326,10 @@ Piece chain(const QList<Operand> &operands, const QList<QChar> &operators, const
         Piece next = combine(sum, terms[i]);
         next.reference = u'(' + sum.reference + op + terms[i].reference + u')';
         next.value = op == u'+' ? sum.value + terms[i].value : sum.value - terms[i].value;
-        next.termScale = std::max({next.termScale, std::fabs(sum.value), std::fabs(terms[i].value)});
+        const long double small = std::min(std::fabs(sum.value), std::fabs(terms[i].value));
+        const long double large = std::max(std::fabs(sum.value), std::fabs(terms[i].value));
+        next.termScale = std::max(next.termScale, large);
+        next.absorbed = next.absorbed || (small != 0 && small < 1e-15L * large);
         sum = next;
     }
     sum.engine = whole.engine;
@@ -248,6 +366,8 @@ public:
     bool chance(int percent) { return below(100) < percent; }
 
     QString numberText();
+    Piece prefixedNumber();
+    Piece functionCall(int depth);
     Piece atom(int depth);
     Piece exponent();
     Piece expression(int depth, int maximumOperands);
@@ -273,12 +393,63 @@ QString Stream::numberText()
            + QString::number(power);
 }
 
+Piece Stream::prefixedNumber()
+{
+    static const QString letters = u"fpnuµμmkKMGTR"_s;
+    const QChar letter = letters[below(int(letters.size()))];
+    const QString digits = letter == u'R' && chance(30) ? QString()
+                                                        : QString::number(1 + below(999));
+    const QString decimals = letter == u'R' || chance(60) ? QString::number(below(100)) : QString();
+    const bool code = letter == u'R' || (!decimals.isEmpty() && chance(60));
+    return prefixed(digits.isEmpty() && !code ? u"1"_s : digits, decimals, letter, code);
+}
+
+Piece Stream::functionCall(int depth)
+{
+    static const std::array names{u"ln"_s,
+                                  u"log"_s,
+                                  u"exp"_s,
+                                  u"sin"_s,
+                                  u"cos"_s,
+                                  u"tan"_s,
+                                  u"asin"_s,
+                                  u"acos"_s,
+                                  u"atan"_s,
+                                  u"abs"_s,
+                                  u"sqrt"_s};
+    QString name = names[below(int(names.size()))];
+    if (chance(20))
+        name = name.toUpper();
+    else if (chance(10))
+        name[0] = name[0].toUpper();
+    const QString lower = name.toLower();
+    if (lower == u"asin"_s || lower == u"acos"_s) {
+        // Mostly inside the domain, at times just outside it.
+        const bool negative = chance(30);
+        const QString text = chance(85) ? u"0,"_s + QString::number(below(1000)) : u"1,5"_s;
+        return function(name, chain({{negative, number(text)}}, {}, {}));
+    }
+    Piece argument = depth < 2 && chance(50) ? expression(depth + 1, 3) : number(numberText());
+    // Far from 0 the periodic functions lose every digit, and exp leaves the doubles.
+    const bool periodic = lower == u"sin"_s || lower == u"cos"_s || lower == u"tan"_s;
+    // Where a term of the argument is lost to rounding, the zero of sin(PI + 1E-20) is the engine's
+    // answer and qalc's is 1E-20.
+    if ((periodic && (std::fabs(argument.value) > 1e6L || argument.absorbed))
+        || (lower == u"exp"_s && argument.extreme) || !std::isfinite(argument.value))
+        argument = number(QString::number(below(10)));
+    return function(name, argument);
+}
+
 Piece Stream::atom(int depth)
 {
     const int kind = below(100);
     Piece piece;
-    if (kind < 50) {
+    if (kind < 38) {
         piece = number(numberText());
+    } else if (kind < 46) {
+        piece = prefixedNumber();
+    } else if (kind < 54) {
+        piece = functionCall(depth);
     } else if (kind < 58) {
         static const std::array spellings{u"PI"_s, u"pi"_s, u"Pi"_s};
         piece = pi(spellings[below(3)]);
@@ -342,11 +513,15 @@ Piece Stream::expression(int depth, int maximumOperands)
         operand.atom = atom(depth);
         if (op == Implicit) {
             const QString &right = operand.atom.engine;
+            const bool call = !right.isEmpty() && right.front().isLetter()
+                              && !right.startsWith(u'V', Qt::CaseInsensitive)
+                              && !right.startsWith(u'P', Qt::CaseInsensitive)
+                              && right.contains(u'(');
             const bool opens = right.startsWith(u'(') || right.startsWith(u'V', Qt::CaseInsensitive)
-                               || right.startsWith(u'P', Qt::CaseInsensitive);
+                               || right.startsWith(u'P', Qt::CaseInsensitive) || call;
             const QString &left = operands.last().atom.engine;
             const bool closes = endsAnImplicitProduct(left)
-                                && !(right.startsWith(u'P', Qt::CaseInsensitive)
+                                && !((right.startsWith(u'P', Qt::CaseInsensitive) || call)
                                      && left.endsWith(u'I', Qt::CaseInsensitive));
             if (!opens || !closes || operands.last().atom.squared)
                 operators.last() = u'*';

@@ -32,8 +32,9 @@ QList<GeneratedExpression> operatorGrid(const QList<QStringList> &triples);
 QList<QStringList> everyTriple(const QStringList &values);
 
 // `count` longer expressions from a seeded stream: sums of products of powers, with decimal
-// commas, powers of ten, PI, roots, squares, groups, implicit products, spaces, any letter case and
-// the other spellings of the operators (^ × ÷ −).
+// commas, powers of ten, SI prefixes and resistor codes, PI, roots, squares, the functions called
+// by name, groups, implicit products, spaces, any letter case and the other spellings of the
+// operators (^ × ÷ −).
 // The one place where the engine's convention differs from the usual one, a minus at the start of
 // a term before a squared number (-2² is 4), is left out.
 QList<GeneratedExpression> randomExpressions(std::uint32_t seed, int count);

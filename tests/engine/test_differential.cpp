@@ -51,8 +51,9 @@ bool insideDoubles(long double value)
 
 // Why an expression that qalc computes may be refused. Numbers and the four operations must be
 // computed unless the range of a double is left, which only numbers beyond 1E±100 can do in these
-// few operations. Beyond them: a root or a power of a negative value (which qalc takes through
-// complex numbers), powers chained without parentheses, and any range. A text the generator wrote
+// few operations. Beyond them: a root or a power of a negative value, a logarithm of one that is
+// not positive and a function outside its domain (which qalc takes through complex numbers),
+// powers chained without parentheses, and any range. A text the generator wrote
 // is well formed, so a refusal of its form is a fault.
 bool acceptedRefusal(const GeneratedExpression &expression,
                      engine::EvalFailure failure,
@@ -63,6 +64,7 @@ bool acceptedRefusal(const GeneratedExpression &expression,
     if (expression.arithmetic)
         return range && (expression.extreme || !insideDoubles(reference));
     return range || failure == EvalFailure::NegativeRoot || failure == EvalFailure::NegativeBase
+           || failure == EvalFailure::NonPositiveLogarithm || failure == EvalFailure::OutOfDomain
            || failure == EvalFailure::ChainedPowers;
 }
 

@@ -30,6 +30,29 @@ constexpr const char16_t *Names[]
 
 constexpr char16_t FirstMarker = u'\uE000';
 
+// A double x stands for every real within its last digits, and PI or any sum that led to x is
+// rounded as well: a sine or cosine below that uncertainty is the zero of a multiple of pi
+// (sin(PI) is 0, not 1,22E-16), and a tangent whose cosine is that small is no number.
+bool withinRounding(double y, double x)
+{
+    return std::abs(y) <= 2 * std::numeric_limits<double>::epsilon() * std::abs(x);
+}
+
+double periodic(int function, double x)
+{
+    const double sine = std::sin(x);
+    const double cosine = std::cos(x);
+    if (function == Cos)
+        return withinRounding(cosine, x) ? 0 : cosine;
+    if (withinRounding(sine, x))
+        return 0;
+    if (function == Sin)
+        return sine;
+    if (withinRounding(cosine, x))
+        throw EvalError(EvalFailure::OutOfDomain);
+    return std::tan(x);
+}
+
 double unchecked(int function, double x)
 {
     switch (function) {
@@ -41,11 +64,9 @@ double unchecked(int function, double x)
     case Exp:
         return std::exp(x);
     case Sin:
-        return std::sin(x);
     case Cos:
-        return std::cos(x);
     case Tan:
-        return std::tan(x);
+        return periodic(function, x);
     case Asin:
     case Acos:
         if (x < -1 || x > 1)

@@ -19,8 +19,10 @@ QChar functionMarker(int function);
 // The function a working-text character stands for, or nothing.
 std::optional<int> markedFunction(QChar c);
 
-// The function's value at x. Throws EvalError: the logarithm of a value that is not positive
-// (NonPositiveLogarithm), an argument outside the function's domain (OutOfDomain), the root of a
+// The function's value at x. A sine, cosine or tangent smaller than the rounding of x is 0
+// (sin(PI), cos(PI/2), tan(PI)). Throws EvalError: the logarithm of a value that is not positive
+// (NonPositiveLogarithm), an argument outside the function's domain (OutOfDomain: asin(2), and
+// the tangent of an odd multiple of PI/2, whose cosine is 0 within rounding), the root of a
 // negative value (NegativeRoot), a result beyond the range of a double (Overflow) or below it
 // (Underflow).
 double applyFunction(int function, double x);
