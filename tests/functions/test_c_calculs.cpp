@@ -190,6 +190,7 @@ void CCalculsTest::checkNoResult()
 {
     QVERIFY(control<QLineEdit>(u"txtResultat"_s)->text().isEmpty());
     QVERIFY(control<QLabel>(u"lblResultatUnite"_s)->text().isEmpty());
+    QVERIFY(control<QLineEdit>(u"txtResultat"_s)->accessibleDescription().isEmpty());
     QMenu *menu = openContextMenu(control<QLineEdit>(u"txtResultat"_s));
     QVERIFY(menu);
     const QAction *copy = menu->findChild<QAction *>(u"CopierResultat"_s);
@@ -618,6 +619,8 @@ void CCalculsTest::unitsAreReadAndShown()
     m_window->Command1_Click();
     QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->text(), result);
     QCOMPARE(control<QLabel>(u"lblResultatUnite"_s)->text(), engineering);
+    QCOMPARE(control<QLineEdit>(u"txtResultat"_s)->accessibleDescription(),
+             engineering.isEmpty() ? QString() : u"Soit "_s + engineering);
     if (result.isEmpty()) {
         QCOMPARE(m_platform->messages.size(), 1);
         QCOMPARE(m_platform->messages[0].text,

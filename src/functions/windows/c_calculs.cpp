@@ -315,12 +315,16 @@ void c_calculs::showResult(const std::optional<double> &value, const QString &te
     if (!value) {
         txtResultat->clear();
         lblResultatUnite->clear();
+        txtResultat->setAccessibleDescription(QString());
         return;
     }
     txtResultat->setText(text.isEmpty() ? engine::userNumberText(*value) : text);
     const functions::Unit unit = functions::parseUnit(functions::pickedFunction().units.result);
-    lblResultatUnite->setText(unit.declared() ? functions::userEngineeringText(*value, unit)
-                                              : QString());
+    const QString withUnit = unit.declared() ? functions::userEngineeringText(*value, unit)
+                                             : QString();
+    lblResultatUnite->setText(withUnit);
+    // A screen reader on the result box hears the result with its unit, as it is shown above it.
+    txtResultat->setAccessibleDescription(withUnit.isEmpty() ? QString() : u"Soit "_s + withUnit);
 }
 
 // The file of the picked function may have been edited since the pick (in the authoring window,
