@@ -25,6 +25,8 @@ c_balayage *sweepOf(const QString &fileName, const QStringList &inputs)
     const auto file = std::find(donnees::FunctionFileNames.cbegin(),
                                 donnees::FunctionFileNames.cend(),
                                 fileName);
+    if (file == donnees::FunctionFileNames.cend())
+        qFatal("no shipped function %s", qPrintable(fileName));
     calculator->cmbFonction->setCurrentIndex(int(file - donnees::FunctionFileNames.cbegin()));
     calculator->cmbFonction_Click();
     for (int k = 1; k <= inputs.size(); ++k)
@@ -35,7 +37,7 @@ c_balayage *sweepOf(const QString &fileName, const QStringList &inputs)
 
 void reactance(shots::Shots &s)
 {
-    c_balayage *window = sweepOf(u"reactance_capacitive.zvfc"_s, {u"1000"_s, u"0,1"_s});
+    c_balayage *window = sweepOf(u"03_reactance_capacitive.zvfc"_s, {u"1000"_s, u"100n"_s});
     window->txtDe->setText(u"10"_s);
     window->txtA->setText(u"1000000"_s);
     window->chkLogX->setChecked(true);
@@ -49,16 +51,16 @@ void reactance(shots::Shots &s)
 
 void divider(shots::Shots &s)
 {
-    c_balayage *window = sweepOf(u"diviseur_tension.zvfc"_s, {u"12"_s, u"4,7"_s, u"10"_s});
+    c_balayage *window = sweepOf(u"02_diviseur_tension.zvfc"_s, {u"12"_s, u"4k7"_s, u"10k"_s});
     window->cmbDonnee->setCurrentIndex(2);
     window->txtDe->setText(u"0"_s);
-    window->txtA->setText(u"10"_s);
+    window->txtA->setText(u"10k"_s);
     window->spnPoints->setValue(101);
     window->chkLogX->setChecked(false);
     window->cmbSeconde->setCurrentIndex(1);
     window->cmbSeconde_Click();
     window->cmbSecondeChoix->setCurrentIndex(1); // R1, the fixed resistor
-    window->txtSecondeValeurs->setText(u"1 ; 22"_s);
+    window->txtSecondeValeurs->setText(u"1k ; 22k"_s);
     window->cmdTracer_Click();
     window->chtCourbe->setCursorIndex(50);
     s.take(window, u"c_balayage-diviseur"_s);
