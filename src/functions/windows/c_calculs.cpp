@@ -8,6 +8,7 @@
 #include "functions/core/unit.h"
 #include "functions/windows/c_balayage.h"
 #include "functions/windows/calculator_answers.h"
+#include "functions/windows/calculator_list.h"
 #include "functions/windows/e_more.h"
 #include "functions/windows/f_recherche.h"
 #include "journal/core/journal.h"
@@ -20,7 +21,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,22 +59,6 @@ QGroupBox *makeFrame(const QString &name, const QString &caption, QRect geometry
     frame->setObjectName(name);
     frame->setGeometry(geometry);
     return frame;
-}
-
-QString countText(qsizetype count)
-{
-    return QString::number(count) + u" Fonctions trouvées"_s;
-}
-
-QString leftOutText(const QString &folder, const functions::FunctionListing &listing)
-{
-    const qsizetype listed = listing.names.size();
-    return u"Le dossier des fonctions « %1 » contient %2 fichiers : seuls les %3 premiers, dans "
-           u"l'ordre alphabétique, sont proposés ; %4 fichiers sont laissés de côté."_s
-               .arg(folder,
-                    QString::number(listed + listing.leftOut),
-                    QString::number(listed),
-                    QString::number(listing.leftOut));
 }
 
 } // namespace
@@ -228,27 +212,7 @@ QString c_calculs::ReadAClause(const QString &File, const QString &Category, con
 
 void c_calculs::ListerFonctionsDansCombo()
 {
-    const functions::FunctionListing listing = functions::listFunctions();
-    cmbFonction->clear();
-    cmbFonction->addItems(listing.names);
-    // Filling an empty combo box picks its first item; the list opens with nothing picked.
-    cmbFonction->setCurrentIndex(-1);
-    cmbFonction->setEditText(countText(listing.names.size()));
-
-    const QString folder = QDir::toNativeSeparators(donnees::FunctionDir);
-    if (!listing.folderReadable) {
-        // The user's own functions may still be listed: only this folder's are missing.
-        platform().messageBox(u"Le dossier des fonctions « %1 » est introuvable ou illisible : "
-                              u"ses fonctions ne peuvent pas être proposées."_s.arg(folder),
-                              QString(),
-                              MessageButtons::Ok,
-                              MessageIcon::Warning);
-    } else if (listing.leftOut > 0) {
-        platform().messageBox(leftOutText(folder, listing),
-                              QString(),
-                              MessageButtons::Ok,
-                              MessageIcon::Information);
-    }
+    fillFunctionList(cmbFonction);
 }
 
 int c_calculs::selectedFunction() const
