@@ -9,6 +9,7 @@
 #include "functions/windows/c_balayage.h"
 #include "functions/windows/calculator_answers.h"
 #include "functions/windows/calculator_list.h"
+#include "functions/windows/calculator_readings.h"
 #include "functions/windows/e_more.h"
 #include "functions/windows/f_recherche.h"
 #include "journal/core/journal.h"
@@ -178,13 +179,7 @@ void c_calculs::buildOptionsFrame()
     addResultMenu(txtResultat, [this]() -> std::optional<ShownResult> {
         if (!m_result)
             return std::nullopt;
-        const functions::Unit unit = functions::parseUnit(functions::pickedFunction().units.result);
-        if (!unit.declared())
-            return ShownResult{*m_result, engine::userNumberText(*m_result), {}, {}};
-        return ShownResult{*m_result,
-                           engine::userNumberText(*m_result),
-                           functions::shownUnit(unit.written),
-                           functions::userEngineeringText(*m_result, unit)};
+        return shownResult(*m_result);
     });
 }
 
@@ -262,13 +257,7 @@ void c_calculs::showReadings()
             = shownWithTolerance(functions::shownReading(functions::pickedFunction(), inputs, k),
                                  txtDonnees[k]->text(),
                                  k);
-        QLabel *label = lblLecture[k];
-        const QString text = shown.refusal.isEmpty() ? shown.text : u"illisible"_s;
-        // The full text for a reading the band is too narrow for, and the reason of a refusal.
-        label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, label->width()));
-        label->setToolTip(shown.refusal.isEmpty() ? shown.text : shown.refusal);
-        const QString heard = shown.refusal.isEmpty() ? shown.text : shown.refusal;
-        txtDonnees[k]->setAccessibleDescription(heard.isEmpty() ? QString() : u"Lue : "_s + heard);
+        showBoxReading(lblLecture[k], txtDonnees[k], shown);
     }
 }
 
@@ -283,9 +272,7 @@ void c_calculs::showResult(const std::optional<double> &value, const QString &te
         return;
     }
     txtResultat->setText(text.isEmpty() ? engine::userNumberText(*value) : text);
-    const functions::Unit unit = functions::parseUnit(functions::pickedFunction().units.result);
-    const QString withUnit = unit.declared() ? functions::userEngineeringText(*value, unit)
-                                             : QString();
+    const QString withUnit = resultWithUnit(*value);
     lblResultatUnite->setText(withUnit);
     // A screen reader on the result box hears the result with its unit, as it is shown above it.
     txtResultat->setAccessibleDescription(withUnit.isEmpty() ? QString() : u"Soit "_s + withUnit);
