@@ -5,6 +5,7 @@
 #include "functions/core/function_list.h"
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/sweep_chart.h"
+#include "functions/windows/sweep_second_curves.h"
 #include "functions/windows/sweep_table.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
@@ -34,9 +35,6 @@ namespace zorv {
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The curves one plot holds: the function and at most five more.
-constexpr int MostSecondCurves = 5;
 
 enum SecondCurve {
     NoSecondCurve = 0,
@@ -80,19 +78,6 @@ QString withUnit(const QString &legend, const QString &unit)
     if (unit.isEmpty() || legend.contains(unit))
         return legend;
     return legend + u" ("_s + unit + u')';
-}
-
-// What a legend names, without its unit or its comment, for the legend of a curve: "Résistance R1,
-// côté entrée (kOhm)" gives "Résistance R1".
-QString shortLegend(const QString &legend)
-{
-    qsizetype cut = legend.size();
-    for (const QChar mark : {u',', u'('}) {
-        const qsizetype at = legend.indexOf(mark);
-        if (at > 0)
-            cut = std::min(cut, at);
-    }
-    return legend.left(cut).trimmed();
 }
 
 // The unit of box k of the function as the user reads it (k = 0: of its result); empty when the
@@ -362,58 +347,32 @@ QList<functions::SweepCurve> c_balayage::sweepCurves(const functions::SweepRange
     const int box = variedBox();
     functions::SweepRequest first{m_source.function, m_source.inputs, box, range};
     QList<functions::SweepCurve> curves{{m_source.function.name, functions::sweepFunction(first)}};
-    const QString unit = shownUnitOf(m_source.function, 0);
-    m_units = {unit};
+    m_units = {shownUnitOf(m_source.function, 0)};
     if (!curves.first().result.fault.isEmpty()) {
         problem = curves.first().result.fault;
         return {};
     }
-    QList<functions::SweepRequest> others;
-    QStringList legends;
-    QStringList units;
+    QList<SecondSweep> others;
     const int mode = cmbSeconde->currentIndex();
     if (mode == OtherValues && cmbSecondeChoix->currentIndex() >= 0) {
-        const int held = cmbSecondeChoix->currentData().toInt();
-        const QString legend = shortLegend(m_source.function.legends[held - 1]);
-        QStringList values = txtSecondeValeurs->text().split(u';', Qt::SkipEmptyParts);
-        for (QString &value : values)
-            value = value.trimmed();
-        values.removeAll(QString());
-        if (values.size() > MostSecondCurves) {
-            problem = u"Seconde courbe : %1 valeurs au plus ; les suivantes sont laissées de côté."_s
-                          .arg(MostSecondCurves);
-            values = values.mid(0, MostSecondCurves);
-        }
-        curves.first().legend = legend + u" = "_s + m_source.inputs[held - 1];
-        for (const QString &value : values) {
-            functions::SweepRequest other = first;
-            other.inputs[held - 1] = value;
-            others.append(other);
-            legends.append(legend + u" = "_s + value);
-            units.append(unit);
-        }
+        others = otherValuesSweeps(first,
+                                   cmbSecondeChoix->currentData().toInt(),
+                                   txtSecondeValeurs->text(),
+                                   curves.first().legend,
+                                   problem);
     } else if (mode == OtherFunction && cmbSecondeChoix->currentIndex() >= 0) {
-        const functions::PickedFunction function = functions::readPickedFunction(
-            cmbSecondeChoix->currentText(),
-            donnees::FunctionFileNames[cmbSecondeChoix->currentData().toInt()]);
-        // The same quantity, where the other function has it among its inputs; else the same box.
-        int otherBox = box;
-        for (int k = 1; k <= 6; ++k) {
-            if (function.legends[k - 1] == m_source.function.legends[box - 1])
-                otherBox = k;
-        }
-        others.append({function, m_source.inputs, otherBox, range});
-        legends.append(function.name);
-        units.append(shownUnitOf(function, 0));
+        others = {otherFunctionSweep(first,
+                                     cmbSecondeChoix->currentText(),
+                                     cmbSecondeChoix->currentData().toInt())};
     }
-    for (qsizetype i = 0; i < others.size(); ++i) {
-        functions::SweepResult result = functions::sweepFunction(others[i]);
+    for (const SecondSweep &other : others) {
+        functions::SweepResult result = functions::sweepFunction(other.request);
         if (!result.fault.isEmpty()) {
-            problem = u"Seconde courbe « %1 » : %2"_s.arg(legends[i], result.fault);
+            problem = u"Seconde courbe « %1 » : %2"_s.arg(other.legend, result.fault);
             continue;
         }
-        curves.append({legends[i], result});
-        m_units.append(units[i]);
+        curves.append({other.legend, result});
+        m_units.append(other.unit);
     }
     return curves;
 }
