@@ -5,6 +5,7 @@
 #include "functions/core/function_list.h"
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/sweep_chart.h"
+#include "functions/windows/sweep_saving.h"
 #include "functions/windows/sweep_second_curves.h"
 #include "functions/windows/sweep_table.h"
 #include "platform/platform.h"
@@ -14,20 +15,14 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QHeaderView>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QSplitter>
-#include <QStandardPaths>
-#include <QSvgGenerator>
 #include <QTableView>
 
 namespace zorv {
@@ -480,66 +475,22 @@ void c_balayage::showReadout(int index)
     }
 }
 
-// Asks where to save, then writes the file whole through `write` (into a QSaveFile, so that a
-// failure leaves an older file as it was); a failure is told.
-void c_balayage::exportFile(const QString &title,
-                            const QString &suffix,
-                            const QString &filter,
-                            const std::function<bool(QSaveFile &)> &write)
-{
-    if (m_curves.isEmpty())
-        return;
-    const QString suggested = QDir(QStandardPaths::writableLocation(
-                                       QStandardPaths::DocumentsLocation))
-                                  .filePath(u"balayage."_s + suffix);
-    const std::optional<QString> path = platform().saveFileName(title, suggested, filter);
-    if (!path)
-        return;
-    QSaveFile file(*path);
-    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
-        return;
-    platform().messageBox(u"Le fichier « %1 » ne peut pas être écrit."_s.arg(
-                              QDir::toNativeSeparators(*path)),
-                          QString(),
-                          MessageButtons::Ok,
-                          MessageIcon::Warning);
-}
-
 void c_balayage::cmdCsv_Click()
 {
-    exportFile(u"Exporter les points"_s,
-               u"csv"_s,
-               u"Fichiers CSV (*.csv)"_s,
-               [this](QSaveFile &file) {
-                   const QByteArray bytes = functions::sweepCsv(abscissaTitle(), m_curves);
-                   return file.write(bytes) == bytes.size();
-               });
+    if (!m_curves.isEmpty())
+        saveSweepCsv(abscissaTitle(), m_curves);
 }
 
 void c_balayage::cmdPng_Click()
 {
-    exportFile(u"Enregistrer la courbe en PNG"_s,
-               u"png"_s,
-               u"Images PNG (*.png)"_s,
-               [this](QSaveFile &file) { return chtCourbe->grab().toImage().save(&file, "PNG"); });
+    if (!m_curves.isEmpty())
+        saveSweepPng(chtCourbe);
 }
 
 void c_balayage::cmdSvg_Click()
 {
-    exportFile(u"Enregistrer la courbe en SVG"_s,
-               u"svg"_s,
-               u"Images SVG (*.svg)"_s,
-               [this](QSaveFile &file) {
-                   QSvgGenerator svg;
-                   svg.setOutputDevice(&file);
-                   svg.setSize(chtCourbe->size());
-                   svg.setViewBox(chtCourbe->rect());
-                   svg.setTitle(windowTitle());
-                   QPainter painter(&svg);
-                   chtCourbe->render(&painter);
-                   painter.end();
-                   return file.error() == QFileDevice::NoError;
-               });
+    if (!m_curves.isEmpty())
+        saveSweepSvg(chtCourbe, windowTitle());
 }
 
 namespace {
