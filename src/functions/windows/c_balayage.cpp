@@ -5,28 +5,20 @@
 #include "functions/core/function_list.h"
 #include "functions/windows/c_calculs.h"
 #include "functions/windows/sweep_chart.h"
+#include "functions/windows/sweep_saving.h"
+#include "functions/windows/sweep_second_curves.h"
 #include "functions/windows/sweep_table.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "platform/window_building.h"
 
-#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QHeaderView>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
-#include <QShortcut>
 #include <QSpinBox>
-#include <QSplitter>
-#include <QStandardPaths>
-#include <QSvgGenerator>
 #include <QTableView>
 
 namespace zorv {
@@ -35,38 +27,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The curves one plot holds: the function and at most five more.
-constexpr int MostSecondCurves = 5;
-
 enum SecondCurve {
     NoSecondCurve = 0,
     OtherValues = 1,
     OtherFunction = 2,
 };
-
-// A row of the window's column, its layout without margins of its own.
-std::pair<QWidget *, QHBoxLayout *> newRow(QWidget *window)
-{
-    auto *row = new QWidget(window);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    return {row, layout};
-}
-
-QComboBox *namedCombo(const QString &name, const QString &accessibleName, QWidget *parent)
-{
-    auto *combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setAccessibleName(accessibleName);
-    return combo;
-}
-
-QLabel *buddyLabel(const QString &caption, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setBuddy(buddy);
-    return label;
-}
 
 // "k) legend", as the calculator numbers its boxes.
 QString boxCaption(int box, const QString &legend)
@@ -80,19 +45,6 @@ QString withUnit(const QString &legend, const QString &unit)
     if (unit.isEmpty() || legend.contains(unit))
         return legend;
     return legend + u" ("_s + unit + u')';
-}
-
-// What a legend names, without its unit or its comment, for the legend of a curve: "Résistance R1,
-// côté entrée (kOhm)" gives "Résistance R1".
-QString shortLegend(const QString &legend)
-{
-    qsizetype cut = legend.size();
-    for (const QChar mark : {u',', u'('}) {
-        const qsizetype at = legend.indexOf(mark);
-        if (at > 0)
-            cut = std::min(cut, at);
-    }
-    return legend.left(cut).trimmed();
 }
 
 // The unit of box k of the function as the user reads it (k = 0: of its result); empty when the
@@ -109,169 +61,6 @@ QString valueWithUnit(double value, const QString &unit)
 }
 
 } // namespace
-
-c_balayage::c_balayage(QWidget *parent)
-    : QWidget(parent)
-{
-    setObjectName(u"c_balayage"_s);
-    setWindowTitle(u"Balayage"_s);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(buildRangeRow());
-    layout->addWidget(buildSecondRow());
-    lblDonnees = new QLabel(this);
-    lblDonnees->setObjectName(u"lblDonnees"_s);
-    lblDonnees->setWordWrap(true);
-    layout->addWidget(lblDonnees);
-
-    auto *splitter = new QSplitter(Qt::Horizontal, this);
-    chtCourbe = new SweepChartView(splitter);
-    chtCourbe->setMinimumSize(420, 300);
-    m_table = new SweepTableModel(this);
-    tblPoints = new QTableView(splitter);
-    tblPoints->setObjectName(u"tblPoints"_s);
-    tblPoints->setAccessibleName(u"Tableau des points"_s);
-    tblPoints->setModel(m_table);
-    tblPoints->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblPoints->setSelectionMode(QAbstractItemView::SingleSelection);
-    tblPoints->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    tblPoints->horizontalHeader()->setStretchLastSection(true);
-    tblPoints->verticalHeader()->setDefaultSectionSize(tblPoints->fontMetrics().height() + 6);
-    tblPoints->setTabKeyNavigation(false);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
-    layout->addWidget(splitter, 1);
-
-    lblComptes = new QLabel(this);
-    lblComptes->setObjectName(u"lblComptes"_s);
-    lblComptes->setWordWrap(true);
-    lblComptes->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(lblComptes);
-    lblLecture = new QLabel(this);
-    lblLecture->setObjectName(u"lblLecture"_s);
-    lblLecture->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblLecture->setWordWrap(true);
-    layout->addWidget(lblLecture);
-    layout->addWidget(buildExportRow());
-
-    connect(chtCourbe, &SweepChartView::cursorMoved, this, &c_balayage::showReadout);
-    connect(tblPoints->selectionModel(),
-            &QItemSelectionModel::currentRowChanged,
-            this,
-            [this](const QModelIndex &current) {
-                if (current.isValid())
-                    chtCourbe->setCursorIndex(current.row());
-            });
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, this, [this] { closeWindow(this); });
-    resize(920, 660);
-}
-
-QWidget *c_balayage::buildRangeRow()
-{
-    const auto [row, layout] = newRow(this);
-    cmbDonnee = namedCombo(u"cmbDonnee"_s, u"Donnée variée"_s, row);
-    cmbDonnee->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cmbDonnee->setMinimumContentsLength(18);
-    txtDe = new QLineEdit(row);
-    txtDe->setObjectName(u"txtDe"_s);
-    txtDe->setAccessibleName(u"De"_s);
-    txtA = new QLineEdit(row);
-    txtA->setObjectName(u"txtA"_s);
-    txtA->setAccessibleName(u"À"_s);
-    for (QLineEdit *bound : {txtDe, txtA}) {
-        bound->setMaximumWidth(110);
-        connect(bound, &QLineEdit::returnPressed, this, &c_balayage::cmdTracer_Click);
-    }
-    spnPoints = new QSpinBox(row);
-    spnPoints->setObjectName(u"spnPoints"_s);
-    spnPoints->setAccessibleName(u"Nombre de points"_s);
-    spnPoints->setRange(functions::SweepMinPoints, functions::SweepMaxPoints);
-    spnPoints->setValue(functions::SweepDefaultPoints);
-    // Drawn once the number is typed in full, not at each of its digits.
-    spnPoints->setKeyboardTracking(false);
-    chkLogX = new QCheckBox(u"Abscisses &log."_s, row);
-    chkLogX->setObjectName(u"chkLogX"_s);
-    chkLogX->setAccessibleName(u"Abscisses logarithmiques"_s);
-    chkLogY = new QCheckBox(u"&Ordonnées log."_s, row);
-    chkLogY->setObjectName(u"chkLogY"_s);
-    chkLogY->setAccessibleName(u"Ordonnées logarithmiques"_s);
-    cmdTracer = makeButton(u"cmdTracer"_s, u"&Tracer"_s, row);
-
-    layout->addWidget(buddyLabel(u"&Donnée variée :"_s, cmbDonnee, row));
-    layout->addWidget(cmbDonnee, 1);
-    layout->addWidget(buddyLabel(u"D&e"_s, txtDe, row));
-    layout->addWidget(txtDe);
-    layout->addWidget(buddyLabel(u"&à"_s, txtA, row));
-    layout->addWidget(txtA);
-    layout->addWidget(buddyLabel(u"&Points :"_s, spnPoints, row));
-    layout->addWidget(spnPoints);
-    layout->addWidget(chkLogX);
-    layout->addWidget(chkLogY);
-    layout->addWidget(cmdTracer);
-
-    connect(cmbDonnee, &QComboBox::activated, this, [this] {
-        proposeRange();
-        cmbSeconde_Click();
-        cmdTracer_Click();
-    });
-    connect(spnPoints, &QSpinBox::valueChanged, this, &c_balayage::cmdTracer_Click);
-    connect(chkLogX, &QCheckBox::toggled, this, &c_balayage::cmdTracer_Click);
-    connect(chkLogY, &QCheckBox::toggled, this, &c_balayage::cmdTracer_Click);
-    connect(cmdTracer, &QPushButton::clicked, this, &c_balayage::cmdTracer_Click);
-    return row;
-}
-
-QWidget *c_balayage::buildSecondRow()
-{
-    const auto [row, layout] = newRow(this);
-    cmbSeconde = namedCombo(u"cmbSeconde"_s, u"Seconde courbe"_s, row);
-    cmbSeconde->addItems({u"Aucune"_s, u"Autres valeurs d'une donnée"_s, u"Autre fonction"_s});
-    cmbSecondeChoix = namedCombo(u"cmbSecondeChoix"_s,
-                                 u"Donnée ou fonction de la seconde courbe"_s,
-                                 row);
-    cmbSecondeChoix->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cmbSecondeChoix->setMinimumContentsLength(22);
-    txtSecondeValeurs = new QLineEdit(row);
-    txtSecondeValeurs->setObjectName(u"txtSecondeValeurs"_s);
-    txtSecondeValeurs->setAccessibleName(u"Valeurs de la seconde courbe"_s);
-    txtSecondeValeurs->setPlaceholderText(u"valeurs séparées par « ; »"_s);
-    layout->addWidget(buddyLabel(u"&Seconde courbe :"_s, cmbSeconde, row));
-    layout->addWidget(cmbSeconde);
-    layout->addWidget(cmbSecondeChoix, 1);
-    layout->addWidget(buddyLabel(u"&Valeurs :"_s, txtSecondeValeurs, row));
-    layout->addWidget(txtSecondeValeurs, 1);
-
-    connect(cmbSeconde, &QComboBox::activated, this, [this] {
-        cmbSeconde_Click();
-        cmdTracer_Click();
-    });
-    connect(cmbSecondeChoix, &QComboBox::activated, this, &c_balayage::cmdTracer_Click);
-    connect(txtSecondeValeurs, &QLineEdit::returnPressed, this, &c_balayage::cmdTracer_Click);
-    cmbSeconde_Click();
-    return row;
-}
-
-QWidget *c_balayage::buildExportRow()
-{
-    const auto [row, layout] = newRow(this);
-    const auto button = [row = row, layout = layout](const QString &name, const QString &caption) {
-        auto *pushButton = new QPushButton(caption, row);
-        pushButton->setObjectName(name);
-        layout->addWidget(pushButton);
-        return pushButton;
-    };
-    cmdCsv = button(u"cmdCsv"_s, u"Exporter en &CSV…"_s);
-    cmdPng = button(u"cmdPng"_s, u"Image P&NG…"_s);
-    cmdSvg = button(u"cmdSvg"_s, u"Image SV&G…"_s);
-    layout->addStretch(1);
-    cmdFermer = button(u"cmdFermer"_s, u"&Fermer"_s);
-    connect(cmdCsv, &QPushButton::clicked, this, &c_balayage::cmdCsv_Click);
-    connect(cmdPng, &QPushButton::clicked, this, &c_balayage::cmdPng_Click);
-    connect(cmdSvg, &QPushButton::clicked, this, &c_balayage::cmdSvg_Click);
-    connect(cmdFermer, &QPushButton::clicked, this, [this] { closeWindow(this); });
-    return row;
-}
 
 void c_balayage::setSource(const SweepSource &source)
 {
@@ -362,58 +151,32 @@ QList<functions::SweepCurve> c_balayage::sweepCurves(const functions::SweepRange
     const int box = variedBox();
     functions::SweepRequest first{m_source.function, m_source.inputs, box, range};
     QList<functions::SweepCurve> curves{{m_source.function.name, functions::sweepFunction(first)}};
-    const QString unit = shownUnitOf(m_source.function, 0);
-    m_units = {unit};
+    m_units = {shownUnitOf(m_source.function, 0)};
     if (!curves.first().result.fault.isEmpty()) {
         problem = curves.first().result.fault;
         return {};
     }
-    QList<functions::SweepRequest> others;
-    QStringList legends;
-    QStringList units;
+    QList<SecondSweep> others;
     const int mode = cmbSeconde->currentIndex();
     if (mode == OtherValues && cmbSecondeChoix->currentIndex() >= 0) {
-        const int held = cmbSecondeChoix->currentData().toInt();
-        const QString legend = shortLegend(m_source.function.legends[held - 1]);
-        QStringList values = txtSecondeValeurs->text().split(u';', Qt::SkipEmptyParts);
-        for (QString &value : values)
-            value = value.trimmed();
-        values.removeAll(QString());
-        if (values.size() > MostSecondCurves) {
-            problem = u"Seconde courbe : %1 valeurs au plus ; les suivantes sont laissées de côté."_s
-                          .arg(MostSecondCurves);
-            values = values.mid(0, MostSecondCurves);
-        }
-        curves.first().legend = legend + u" = "_s + m_source.inputs[held - 1];
-        for (const QString &value : values) {
-            functions::SweepRequest other = first;
-            other.inputs[held - 1] = value;
-            others.append(other);
-            legends.append(legend + u" = "_s + value);
-            units.append(unit);
-        }
+        others = otherValuesSweeps(first,
+                                   cmbSecondeChoix->currentData().toInt(),
+                                   txtSecondeValeurs->text(),
+                                   curves.first().legend,
+                                   problem);
     } else if (mode == OtherFunction && cmbSecondeChoix->currentIndex() >= 0) {
-        const functions::PickedFunction function = functions::readPickedFunction(
-            cmbSecondeChoix->currentText(),
-            donnees::FunctionFileNames[cmbSecondeChoix->currentData().toInt()]);
-        // The same quantity, where the other function has it among its inputs; else the same box.
-        int otherBox = box;
-        for (int k = 1; k <= 6; ++k) {
-            if (function.legends[k - 1] == m_source.function.legends[box - 1])
-                otherBox = k;
-        }
-        others.append({function, m_source.inputs, otherBox, range});
-        legends.append(function.name);
-        units.append(shownUnitOf(function, 0));
+        others = {otherFunctionSweep(first,
+                                     cmbSecondeChoix->currentText(),
+                                     cmbSecondeChoix->currentData().toInt())};
     }
-    for (qsizetype i = 0; i < others.size(); ++i) {
-        functions::SweepResult result = functions::sweepFunction(others[i]);
+    for (const SecondSweep &other : others) {
+        functions::SweepResult result = functions::sweepFunction(other.request);
         if (!result.fault.isEmpty()) {
-            problem = u"Seconde courbe « %1 » : %2"_s.arg(legends[i], result.fault);
+            problem = u"Seconde courbe « %1 » : %2"_s.arg(other.legend, result.fault);
             continue;
         }
-        curves.append({legends[i], result});
-        m_units.append(units[i]);
+        curves.append({other.legend, result});
+        m_units.append(other.unit);
     }
     return curves;
 }
@@ -521,66 +284,22 @@ void c_balayage::showReadout(int index)
     }
 }
 
-// Asks where to save, then writes the file whole through `write` (into a QSaveFile, so that a
-// failure leaves an older file as it was); a failure is told.
-void c_balayage::exportFile(const QString &title,
-                            const QString &suffix,
-                            const QString &filter,
-                            const std::function<bool(QSaveFile &)> &write)
-{
-    if (m_curves.isEmpty())
-        return;
-    const QString suggested = QDir(QStandardPaths::writableLocation(
-                                       QStandardPaths::DocumentsLocation))
-                                  .filePath(u"balayage."_s + suffix);
-    const std::optional<QString> path = platform().saveFileName(title, suggested, filter);
-    if (!path)
-        return;
-    QSaveFile file(*path);
-    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
-        return;
-    platform().messageBox(u"Le fichier « %1 » ne peut pas être écrit."_s.arg(
-                              QDir::toNativeSeparators(*path)),
-                          QString(),
-                          MessageButtons::Ok,
-                          MessageIcon::Warning);
-}
-
 void c_balayage::cmdCsv_Click()
 {
-    exportFile(u"Exporter les points"_s,
-               u"csv"_s,
-               u"Fichiers CSV (*.csv)"_s,
-               [this](QSaveFile &file) {
-                   const QByteArray bytes = functions::sweepCsv(abscissaTitle(), m_curves);
-                   return file.write(bytes) == bytes.size();
-               });
+    if (!m_curves.isEmpty())
+        saveSweepCsv(abscissaTitle(), m_curves);
 }
 
 void c_balayage::cmdPng_Click()
 {
-    exportFile(u"Enregistrer la courbe en PNG"_s,
-               u"png"_s,
-               u"Images PNG (*.png)"_s,
-               [this](QSaveFile &file) { return chtCourbe->grab().toImage().save(&file, "PNG"); });
+    if (!m_curves.isEmpty())
+        saveSweepPng(chtCourbe);
 }
 
 void c_balayage::cmdSvg_Click()
 {
-    exportFile(u"Enregistrer la courbe en SVG"_s,
-               u"svg"_s,
-               u"Images SVG (*.svg)"_s,
-               [this](QSaveFile &file) {
-                   QSvgGenerator svg;
-                   svg.setOutputDevice(&file);
-                   svg.setSize(chtCourbe->size());
-                   svg.setViewBox(chtCourbe->rect());
-                   svg.setTitle(windowTitle());
-                   QPainter painter(&svg);
-                   chtCourbe->render(&painter);
-                   painter.end();
-                   return file.error() == QFileDevice::NoError;
-               });
+    if (!m_curves.isEmpty())
+        saveSweepSvg(chtCourbe, windowTitle());
 }
 
 namespace {

@@ -7,14 +7,12 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSaveFile;
 class QSpinBox;
 class QTableView;
 
@@ -88,10 +86,6 @@ private:
     void showCounts(const QString &problem);
     void showReadout(int index);
     void proposeRange();
-    void exportFile(const QString &title,
-                    const QString &suffix,
-                    const QString &filter,
-                    const std::function<bool(QSaveFile &)> &write);
 
     SweepSource m_source;
     QList<functions::SweepCurve> m_curves;

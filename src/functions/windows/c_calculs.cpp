@@ -8,6 +8,8 @@
 #include "functions/core/unit.h"
 #include "functions/windows/c_balayage.h"
 #include "functions/windows/calculator_answers.h"
+#include "functions/windows/calculator_list.h"
+#include "functions/windows/calculator_readings.h"
 #include "functions/windows/e_more.h"
 #include "functions/windows/f_recherche.h"
 #include "journal/core/journal.h"
@@ -20,7 +22,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,22 +60,6 @@ QGroupBox *makeFrame(const QString &name, const QString &caption, QRect geometry
     frame->setObjectName(name);
     frame->setGeometry(geometry);
     return frame;
-}
-
-QString countText(qsizetype count)
-{
-    return QString::number(count) + u" Fonctions trouvées"_s;
-}
-
-QString leftOutText(const QString &folder, const functions::FunctionListing &listing)
-{
-    const qsizetype listed = listing.names.size();
-    return u"Le dossier des fonctions « %1 » contient %2 fichiers : seuls les %3 premiers, dans "
-           u"l'ordre alphabétique, sont proposés ; %4 fichiers sont laissés de côté."_s
-               .arg(folder,
-                    QString::number(listed + listing.leftOut),
-                    QString::number(listed),
-                    QString::number(listing.leftOut));
 }
 
 } // namespace
@@ -194,13 +179,7 @@ void c_calculs::buildOptionsFrame()
     addResultMenu(txtResultat, [this]() -> std::optional<ShownResult> {
         if (!m_result)
             return std::nullopt;
-        const functions::Unit unit = functions::parseUnit(functions::pickedFunction().units.result);
-        if (!unit.declared())
-            return ShownResult{*m_result, engine::userNumberText(*m_result), {}, {}};
-        return ShownResult{*m_result,
-                           engine::userNumberText(*m_result),
-                           functions::shownUnit(unit.written),
-                           functions::userEngineeringText(*m_result, unit)};
+        return shownResult(*m_result);
     });
 }
 
@@ -228,27 +207,7 @@ QString c_calculs::ReadAClause(const QString &File, const QString &Category, con
 
 void c_calculs::ListerFonctionsDansCombo()
 {
-    const functions::FunctionListing listing = functions::listFunctions();
-    cmbFonction->clear();
-    cmbFonction->addItems(listing.names);
-    // Filling an empty combo box picks its first item; the list opens with nothing picked.
-    cmbFonction->setCurrentIndex(-1);
-    cmbFonction->setEditText(countText(listing.names.size()));
-
-    const QString folder = QDir::toNativeSeparators(donnees::FunctionDir);
-    if (!listing.folderReadable) {
-        // The user's own functions may still be listed: only this folder's are missing.
-        platform().messageBox(u"Le dossier des fonctions « %1 » est introuvable ou illisible : "
-                              u"ses fonctions ne peuvent pas être proposées."_s.arg(folder),
-                              QString(),
-                              MessageButtons::Ok,
-                              MessageIcon::Warning);
-    } else if (listing.leftOut > 0) {
-        platform().messageBox(leftOutText(folder, listing),
-                              QString(),
-                              MessageButtons::Ok,
-                              MessageIcon::Information);
-    }
+    fillFunctionList(cmbFonction);
 }
 
 int c_calculs::selectedFunction() const
@@ -298,13 +257,7 @@ void c_calculs::showReadings()
             = shownWithTolerance(functions::shownReading(functions::pickedFunction(), inputs, k),
                                  txtDonnees[k]->text(),
                                  k);
-        QLabel *label = lblLecture[k];
-        const QString text = shown.refusal.isEmpty() ? shown.text : u"illisible"_s;
-        // The full text for a reading the band is too narrow for, and the reason of a refusal.
-        label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, label->width()));
-        label->setToolTip(shown.refusal.isEmpty() ? shown.text : shown.refusal);
-        const QString heard = shown.refusal.isEmpty() ? shown.text : shown.refusal;
-        txtDonnees[k]->setAccessibleDescription(heard.isEmpty() ? QString() : u"Lue : "_s + heard);
+        showBoxReading(lblLecture[k], txtDonnees[k], shown);
     }
 }
 
@@ -319,9 +272,7 @@ void c_calculs::showResult(const std::optional<double> &value, const QString &te
         return;
     }
     txtResultat->setText(text.isEmpty() ? engine::userNumberText(*value) : text);
-    const functions::Unit unit = functions::parseUnit(functions::pickedFunction().units.result);
-    const QString withUnit = unit.declared() ? functions::userEngineeringText(*value, unit)
-                                             : QString();
+    const QString withUnit = resultWithUnit(*value);
     lblResultatUnite->setText(withUnit);
     // A screen reader on the result box hears the result with its unit, as it is shown above it.
     txtResultat->setAccessibleDescription(withUnit.isEmpty() ? QString() : u"Soit "_s + withUnit);

@@ -13,6 +13,7 @@
 #include "functions/core/unit.h"
 #include "functions/core/user_library.h"
 #include "platform/app_dir.h"
+#include "tools/zorv-eval/output.h"
 #include "tools/zorv-eval/sweep_arguments.h"
 #include "values/core/standard_values.h"
 
@@ -30,6 +31,15 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+using zorv::tools::asReason;
+using zorv::tools::finish;
+using zorv::tools::flushOut;
+using zorv::tools::outputLost;
+using zorv::tools::ResultForm;
+using zorv::tools::resultLine;
+using zorv::tools::UsageError;
+using zorv::tools::writeOut;
 
 constexpr char Synopsis[]
     = "usage : zorv-eval [--] [EXPR...]\n"
@@ -75,40 +85,6 @@ constexpr char Details[]
       "\n"
       "Code de sortie : 0 si tout a été calculé, 1 si une ligne est une erreur, 2 pour une erreur\n"
       "d'utilisation, 3 si la sortie n'a pas pu être écrite (disque plein, tube fermé).\n";
-
-enum ExitStatus {
-    AllEvaluated = 0,
-    SomeFailed = 1,
-    UsageError = 2,
-    OutputLost = 3,
-};
-
-// Set once a write to standard output fails: the output is incomplete, whatever follows.
-bool outputLost = false;
-
-void writeOut(const QByteArray &text)
-{
-    if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) != size_t(text.size())
-        || std::ferror(stdout))
-        outputLost = true;
-}
-
-// One answer per question, at once: another program may be waiting for it. A full disk shows
-// only when the buffer is written, so the flush is checked too.
-void flushOut()
-{
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
-        outputLost = true;
-}
-
-// The status of a mode, unless its output did not all reach its destination.
-int finish(bool allEvaluated)
-{
-    flushOut();
-    if (outputLost)
-        return OutputLost;
-    return allEvaluated ? AllEvaluated : SomeFailed;
-}
 
 int usageError(const QString &reason)
 {
@@ -172,7 +148,7 @@ int expressionsMode(const QStringList &expressions)
         return finish(allEvaluated);
     }
     std::string line;
-    for (LineRead read; !outputLost && (read = readLine(line)) != LineRead::End;) {
+    for (LineRead read; !outputLost() && (read = readLine(line)) != LineRead::End;) {
         if (read == LineRead::TooLong) {
             using zorv::engine::EvalFailure;
             writeOut("erreur: " + zorv::engine::frenchReason(EvalFailure::TooLong).toUtf8() + '\n');
@@ -250,35 +226,6 @@ zorv::functions::PickedFunction pickedFunctionAt(const QString &path)
     if (name == zorv::functions::ReadFailureText)
         name = QFileInfo(path).fileName();
     return zorv::functions::readPickedFunction(name, QFileInfo(path).absoluteFilePath());
-}
-
-// The calculator's message as a reason after "erreur: ", written as the engine's reasons are:
-// lower case first, no final stop.
-QString asReason(QString message)
-{
-    if (message.endsWith(u'.'))
-        message.chop(1);
-    if (!message.isEmpty())
-        message[0] = message[0].toLower();
-    return message;
-}
-
-// How --fonction writes its result: the number alone, or followed by its unit (--unite), or in
-// engineering form (--ingenieur).
-enum class ResultForm {
-    Number,
-    WithUnit,
-    Engineering
-};
-
-QString resultLine(double value, const QString &declaredUnit, ResultForm form)
-{
-    const zorv::functions::Unit unit = zorv::functions::parseUnit(declaredUnit);
-    if (!unit.declared() || form == ResultForm::Number)
-        return zorv::engine::numberText(value);
-    if (form == ResultForm::Engineering)
-        return zorv::functions::engineeringText(value, unit);
-    return zorv::engine::numberText(value) + u' ' + zorv::functions::shownUnit(unit.written);
 }
 
 int sweepMode(const QStringList &arguments);
