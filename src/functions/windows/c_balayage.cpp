@@ -39,19 +39,22 @@ QString boxCaption(int box, const QString &legend)
     return QString::number(box) + u") "_s + legend;
 }
 
-// The legend with the unit after it, unless the legend names it already ("Fréquence f (Hz)").
-QString withUnit(const QString &legend, const QString &unit)
-{
-    if (unit.isEmpty() || legend.contains(unit))
-        return legend;
-    return legend + u" ("_s + unit + u')';
-}
-
 // The unit of box k of the function as the user reads it (k = 0: of its result); empty when the
 // function declares none.
 QString shownUnitOf(const functions::PickedFunction &function, int k)
 {
     return functions::shownUnit(k == 0 ? function.units.result : function.units.inputs[k - 1]);
+}
+
+// The legend with the unit of box k after it (k = 0: the result's), unless the legend names it
+// already, as shown or as written in the file ("Fréquence f (Hz)", "Résistance R (ohm)").
+QString withUnit(const QString &legend, const functions::PickedFunction &function, int k)
+{
+    const QString written = k == 0 ? function.units.result : function.units.inputs[k - 1];
+    const QString unit = functions::shownUnit(written);
+    if (unit.isEmpty() || legend.contains(unit) || legend.contains(u'(' + written + u')'))
+        return legend;
+    return legend + u" ("_s + unit + u')';
 }
 
 QString valueWithUnit(double value, const QString &unit)
@@ -142,7 +145,7 @@ QString c_balayage::abscissaTitle() const
     const int box = variedBox();
     if (box == 0)
         return {};
-    return withUnit(m_source.function.legends[box - 1], shownUnitOf(m_source.function, box));
+    return withUnit(m_source.function.legends[box - 1], m_source.function, box);
 }
 
 QList<functions::SweepCurve> c_balayage::sweepCurves(const functions::SweepRange &range,
@@ -212,7 +215,7 @@ void c_balayage::cmdTracer_Click()
     const QString xTitle = abscissaTitle();
     chtCourbe->plot({m_curves,
                      xTitle,
-                     withUnit(m_source.function.name, shownUnitOf(m_source.function, 0)),
+                     withUnit(m_source.function.name, m_source.function, 0),
                      chkLogX->isChecked(),
                      chkLogY->isChecked()});
     m_table->setCurves(xTitle, m_curves);
